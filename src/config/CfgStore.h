@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The lines of one game configuration file, held in numbered slots (1 = the first line).
+// Lines are bytes and are never re-encoded; a line the program does not change is written
+// back exactly as it was read. A line matches a name when its first command begins with the
+// name's tokens, as the game reads it (`rate` never matches `cl_updaterate "60"`).
+class CfgStore final {
+public:
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+
+    // Reads `path` into the slots and makes it the store's file path. On failure nothing
+    // changes (slots, CfgTop, file path) and `error` names the file and the cause.
+    bool LoadCfg(const QString& path, QString* error = nullptr);
+
+    // Gives the value of the last matching line (the token after the name, quotes removed).
+    // Returns whether any line matched; `value` is left alone when none did.
+    bool GetCfgVar(QByteArrayView name, QByteArray& value);
+
+    // Replaces the first command of every matching line by `name "value"`, keeping the
+    // indentation and what follows; adds the line in a new top slot when none matches.
+    void SetCfgVar(QByteArrayView name, QByteArrayView value);
+
+    // Removes the first command of every matching line; a line holding nothing else is emptied.
+    void DeleteCfgLines(QByteArrayView name);
+
+    // Writes the slots to the store's file path, replacing the file only once all of it is
+    // written, then loads `reloadPath`. On failure the file on disk and the slots are unchanged.
+    bool SaveCfg(const QString& reloadPath, QString* error = nullptr);
+
+    int CfgTop() const { return m_top; }
+    // Slot i (1-based); slots beyond the current capacity read as empty.
+    QByteArray CfgLines(int i) const;
+    const QString& filePath() const { return m_path; }
+
+    // The line written for a name and a value: `name "value"`, an empty value as one blank.
+    static QByteArray variableLine(QByteArrayView name, QByteArrayView value);
+
+private:
+    void raiseTop();
+
+    std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
+    int m_top = 0;
+    QString m_path;
+};

@@ -1,0 +1,74 @@
+#include "platform/QtSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <memory>
+
+QtSettingsStore::QtSettingsStore(QString iniPath)
+    : m_iniPath(std::move(iniPath))
+{
+#ifndef Q_OS_WIN
+    if (m_iniPath.isEmpty())
+        m_iniPath = defaultIniPath();
+#endif
+}
+
+QString QtSettingsStore::defaultIniPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quarvel/settings.ini");
+}
+
+QString QtSettingsStore::overridePath(const QStringList& args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--settings") && i + 1 < args.size())
+            return args[i + 1];
+        if (args[i].startsWith(QLatin1String("--settings=")))
+            return args[i].mid(11);
+    }
+    return qEnvironmentVariable("QVL_SETTINGS");
+}
+
+QString QtSettingsStore::AccessSetting(const QString& action, const QString& name, const QString& value,
+                                       QString* error)
+{
+    std::unique_ptr<QSettings> settings;
+    if (m_iniPath.isEmpty()) {
+        settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                               QStringLiteral("Quarvel"));
+    } else {
+        // The key is created when missing: an INI file that does not exist yet is made empty.
+        if (!QFileInfo::exists(m_iniPath)) {
+            QDir().mkpath(QFileInfo(m_iniPath).absolutePath());
+            QFile touch(m_iniPath);
+            (void)touch.open(QIODevice::WriteOnly);
+        }
+        settings = std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
+    }
+
+    QString result;
+    if (action == QLatin1String("read")) {
+        result = settings->value(name).toString();
+    } else if (action == QLatin1String("write")) {
+        const QFileInfo info(m_iniPath);
+        if (!m_iniPath.isEmpty() && info.exists() && !(info.permissions() & QFileDevice::WriteUser)) {
+            if (error)
+                *error = QStringLiteral("Cannot store the setting %1 in %2: the file is read-only")
+                             .arg(name, QDir::toNativeSeparators(m_iniPath));
+            return result;
+        }
+        settings->setValue(name, value);
+    }
+    settings->sync();
+    if (settings->status() != QSettings::NoError && action == QLatin1String("write") && error) {
+        const QString where = m_iniPath.isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Quarvel")
+                                                  : QDir::toNativeSeparators(m_iniPath);
+        *error = QStringLiteral("Cannot store the setting %1 in %2: access denied").arg(name, where);
+    }
+    return result;
+}

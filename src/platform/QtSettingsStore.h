@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QStringList>
+
+// Settings in the registry key HKEY_CURRENT_USER\Software\Quarvel on Windows, and in an INI
+// file elsewhere (or wherever --settings FILE / QVL_SETTINGS point). Each access opens,
+// acts, syncs and closes.
+class QtSettingsStore final : public SettingsStore {
+public:
+    // An empty path means the platform's own place (the registry, or defaultIniPath()).
+    explicit QtSettingsStore(QString iniPath = QString());
+
+    QString AccessSetting(const QString& action, const QString& name, const QString& value = QString(),
+                          QString* error = nullptr) override;
+
+    const QString& iniPath() const { return m_iniPath; }
+
+    // ~/.config/Quarvel/settings.ini (the user's configuration folder).
+    static QString defaultIniPath();
+    // The file named by `--settings FILE` (or `--settings=FILE`) in `args`, else by the
+    // environment variable QVL_SETTINGS, else the empty text.
+    static QString overridePath(const QStringList& args);
+
+private:
+    QString m_iniPath;
+};
