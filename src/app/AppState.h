@@ -1,0 +1,38 @@
+#pragma once
+
+#include "config/CfgStore.h"
+
+#include <QString>
+
+class Dialogs;
+class SettingsStore;
+
+// The shell's state for the whole run: the program folder, the working configuration folder
+// and file, the one config line store, and the seams to settings and dialogs. Made in main and
+// handed to every window by reference.
+class AppState final {
+public:
+    AppState(SettingsStore& settings, Dialogs& dialogs)
+        : settings(settings)
+        , dialogs(dialogs)
+    {
+    }
+
+    // The program folder, without a trailing separator.
+    QString ProgramDir;
+    // The game's configuration folder, ending in a separator, and the working file's bare name.
+    QString CfgDir;
+    QString CfgFile;
+
+    CfgStore store;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+
+    QString workingPath() const { return CfgDir + CfgFile; }
+
+    // Loads CfgDir + CfgFile into the store; on failure shows the error and returns false.
+    bool LoadCfg();
+    // Saves the store to the file it came from, then loads CfgDir + CfgFile; on failure shows
+    // the error and returns false.
+    bool SaveCfg();
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Every message box, question, open-file dialog and the information window goes through
+// this seam. The program uses QtDialogs; tests use a scripted fake that never blocks.
+class Dialogs {
+public:
+    enum class Kind { Information, Warning, Error };
+
+    virtual ~Dialogs() = default;
+
+    // A message box with one OK button.
+    virtual void message(Kind kind, const QString& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    // An open-file dialog; the chosen path, or the empty text when the user cancels.
+    virtual QString openFile(const QString& title, const QString& filter, const QString& startDir) = 0;
+    // The modal information window (ShowInformation); returns when the user closes it.
+    virtual void information(const QString& title, const QString& text) = 0;
+    // A one-line text prompt; false when the user cancels.
+    virtual bool inputText(const QString& title, const QString& label, QString& text) = 0;
+
+    void error(const QString& text) { message(Kind::Error, text); }
+    void info(const QString& text) { message(Kind::Information, text); }
+};

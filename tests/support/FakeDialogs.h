@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// Scripted dialogs for tests: records every message shown and answers from queues.
+// An unanswered question says No, an unanswered file dialog is cancelled.
+class FakeDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString what; // "information", "warning", "error", "question", "openFile", "window", "input"
+        QString title;
+        QString text;
+    };
+
+    void message(Kind kind, const QString& text) override
+    {
+        const char* what = kind == Kind::Error ? "error" : kind == Kind::Warning ? "warning" : "information";
+        shown.append({QLatin1String(what), QString(), text});
+    }
+    bool question(const QString& text) override
+    {
+        shown.append({QStringLiteral("question"), QString(), text});
+        return answers.isEmpty() ? false : answers.dequeue();
+    }
+    QString openFile(const QString& title, const QString& filter, const QString& startDir) override
+    {
+        shown.append({QStringLiteral("openFile"), title, filter + QLatin1Char('|') + startDir});
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    void information(const QString& title, const QString& text) override
+    {
+        shown.append({QStringLiteral("window"), title, text});
+    }
+    bool inputText(const QString& title, const QString& label, QString& text) override
+    {
+        shown.append({QStringLiteral("input"), title, label});
+        if (inputs.isEmpty())
+            return false;
+        text = inputs.dequeue();
+        return true;
+    }
+
+    // The texts of everything shown of one kind, in order.
+    QStringList texts(const QString& what) const
+    {
+        QStringList out;
+        for (const Shown& s : shown) {
+            if (s.what == what)
+                out << s.text;
+        }
+        return out;
+    }
+
+    QList<Shown> shown;
+    QQueue<bool> answers;
+    QQueue<QString> files;
+    QQueue<QString> inputs;
+};
