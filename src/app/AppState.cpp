@@ -1,6 +1,12 @@
 #include "app/AppState.h"
 
+#include "app/MessageTexts.h"
 #include "platform/Dialogs.h"
+
+QString AppState::message(const QString& key) const
+{
+    return messageSource ? messageSource(key) : MessageTexts::englishText(key);
+}
 
 bool AppState::LoadCfg()
 {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 class SettingsStore;
 
@@ -27,6 +29,11 @@ public:
     CfgStore store;
     SettingsStore& settings;
     Dialogs& dialogs;
+
+    // The message text of `key` in the interface language (the splash window's labels once it
+    // exists; the English texts before that).
+    std::function<QString(const QString& key)> messageSource;
+    QString message(const QString& key) const;
 
     QString workingPath() const { return CfgDir + CfgFile; }
 
