@@ -2,7 +2,22 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageIni.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FormTranslator.cpp
+)
+target_sources(qvl_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CfgFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
+)
+target_compile_definitions(qvl_core PRIVATE QVL_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SplashForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InformationForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WizardForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainPage.cpp
 )

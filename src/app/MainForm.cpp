@@ -1,0 +1,177 @@
+#include "app/MainForm.h"
+
+#include "app/AppState.h"
+#include "app/Artwork.h"
+#include "app/Product.h"
+#include "app/SplashForm.h"
+#include "app/WizardForm.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+enum Page { MainPage, ClientPage, ServerPage, BinderPage, HudPage };
+
+} // namespace
+
+TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& registry, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+    , steamHome(QDir::homePath())
+    , m_state(state)
+    , m_shell(shell)
+    , m_registry(registry)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(Product::caption());
+    setWindowIcon(Artwork::windowIcon());
+    setFixedSize(500, 494);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(1, 0, 498, 101);
+    Image1->setPixmap(Artwork::header());
+
+    auto* strip = new QWidget(this);
+    strip->setGeometry(1, 101, 498, 16);
+    strip->setStyleSheet(QStringLiteral("background: black;"));
+    Status = new QLabel(strip);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setGeometry(4, 0, 494, 16);
+    Status->setStyleSheet(QStringLiteral("color: white; background: black; font-size: 8pt;"));
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(1, 117, 498, 361);
+    const QList<QPair<QWidget**, const char*>> pages = {{&TabSheet1, "Main"},
+                                                        {&TabSheet2, "Client options"},
+                                                        {&TabSheet3, "Server options"},
+                                                        {&TabSheet4, "Binder"},
+                                                        {&TabSheet5, "HUDs"}};
+    int n = 1;
+    for (const auto& [page, caption] : pages) {
+        *page = new QWidget(PageControl1);
+        (*page)->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
+        PageControl1->addTab(*page, QLatin1String(caption));
+    }
+
+    WizardButton = new QPushButton(QStringLiteral("Wizard"), this);
+    WizardButton->setObjectName(QStringLiteral("WizardButton"));
+    PageControl1->setCornerWidget(WizardButton, Qt::TopRightCorner);
+
+    BitBtn8 = new QPushButton(QStringLiteral("Apply"), this);
+    BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
+    QFont bold = BitBtn8->font();
+    bold.setBold(true);
+    BitBtn8->setFont(bold);
+    BitBtn8->setGeometry(500 - 80, 117 + 30, 74, 24);
+    BitBtn8->hide();
+
+    Label2 = new QLabel(Product::homePage(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(1, 478, 498, 16);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setCursor(Qt::PointingHandCursor);
+    Label2->setStyleSheet(QStringLiteral("color: navy; font-weight: bold; text-decoration: underline;"));
+    Label2->installEventFilter(this);
+
+    buildMainPage();
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
+    connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
+    connect(WizardButton, &QPushButton::clicked, this, [this] {
+        if (openWizard)
+            openWizard();
+    });
+    openWizard = [this] {
+        if (m_wizard)
+            m_wizard->exec();
+    };
+
+    FormCreate();
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TMainForm::~TMainForm() = default;
+
+QString TMainForm::message(const QString& key) const { return m_state.message(key); }
+
+void TMainForm::writeSetting(const QString& name, const QString& value)
+{
+    QString error;
+    if (!m_state.settings.write(name, value, &error))
+        m_state.dialogs.error(error);
+}
+
+void TMainForm::FormCreate()
+{
+    m_state.ProgramDir = QDir::fromNativeSeparators(m_state.settings.read(QStringLiteral("qvl_path")));
+    while (m_state.ProgramDir.size() > 1 && m_state.ProgramDir.endsWith(QLatin1Char('/')))
+        m_state.ProgramDir.chop(1);
+    // Long hints (the configuration list's) stay ten seconds.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setToolTipDuration(10000);
+    PageControl1->setCurrentWidget(TabSheet1);
+    Status->setText(message(QStringLiteral("TabSheet1")));
+    FirstShow = true;
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FirstShow)
+        FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    // The order matters: later steps rely on the folder found in LocateCfgFolder.
+    const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
+    PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
+    LocateCfgFolder();
+    FirstShow = false;
+    ScanCfgList();
+    ReadOptionPages();
+}
+
+void TMainForm::ReadOptionPages() {}
+
+void TMainForm::PageControl1Change(int index)
+{
+    BitBtn8->setVisible(index == ClientPage || index == ServerPage);
+    if (index >= 0)
+        BitBtn8->raise();
+    static const char* const keys[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5"};
+    if (index < 0 || index > HudPage)
+        return;
+    Status->setText(message(QLatin1String(keys[index])));
+    if (index != MainPage)
+        m_state.LoadCfg();
+}
+
+void TMainForm::BitBtn8Click() {}
+
+void TMainForm::Label2Click() { m_shell.open(Product::homePage()); }
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label2 && event->type() == QEvent::MouseButtonRelease)
+        Label2Click();
+    return QWidget::eventFilter(watched, event);
+}

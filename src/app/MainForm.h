@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class MachineRegistry;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class Shell;
+class TSplashForm;
+class Twizard;
+
+// The main window: header, status line, the five pages, the Wizard and Apply buttons and the
+// link to the home page. Its Main page holds the configuration list and the file actions.
+class TMainForm final : public QWidget {
+    Q_OBJECT
+public:
+    TMainForm(AppState& state, Shell& shell, const MachineRegistry& registry, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up steps that run once the other windows exist.
+    void setSplash(TSplashForm* splash) { m_splash = splash; }
+    void setWizard(Twizard* wizard) { m_wizard = wizard; }
+
+    // Where Steam's folders are looked for (the user's home; tests point it elsewhere).
+    QString steamHome;
+    // Opens the wizard modally; tests replace it.
+    std::function<void()> openWizard;
+
+    // Handlers and operations, named as the program's documentation names them.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void PageControl1Change(int index);
+    void BitBtn8Click();
+    void Label2Click();
+    void LocateCfgFolder();
+    void AskCfgFolder();
+    void ScanCfgList();
+    void ListBox1Click();
+    void BitBtn1Click();
+    void EditClick();
+    void BitBtn4Click();
+    void BitBtn6Click();
+    void EditCFGmanually1Click();
+    void BackupClick();
+    void Restore1Click();
+    void DeleteCFG1Click();
+    void ReadOptionPages();
+
+    bool FirstShow = false;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Status = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QPushButton* WizardButton = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QLabel* Label2 = nullptr;
+
+    QGroupBox* GroupBox1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Edit = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn6 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QMenu* ListPopup = nullptr;
+    QAction* EditCFGmanually1 = nullptr;
+    QAction* Backup = nullptr;
+    QAction* Restore1 = nullptr;
+    QAction* DeleteCFG1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* Lang = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMainPage();
+    QString message(const QString& key) const;
+    void writeSetting(const QString& name, const QString& value);
+    void useChosenConfig(const QString& chosenPath);
+
+    AppState& m_state;
+    Shell& m_shell;
+    const MachineRegistry& m_registry;
+    TSplashForm* m_splash = nullptr;
+    Twizard* m_wizard = nullptr;
+    bool m_scanning = false;
+};

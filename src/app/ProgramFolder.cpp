@@ -1,0 +1,102 @@
+#include "app/ProgramFolder.h"
+
+#include "platform/FileCopy.h"
+#include "platform/QtSettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ProgramFolder {
+
+namespace {
+
+bool fillFrom(const QString& dataDir, const QString& programDir)
+{
+    bool ok = QDir().mkpath(programDir);
+    ok = FileCopy::copyMissing(dataDir + QStringLiteral("/Languages"), programDir + QStringLiteral("/Languages")) && ok;
+    ok = FileCopy::copyMissing(dataDir + QStringLiteral("/huds"), programDir + QStringLiteral("/huds")) && ok;
+    const QString ini = programDir + QStringLiteral("/qvl.ini");
+    if (!QFileInfo::exists(ini) && QFileInfo::exists(dataDir + QStringLiteral("/qvl.ini")))
+        ok = FileCopy::copyIntoFolder(dataDir + QStringLiteral("/qvl.ini"), programDir) && ok;
+    return ok;
+}
+
+} // namespace
+
+QString platformDefault(const QString& executableDir)
+{
+#ifdef Q_OS_WIN
+    return QDir::cleanPath(executableDir);
+#else
+    Q_UNUSED(executableDir);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quarvel");
+#endif
+}
+
+QString findDataDir(const QString& executableDir)
+{
+    const QStringList candidates = {
+        executableDir + QStringLiteral("/data"),
+        executableDir + QStringLiteral("/../share/quarvel"),
+        QStringLiteral(QVL_DATA_DIR),
+    };
+    for (const QString& dir : candidates) {
+        if (QFileInfo::exists(dir + QStringLiteral("/qvl.ini")))
+            return QDir::cleanPath(dir);
+    }
+    return QString();
+}
+
+bool ensure(SettingsStore& settings, const QString& dataDir, const QString& executableDir, QString* error)
+{
+    if (!settings.read(QStringLiteral("qvl_path")).isEmpty())
+        return true;
+    const QString dir = platformDefault(executableDir);
+    if (!fillFrom(dataDir, dir)) {
+        if (error)
+            *error = QStringLiteral("Cannot prepare the program folder %1").arg(QDir::toNativeSeparators(dir));
+        return false;
+    }
+    return settings.write(QStringLiteral("qvl_path"), QDir::toNativeSeparators(dir), error);
+}
+
+QString defaultDemoDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quarvel/demo");
+}
+
+QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QString* error)
+{
+    const QString root = QDir::cleanPath(QDir(dir).absolutePath());
+    if (reset && QFileInfo::exists(root + QStringLiteral("/settings.ini")))
+        QDir(root).removeRecursively();
+    const QString programDir = root + QStringLiteral("/Quarvel");
+    const QString cstrike = root + QStringLiteral("/Half-Life/cstrike");
+    const QString settingsPath = root + QStringLiteral("/settings.ini");
+    const bool fresh = !QFileInfo::exists(settingsPath);
+
+    bool ok = fillFrom(dataDir, programDir);
+    ok = FileCopy::copyMissing(dataDir + QStringLiteral("/demo/cstrike"), cstrike) && ok;
+    if (!ok) {
+        if (error)
+            *error = QStringLiteral("Cannot prepare the demo workspace in %1").arg(QDir::toNativeSeparators(root));
+        return QString();
+    }
+    if (fresh) {
+        QtSettingsStore settings(settingsPath);
+        const QList<QPair<QString, QString>> values = {
+            {QStringLiteral("qvl_path"), QDir::toNativeSeparators(programDir)},
+            {QStringLiteral("mouse_btns"), QStringLiteral("3")},
+            {QStringLiteral("cfg_dir"), QDir::toNativeSeparators(cstrike) + QDir::separator()},
+            {QStringLiteral("cfg_file"), QStringLiteral("config.cfg")},
+        };
+        for (const auto& [name, value] : values) {
+            if (!settings.write(name, value, error))
+                return QString();
+        }
+    }
+    return settingsPath;
+}
+
+} // namespace ProgramFolder

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The auto-update window.
+class TUpdateForm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TUpdateForm(QWidget* parent = nullptr);
+};
