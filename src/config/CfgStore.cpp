@@ -34,6 +34,15 @@ std::vector<QByteArray> splitLines(QByteArray bytes)
     return lines;
 }
 
+// The permission bits decide, not only access(2): an administrator may write any file, yet a
+// file marked read-only must stay as it is (the atomic replace would otherwise swap it out).
+bool isReadOnly(const QFileInfo& info)
+{
+    const QFileDevice::Permissions p = info.permissions();
+    return !(p & QFileDevice::WriteUser) ||
+           !(p & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
 } // namespace
 
 bool CfgStore::LoadCfg(const QString& path, QString* error)
@@ -159,7 +168,7 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
 {
     const QString path = m_path;
     const QFileInfo info(path);
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteUser)) {
+    if (info.exists() && isReadOnly(info)) {
         if (error)
             *error = QStringLiteral("Cannot write %1: the file is read-only").arg(shownPath(path));
         return false;
