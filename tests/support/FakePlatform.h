@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/FileCopy.h"
+#include "platform/MachineRegistry.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+
+#include <QMap>
+#include <QStringList>
+
+// Settings kept in memory, with every write counted.
+class MemorySettings final : public SettingsStore {
+public:
+    QString AccessSetting(const QString& action, const QString& name, const QString& value,
+                          QString* error) override
+    {
+        Q_UNUSED(error);
+        if (action == QLatin1String("read"))
+            return values.value(name);
+        if (action == QLatin1String("write")) {
+            values[name] = value;
+            ++writes;
+        }
+        return QString();
+    }
+    QMap<QString, QString> values;
+    int writes = 0;
+};
+
+// A machine registry holding only what a test puts in it.
+class FakeRegistry final : public MachineRegistry {
+public:
+    QString readString(Root root, const QString& key, const QString& name) const override
+    {
+        return values.value(QString::number(int(root)) + QLatin1Char('|') + key + QLatin1Char('|') + name);
+    }
+    void set(Root root, const QString& key, const QString& name, const QString& value)
+    {
+        values[QString::number(int(root)) + QLatin1Char('|') + key + QLatin1Char('|') + name] = value;
+    }
+    QMap<QString, QString> values;
+};
+
+// A shell that records what it was asked to open and copies files for real.
+class FakeShell final : public Shell {
+public:
+    bool open(const QString& fileOrUrl) override
+    {
+        opened << fileOrUrl;
+        return true;
+    }
+    bool CopyFileToFolder(const QString& source, const QString& folder) override
+    {
+        return FileCopy::copyIntoFolder(source, folder);
+    }
+    QStringList opened;
+};
