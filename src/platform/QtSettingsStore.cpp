@@ -56,7 +56,12 @@ QString QtSettingsStore::AccessSetting(const QString& action, const QString& nam
         result = settings->value(name).toString();
     } else if (action == QLatin1String("write")) {
         const QFileInfo info(m_iniPath);
-        if (!m_iniPath.isEmpty() && info.exists() && !(info.permissions() & QFileDevice::WriteUser)) {
+        // The permission bits decide, not only access(2): an administrator may write any file, yet
+        // a settings file marked read-only must not be swapped out by QSettings' atomic replace.
+        const QFileDevice::Permissions perms = info.permissions();
+        const bool readOnly = !(perms & QFileDevice::WriteUser) ||
+                              !(perms & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+        if (!m_iniPath.isEmpty() && info.exists() && readOnly) {
             if (error)
                 *error = QStringLiteral("Cannot store the setting %1 in %2: the file is read-only")
                              .arg(name, QDir::toNativeSeparators(m_iniPath));
