@@ -51,8 +51,11 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
                                                                      : -1;
     if (wanted < 0)
         return usageError(err, QStringLiteral("unknown command '%1'").arg(command));
-    if (args.size() != wanted)
-        return usageError(err, QStringLiteral("'%1' takes %2 argument(s)").arg(command).arg(wanted - 1));
+    if (args.size() != wanted) {
+        const QString on = args.size() > 1 ? QStringLiteral(" on %1").arg(args[1]) : QString();
+        return usageError(err,
+                          QStringLiteral("'%1'%2 takes %3 argument(s)").arg(command, on, QString::number(wanted - 1)));
+    }
 
     const QString& file = args[1];
     CfgStore store;
