@@ -2,3 +2,12 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CfgStore.cpp
 )
+target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsValues.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsSpinEdit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsColorSwatches.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClientOptionsPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ServerOptionsPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionPages.cpp
+)

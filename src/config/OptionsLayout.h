@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QVBoxLayout;
+class QWidget;
+
+// Builds the scrolling column shared by both options pages: a title, section headings, and
+// one framed box per setting. A box's caption is a word-wrapped label (named after the box
+// with "Caption" appended) rather than the frame's title, since many captions are longer
+// than the page is wide. Every named widget can be translated by its object name.
+namespace OptionsLayout {
+
+// Fills `page` with a vertical scroll area; returns the layout of the column inside it.
+QVBoxLayout* column(QWidget* page);
+
+QLabel* title(QVBoxLayout* column, const char* name, const char* text);
+QLabel* section(QVBoxLayout* column, const char* name, const char* text);
+
+// A box with its caption and, when `hint` is given, a tool tip shown anywhere over the box.
+QGroupBox* box(QVBoxLayout* column, const char* name, const char* caption, const char* hint = nullptr);
+// The caption currently shown on a box made by box() (it follows the interface language).
+QString caption(const QGroupBox* box);
+
+// A new row of controls at the bottom of a box.
+QHBoxLayout* row(QGroupBox* box);
+
+QRadioButton* radio(QHBoxLayout* row, const char* name, const char* text, bool checked);
+QLabel* label(QHBoxLayout* row, const char* name, const char* text);
+// A line edit sized for `chars` characters.
+QLineEdit* edit(QHBoxLayout* row, const char* name, const QString& text, int chars);
+
+} // namespace OptionsLayout

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class CfgStore;
+class QRadioButton;
+
+// How the options pages read their values from the config line store and write them back.
+// Values are bytes in the file and text in the controls; they are converted here, with the
+// local 8-bit codec, and nowhere else.
+namespace OptionsValues {
+
+// A whole decimal number as the integer fields take it: an optional sign, digits, blanks
+// around them ignored. Empty text, fractions and numbers beyond 32 bits are not integers.
+std::optional<int> toInteger(const QString& text);
+// The conversion error shown for text that is not a whole number.
+QString notIntegerMessage(const QString& text);
+
+// A value is written inside double quotes and the game has no escape character, so a value
+// holding a double quote or a line break would break its line (and the lines after it).
+bool isWritable(const QString& text);
+QString notWritableMessage(const QString& fieldCaption);
+
+// The value of the last line that sets `name`; the empty text when no line does (or when the
+// line carries no value).
+QString read(CfgStore& store, const char* name);
+// Whether any line runs the command `name`, whatever it carries after it.
+bool isPresent(CfgStore& store, const char* name);
+void write(CfgStore& store, const char* name, const QString& value);
+
+// A radio pair standing for "1" (`one`) and "0" (`zero`). Reading checks the button of an
+// exact "1" or "0" and leaves the pair alone otherwise; writing sets the value of the checked
+// button and writes nothing while neither is checked.
+void readPair(CfgStore& store, const char* name, QRadioButton* one, QRadioButton* zero);
+void writePair(CfgStore& store, const char* name, const QRadioButton* one, const QRadioButton* zero);
+
+} // namespace OptionsValues
