@@ -1,0 +1,248 @@
+#include "app/FormTranslator.h"
+
+#include "app/IniFile.h"
+#include "platform/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const QString TranslationsSection = QStringLiteral("Translations");
+const QString LanguageSection = QStringLiteral("Language");
+const QString LineBreakMark = QStringLiteral("~~");
+// Where a component keeps the position it had when a translator first saw it.
+const char* const OrderProperty = "qvlComponentOrder";
+
+enum class Property { Caption, Hint, Text };
+constexpr std::array<Property, 3> AllProperties = {Property::Caption, Property::Hint, Property::Text};
+
+QString propertyName(Property p) {
+    switch (p) {
+    case Property::Caption:
+        return QStringLiteral("Caption");
+    case Property::Hint:
+        return QStringLiteral("Hint");
+    case Property::Text:
+        return QStringLiteral("Text");
+    }
+    return QString();
+}
+
+// The tab widget whose page `o` is, with the page's index.
+QTabWidget* tabPageOf(QObject* o, int* index) {
+    auto* page = qobject_cast<QWidget*>(o);
+    auto* stack = page ? qobject_cast<QStackedWidget*>(page->parentWidget()) : nullptr;
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    *index = tabs ? tabs->indexOf(page) : -1;
+    return *index >= 0 ? tabs : nullptr;
+}
+
+// How each text property reads and sets each kind of component. For a property, the first row
+// whose kind matches is the component's; a component that no row matches lacks the property.
+struct Binding {
+    Property property;
+    bool (*matches)(QObject*);
+    QString (*get)(QObject*);
+    void (*set)(QObject*, const QString&);
+};
+
+template <typename T>
+bool is(QObject* o) {
+    return qobject_cast<T*>(o) != nullptr;
+}
+
+template <typename T>
+T* as(QObject* o) {
+    return static_cast<T*>(o);
+}
+
+const Binding Bindings[] = {
+    // A page's caption is its tab's text, whatever kind of widget the page is.
+    {Property::Caption,
+     [](QObject* o) {
+         int i;
+         return tabPageOf(o, &i) != nullptr;
+     },
+     [](QObject* o) {
+         int i;
+         return tabPageOf(o, &i)->tabText(i);
+     },
+     [](QObject* o, const QString& s) {
+         int i;
+         tabPageOf(o, &i)->setTabText(i, s);
+     }},
+    {Property::Caption, is<QAbstractButton>, [](QObject* o) { return as<QAbstractButton>(o)->text(); },
+     [](QObject* o, const QString& s) { as<QAbstractButton>(o)->setText(s); }},
+    {Property::Caption, is<QLabel>, [](QObject* o) { return as<QLabel>(o)->text(); },
+     [](QObject* o, const QString& s) { as<QLabel>(o)->setText(s); }},
+    {Property::Caption, is<QGroupBox>, [](QObject* o) { return as<QGroupBox>(o)->title(); },
+     [](QObject* o, const QString& s) { as<QGroupBox>(o)->setTitle(s); }},
+    {Property::Caption, is<QMenu>, [](QObject* o) { return as<QMenu>(o)->title(); },
+     [](QObject* o, const QString& s) { as<QMenu>(o)->setTitle(s); }},
+    {Property::Caption, is<QAction>, [](QObject* o) { return as<QAction>(o)->text(); },
+     [](QObject* o, const QString& s) { as<QAction>(o)->setText(s); }},
+    // An action's own tool tip repeats its text unless set, so actions have no hint.
+    {Property::Hint, is<QWidget>, [](QObject* o) { return as<QWidget>(o)->toolTip(); },
+     [](QObject* o, const QString& s) { as<QWidget>(o)->setToolTip(s); }},
+    {Property::Text, is<QLineEdit>, [](QObject* o) { return as<QLineEdit>(o)->text(); },
+     [](QObject* o, const QString& s) { as<QLineEdit>(o)->setText(s); }},
+    {Property::Text, [](QObject* o) { return is<QComboBox>(o) && as<QComboBox>(o)->isEditable(); },
+     [](QObject* o) { return as<QComboBox>(o)->currentText(); },
+     [](QObject* o, const QString& s) { as<QComboBox>(o)->setEditText(s); }},
+};
+
+const Binding* bindingOf(QObject* o, Property p) {
+    for (const Binding& b : Bindings) {
+        if (b.property == p && b.matches(o))
+            return &b;
+    }
+    return nullptr;
+}
+
+void collect(QObject* parent, QList<QObject*>& out) {
+    QObjectList children = parent->children();
+    // A stacked widget raises its current page, which moves it among its children: take the
+    // pages in their own order.
+    if (auto* stack = qobject_cast<QStackedWidget*>(parent)) {
+        QObjectList pages;
+        for (int i = 0; i < stack->count(); ++i)
+            pages.append(stack->widget(i));
+        for (QObject* c : std::as_const(children)) {
+            if (!pages.contains(c))
+                pages.append(c);
+        }
+        children = pages;
+    }
+    for (QObject* child : std::as_const(children)) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget))
+            continue; // another window, translated on its own
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            out.append(child);
+        collect(child, out);
+    }
+}
+
+QString lineBreaksToMarks(QString text) {
+    text.replace(QLatin1String("\r\n"), LineBreakMark);
+    text.replace(QLatin1Char('\n'), LineBreakMark);
+    return text;
+}
+
+} // namespace
+
+TFormTranslator::TFormTranslator(const QString& exeDir, const QString& iniPath, Dialogs& dialogs)
+    : m_exeDir(exeDir)
+    , m_iniPath(iniPath)
+    , m_dialogs(dialogs) {}
+
+QString TFormTranslator::templatePath() const {
+    return QDir::toNativeSeparators(QDir::cleanPath(m_exeDir + QStringLiteral("/Language.lng")));
+}
+
+QList<QObject*> TFormTranslator::components(QWidget* window) {
+    QList<QObject*> found;
+    collect(window, found);
+    // Components never seen before are numbered after all known ones, in tree order; sorting by
+    // number then keeps every earlier order however widgets have been raised since.
+    qlonglong last = 0;
+    for (QObject* c : std::as_const(found))
+        last = std::max(last, c->property(OrderProperty).toLongLong());
+    for (QObject* c : std::as_const(found)) {
+        if (!c->property(OrderProperty).isValid())
+            c->setProperty(OrderProperty, ++last);
+    }
+    std::stable_sort(found.begin(), found.end(), [](QObject* a, QObject* b) {
+        return a->property(OrderProperty).toLongLong() < b->property(OrderProperty).toLongLong();
+    });
+    return found;
+}
+
+bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error) {
+    const QString prefix = window->objectName() + QLatin1Char('.');
+    QList<IniFile::Entry> entries;
+    for (QObject* component : components(window)) {
+        for (Property p : AllProperties) {
+            const Binding* binding = bindingOf(component, p);
+            if (!binding)
+                continue;
+            const QString text = lineBreaksToMarks(binding->get(component));
+            if (text.isEmpty() || (p == Property::Caption && text == QLatin1String("-")))
+                continue;
+            entries.append({prefix + component->objectName() + QLatin1Char('.') + propertyName(p), text});
+        }
+    }
+    return IniFile::writeKeys(path, TranslationsSection, entries, error);
+}
+
+void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path) {
+    const QList<IniFile::Entry> entries = IniFile::readSection(path, TranslationsSection);
+    if (entries.isEmpty())
+        return;
+    QHash<QString, QObject*> byName;
+    for (QObject* c : components(window)) {
+        const QString folded = c->objectName().toCaseFolded();
+        if (!byName.contains(folded))
+            byName.insert(folded, c);
+    }
+    const QString windowName = window->objectName();
+    for (const IniFile::Entry& entry : entries) {
+        const QString& key = entry.first;
+        const qsizetype dot = key.indexOf(QLatin1Char('.'));
+        if (dot < 0 || QStringView(key).first(dot) != windowName)
+            continue;
+        const qsizetype dot2 = key.indexOf(QLatin1Char('.'), dot + 1);
+        if (dot2 < 0)
+            continue;
+        QObject* component = byName.value(key.sliced(dot + 1, dot2 - dot - 1).toCaseFolded());
+        if (!component)
+            continue;
+        const QStringView property = QStringView(key).sliced(dot2 + 1);
+        for (Property p : AllProperties) {
+            if (property.compare(propertyName(p), Qt::CaseInsensitive) != 0)
+                continue;
+            if (const Binding* binding = bindingOf(component, p)) {
+                QString text = entry.second;
+                binding->set(component, text.replace(LineBreakMark, QLatin1String("\r\n")));
+            }
+        }
+    }
+}
+
+void TFormTranslator::TranslateForm(QWidget* window) {
+    LanguageFile = templatePath();
+    QString error;
+    if (!ExportTexts(window, LanguageFile, &error))
+        reportOnce(error);
+
+    const QString named = IniFile::readKey(m_iniPath, LanguageSection, window->objectName());
+    if (!named.isEmpty())
+        LanguageFile = named;
+    if (QFileInfo(LanguageFile).isFile())
+        ApplyTranslations(window, LanguageFile);
+
+    if (!IniFile::writeKey(m_iniPath, LanguageSection, window->objectName(), LanguageFile, &error))
+        reportOnce(error);
+}
+
+void TFormTranslator::reportOnce(const QString& error) {
+    if (m_reported)
+        return;
+    m_reported = true;
+    m_dialogs.error(error);
+}

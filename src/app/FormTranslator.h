@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Dialogs;
+class QObject;
+class QWidget;
+
+// Puts a window's visible texts into a language file and back, so that the interface can be
+// shown in another language without rebuilding the program.
+//
+// A language file is an INI file (see IniFile) whose section [Translations] holds entries
+//   Window.Component.Property=text
+// The window's name (its objectName) is compared exactly; component and property names without
+// regard to letter case. In a text, "~~" stands for a line break (CR LF).
+//
+// The components of a window are its descendants with an object name, except Qt's own inner
+// parts (names starting with "qt_") and other windows parented to it; pop-up menus and the
+// actions in them are components of the window that owns them. The window itself is none, so its
+// title is never translated. A component has these text properties:
+//   Caption  the text of a label or button, the title of a group box or menu, the text of an
+//            action, or, for a page of a tab widget, its tab's text
+//   Hint     the tool tip of a widget (actions have none)
+//   Text     the text of a line edit or of an editable combo box
+class TFormTranslator final {
+public:
+    // `exeDir`: the executable's folder, where the template Language.lng is written.
+    // `iniPath`: the INI file named after the executable (qvl.ini), whose section [Language]
+    // names each window's language file.
+    TFormTranslator(const QString& exeDir, const QString& iniPath, Dialogs& dialogs);
+
+    // The language file of the latest translation.
+    QString LanguageFile;
+
+    // Writes the window's texts to the template, then applies the language file that the INI
+    // file names for the window (the template when it names none) and writes that name back.
+    // A write failure is reported once per run; the translation goes on regardless.
+    void TranslateForm(QWidget* window);
+    // Writes the window's non-empty texts into section [Translations] of `path`, replacing
+    // existing entries where they stand. Line breaks become "~~"; a caption "-" (a separator) is
+    // left out.
+    bool ExportTexts(QWidget* window, const QString& path, QString* error = nullptr);
+    // Sets the window's texts from the entries of `path` that name it. Entries for another
+    // window, an unknown component or a property the component lacks are ignored; so are empty
+    // texts. A missing file changes nothing.
+    void ApplyTranslations(QWidget* window, const QString& path);
+
+    // The components of `window` in a stable order: depth-first, each object before its
+    // children, children in creation order and tab pages in tab order, as first seen by any
+    // translator. Raising a widget later, which moves it among its siblings, does not change it.
+    static QList<QObject*> components(QWidget* window);
+    QString templatePath() const;
+
+private:
+    void reportOnce(const QString& error);
+
+    QString m_exeDir;
+    QString m_iniPath;
+    Dialogs& m_dialogs;
+    bool m_reported = false;
+};
