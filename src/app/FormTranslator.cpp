@@ -51,6 +51,21 @@ QTabWidget* tabPageOf(QObject* o, int* index) {
     return *index >= 0 ? tabs : nullptr;
 }
 
+bool isTabPage(QObject* o) {
+    int i;
+    return tabPageOf(o, &i) != nullptr;
+}
+
+QString tabText(QObject* o) {
+    int i;
+    return tabPageOf(o, &i)->tabText(i);
+}
+
+void setTabText(QObject* o, const QString& s) {
+    int i;
+    tabPageOf(o, &i)->setTabText(i, s);
+}
+
 // How each text property reads and sets each kind of component. For a property, the first row
 // whose kind matches is the component's; a component that no row matches lacks the property.
 struct Binding {
@@ -72,19 +87,7 @@ T* as(QObject* o) {
 
 const Binding Bindings[] = {
     // A page's caption is its tab's text, whatever kind of widget the page is.
-    {Property::Caption,
-     [](QObject* o) {
-         int i;
-         return tabPageOf(o, &i) != nullptr;
-     },
-     [](QObject* o) {
-         int i;
-         return tabPageOf(o, &i)->tabText(i);
-     },
-     [](QObject* o, const QString& s) {
-         int i;
-         tabPageOf(o, &i)->setTabText(i, s);
-     }},
+    {Property::Caption, isTabPage, tabText, setTabText},
     {Property::Caption, is<QAbstractButton>, [](QObject* o) { return as<QAbstractButton>(o)->text(); },
      [](QObject* o, const QString& s) { as<QAbstractButton>(o)->setText(s); }},
     {Property::Caption, is<QLabel>, [](QObject* o) { return as<QLabel>(o)->text(); },
