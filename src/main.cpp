@@ -1,4 +1,5 @@
 #include "app/AppState.h"
+#include "app/FormTranslator.h"
 #include "app/Artwork.h"
 #include "app/InformationForm.h"
 #include "app/MainForm.h"
@@ -71,11 +72,13 @@ int main(int argc, char** argv)
     TMainForm MainForm(state, shell, registry);
     dialogs.parent = &MainForm;
     MainForm.setSplash(&SplashForm);
+    MainForm.FormTranslator1->TranslateForm(&SplashForm);
 
     Twizard wizard(&MainForm);
     TUpdateForm UpdateForm(&MainForm);
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);
+    MainForm.setUpdateForm(&UpdateForm);
     dialogs.informationWindow = [&InformationForm](const QString& title, const QString& text) {
         InformationForm.ShowInformation(title, text);
     };

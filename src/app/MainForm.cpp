@@ -2,14 +2,18 @@
 
 #include "app/AppState.h"
 #include "app/Artwork.h"
+#include "app/FormTranslator.h"
+#include "app/LanguageIni.h"
 #include "app/Product.h"
 #include "app/SplashForm.h"
+#include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -87,6 +91,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
+    connect(Lang, &QComboBox::activated, this, &TMainForm::LangChange);
     connect(WizardButton, &QPushButton::clicked, this, [this] {
         if (openWizard)
             openWizard();
@@ -118,6 +123,14 @@ void TMainForm::FormCreate()
     m_state.ProgramDir = QDir::fromNativeSeparators(m_state.settings.read(QStringLiteral("qvl_path")));
     while (m_state.ProgramDir.size() > 1 && m_state.ProgramDir.endsWith(QLatin1Char('/')))
         m_state.ProgramDir.chop(1);
+    // The template goes to the program folder, which is where the program lives on Windows.
+    FormTranslator1 = std::make_unique<TFormTranslator>(m_state.ProgramDir, LanguageIni::path(m_state.ProgramDir),
+                                                        m_state.dialogs);
+    QString language;
+    QString error;
+    if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
+        m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
+    FormTranslator1->TranslateForm(this);
     // Long hints (the configuration list's) stay ten seconds.
     for (QWidget* w : findChildren<QWidget*>())
         w->setToolTipDuration(10000);
@@ -160,6 +173,23 @@ void TMainForm::PageControl1Change(int index)
 }
 
 void TMainForm::BitBtn8Click() {}
+
+void TMainForm::LangChange()
+{
+    const QString language = Lang->currentText();
+    if (language.isEmpty())
+        return;
+    QString error;
+    if (!LanguageIni::write(m_state.ProgramDir, language, &error)) {
+        m_state.dialogs.error(error);
+        return;
+    }
+    if (m_splash)
+        FormTranslator1->TranslateForm(m_splash);
+    if (m_updateForm)
+        FormTranslator1->TranslateForm(m_updateForm);
+    FormTranslator1->TranslateForm(this);
+}
 
 void TMainForm::Label2Click() { m_shell.open(Product::homePage()); }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class AppState;
 class MachineRegistry;
@@ -15,7 +16,9 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class Shell;
+class TFormTranslator;
 class TSplashForm;
+class TUpdateForm;
 class Twizard;
 
 // The main window: header, status line, the five pages, the Wizard and Apply buttons and the
@@ -29,6 +32,7 @@ public:
     // Start-up steps that run once the other windows exist.
     void setSplash(TSplashForm* splash) { m_splash = splash; }
     void setWizard(Twizard* wizard) { m_wizard = wizard; }
+    void setUpdateForm(TUpdateForm* form) { m_updateForm = form; }
 
     // Where Steam's folders are looked for (the user's home; tests point it elsewhere).
     QString steamHome;
@@ -55,6 +59,9 @@ public:
     void Restore1Click();
     void DeleteCFG1Click();
     void ReadOptionPages();
+    void LangChange();
+
+    std::unique_ptr<TFormTranslator> FormTranslator1;
 
     bool FirstShow = false;
 
@@ -103,5 +110,6 @@ private:
     const MachineRegistry& m_registry;
     TSplashForm* m_splash = nullptr;
     Twizard* m_wizard = nullptr;
+    TUpdateForm* m_updateForm = nullptr;
     bool m_scanning = false;
 };
