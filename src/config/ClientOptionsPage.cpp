@@ -47,7 +47,8 @@ constexpr std::array<Connection, 6> Connections = {{
 // The message keys of the smoke-sprite words, by position of TrackBar2.
 constexpr std::array<const char*, 3> SpriteWords = {"best", "normal", "poor"};
 
-QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value) {
+QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
+{
     auto* slider = new QSlider(Qt::Horizontal);
     slider->setObjectName(QString::fromLatin1(name));
     slider->setRange(minimum, maximum);
@@ -56,7 +57,8 @@ QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, in
     return slider;
 }
 
-QColor swatchColor(const char* rgb) {
+QColor swatchColor(const char* rgb)
+{
     const QList<QByteArray> parts = QByteArray(rgb).split(' ');
     return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
@@ -65,7 +67,8 @@ QColor swatchColor(const char* rgb) {
 
 ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
     : QWidget(parent)
-    , m_state(state) {
+    , m_state(state)
+{
     m_column = column(this);
     title(m_column, "ClientTitle", "Client options");
     buildGeneralOptions();
@@ -90,7 +93,8 @@ ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
     connect(dec_e, &QLineEdit::textChanged, this, &ClientOptionsPage::dec_eChange);
 }
 
-void ClientOptionsPage::buildGeneralOptions() {
+void ClientOptionsPage::buildGeneralOptions()
+{
     section(m_column, "ClientSection1", "General options");
 
     m_nameBox = box(m_column, "ClientBox1", "Your name");
@@ -154,7 +158,8 @@ void ClientOptionsPage::buildGeneralOptions() {
     r->addStretch(1);
 }
 
-void ClientOptionsPage::buildVideoOptions() {
+void ClientOptionsPage::buildVideoOptions()
+{
     section(m_column, "ClientSection2", "Video options");
 
     m_shellsBox = box(m_column, "ClientBox11", "Maximum number of shells visible at one time:");
@@ -188,7 +193,8 @@ void ClientOptionsPage::buildVideoOptions() {
     dec_e = edit(r, "dec_e", QStringLiteral("300"), 3);
 }
 
-void ClientOptionsPage::buildOtherOptions() {
+void ClientOptionsPage::buildOtherOptions()
+{
     section(m_column, "ClientSection3", "Other");
 
     QHBoxLayout* r = row(box(m_column, "ClientBox15",
@@ -224,20 +230,24 @@ void ClientOptionsPage::buildOtherOptions() {
     r->addStretch(1);
 }
 
-bool ClientOptionsPage::conversionError(const QString& text) {
+bool ClientOptionsPage::conversionError(const QString& text)
+{
     m_state.dialogs.error(notIntegerMessage(text));
     return false;
 }
 
-void ClientOptionsPage::BitBtn5Click() {
+void ClientOptionsPage::BitBtn5Click()
+{
     ApplyClientOptions();
 }
 
-void ClientOptionsPage::TrackBar1Change() {
+void ClientOptionsPage::TrackBar1Change()
+{
     Tracktext->setText(QString::number(TrackBar1->value()));
 }
 
-void ClientOptionsPage::TracktextChange() {
+void ClientOptionsPage::TracktextChange()
+{
     const QString text = Tracktext->text();
     if (text.isEmpty())
         return;
@@ -250,13 +260,15 @@ void ClientOptionsPage::TracktextChange() {
         TrackBar1->setValue(*n);
 }
 
-void ClientOptionsPage::TrackBar2Change() {
+void ClientOptionsPage::TrackBar2Change()
+{
     const int position = TrackBar2->value();
     Cedit->setText(QString::number(position));
     smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[static_cast<size_t>(position)])));
 }
 
-void ClientOptionsPage::CeditChange() {
+void ClientOptionsPage::CeditChange()
+{
     const QString text = Cedit->text();
     if (text.isEmpty())
         return;
@@ -268,11 +280,13 @@ void ClientOptionsPage::CeditChange() {
     TrackBar2->setValue(*n); // the slider holds it to 0..2
 }
 
-void ClientOptionsPage::dec_tChange() {
+void ClientOptionsPage::dec_tChange()
+{
     dec_e->setText(QString::number(dec_t->value()));
 }
 
-void ClientOptionsPage::dec_eChange() {
+void ClientOptionsPage::dec_eChange()
+{
     const QString text = dec_e->text();
     const std::optional<int> n = toInteger(text);
     if (!n) {
@@ -283,7 +297,8 @@ void ClientOptionsPage::dec_eChange() {
         dec_t->setValue(*n);
 }
 
-bool ClientOptionsPage::readClientPart() {
+bool ClientOptionsPage::readClientPart()
+{
     CfgStore& store = m_state.store;
 
     const QString color = read(store, "con_color");
@@ -319,6 +334,7 @@ bool ClientOptionsPage::readClientPart() {
         if (!n)
             return conversionError(sprites);
         TrackBar2->setValue(*n);
+        TrackBar2Change(); // Apply writes Cedit: it follows even when the slider did not move
     }
     if (const QString shells = read(store, "max_shells"); !shells.isEmpty())
         c1edit->setFieldText(shells);
@@ -345,11 +361,13 @@ bool ClientOptionsPage::readClientPart() {
     return true;
 }
 
-void ClientOptionsPage::readPlayerName() {
+void ClientOptionsPage::readPlayerName()
+{
     name->setText(read(m_state.store, "name"));
 }
 
-bool ClientOptionsPage::ApplyClientOptions() {
+bool ClientOptionsPage::ApplyClientOptions()
+{
     const QString shells = c1edit->fieldText();
     const bool writeShells = shells != QLatin1String("none");
     for (const auto& [text, field] : {std::pair{name->text(), m_nameBox}, std::pair{Cedit->text(), m_spritesBox},

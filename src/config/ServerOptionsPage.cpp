@@ -23,7 +23,8 @@ using namespace OptionsValues;
 
 namespace {
 
-QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value) {
+QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
+{
     auto* slider = new QSlider(Qt::Horizontal);
     slider->setObjectName(QString::fromLatin1(name));
     slider->setRange(minimum, maximum);
@@ -32,14 +33,16 @@ QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, in
     return slider;
 }
 
-OptionsSpinEdit* spin(QHBoxLayout* row, const char* name, int minimum, int maximum, int value) {
+OptionsSpinEdit* spin(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
+{
     auto* spin = new OptionsSpinEdit(minimum, maximum, value);
     spin->setObjectName(QString::fromLatin1(name));
     row->addWidget(spin);
     return spin;
 }
 
-QRadioButton* disableButton(QHBoxLayout* row, const char* name) {
+QRadioButton* disableButton(QHBoxLayout* row, const char* name)
+{
     auto* button = new OptionsDisableButton(QStringLiteral("Disable"));
     button->setObjectName(QString::fromLatin1(name));
     button->setChecked(true);
@@ -48,7 +51,8 @@ QRadioButton* disableButton(QHBoxLayout* row, const char* name) {
     return button;
 }
 
-bool isZero(const QString& text) {
+bool isZero(const QString& text)
+{
     return toInteger(text) == 0;
 }
 
@@ -58,7 +62,8 @@ const QString Zero = QStringLiteral("0");
 
 ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
     : QWidget(parent)
-    , m_state(state) {
+    , m_state(state)
+{
     m_column = column(this);
     title(m_column, "ServerTitle", "Server options");
     buildTimeOptions();
@@ -93,7 +98,8 @@ ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
     connect(periodtext, &QRadioButton::pressed, this, &ServerOptionsPage::periodtextMouseDown);
 }
 
-void ServerOptionsPage::buildTimeOptions() {
+void ServerOptionsPage::buildTimeOptions()
+{
     section(m_column, "ServerSection1", "Time options");
 
     QHBoxLayout* r = row(box(m_column, "ServerBox1", "Round time"));
@@ -143,7 +149,8 @@ void ServerOptionsPage::buildTimeOptions() {
     r->addStretch(1);
 }
 
-void ServerOptionsPage::buildTeamOptions() {
+void ServerOptionsPage::buildTeamOptions()
+{
     section(m_column, "ServerSection2", "Team & Players options");
 
     m_winLimitBox = box(m_column, "ServerBox7", "Cycle the map after one team reaches this many wins. ");
@@ -188,7 +195,8 @@ void ServerOptionsPage::buildTeamOptions() {
     r->addStretch(1);
 }
 
-void ServerOptionsPage::buildOtherOptions() {
+void ServerOptionsPage::buildOtherOptions()
+{
     section(m_column, "ServerSection3", "Other");
 
     QHBoxLayout* r = row(box(m_column, "ServerBox14", "Enable footsteps?"));
@@ -220,20 +228,24 @@ void ServerOptionsPage::buildOtherOptions() {
     r->addStretch(1);
 }
 
-bool ServerOptionsPage::conversionError(const QString& text) {
+bool ServerOptionsPage::conversionError(const QString& text)
+{
     m_state.dialogs.error(notIntegerMessage(text));
     return false;
 }
 
-void ServerOptionsPage::BitBtn3Click() {
+void ServerOptionsPage::BitBtn3Click()
+{
     ApplyServerOptions();
 }
 
-void ServerOptionsPage::TrackBar3Change() {
+void ServerOptionsPage::TrackBar3Change()
+{
     c4Edit->setText(QString::number(TrackBar3->value()));
 }
 
-void ServerOptionsPage::c4EditChange() {
+void ServerOptionsPage::c4EditChange()
+{
     const std::optional<int> n = toInteger(c4Edit->text());
     if (!n) {
         conversionError(c4Edit->text());
@@ -242,11 +254,13 @@ void ServerOptionsPage::c4EditChange() {
     TrackBar3->setValue(*n); // the slider holds it to its range
 }
 
-void ServerOptionsPage::TrackBar4Change() {
+void ServerOptionsPage::TrackBar4Change()
+{
     rtime->setText(QString::number(TrackBar4->value()));
 }
 
-void ServerOptionsPage::rtimeChange() {
+void ServerOptionsPage::rtimeChange()
+{
     const std::optional<int> n = toInteger(rtime->text());
     if (!n) {
         conversionError(rtime->text());
@@ -255,25 +269,30 @@ void ServerOptionsPage::rtimeChange() {
     TrackBar4->setValue(*n);
 }
 
-void ServerOptionsPage::hostagChange() {
+void ServerOptionsPage::hostagChange()
+{
     hdisable->setChecked(false);
 }
 
-void ServerOptionsPage::cycleChange() {
+void ServerOptionsPage::cycleChange()
+{
     cycletext->setChecked(false);
 }
 
-void ServerOptionsPage::freshChange() {
+void ServerOptionsPage::freshChange()
+{
     freshtext->setChecked(false);
 }
 
-void ServerOptionsPage::maxplChange() {
+void ServerOptionsPage::maxplChange()
+{
     Players->setChecked(false);
     if (maxpl->fieldText() == Zero)
         Players->setChecked(true);
 }
 
-void ServerOptionsPage::rotateChange() {
+void ServerOptionsPage::rotateChange()
+{
     if (m_rotationBusy)
         return;
     m_rotationBusy = true;
@@ -282,7 +301,8 @@ void ServerOptionsPage::rotateChange() {
     m_rotationBusy = false;
 }
 
-void ServerOptionsPage::roundsChange() {
+void ServerOptionsPage::roundsChange()
+{
     if (m_rotationBusy)
         return;
     m_rotationBusy = true;
@@ -291,28 +311,34 @@ void ServerOptionsPage::roundsChange() {
     m_rotationBusy = false;
 }
 
-void ServerOptionsPage::hdisableMouseDown() {
+void ServerOptionsPage::hdisableMouseDown()
+{
     hostag->setFieldText(Zero);
 }
 
-void ServerOptionsPage::cycletextMouseDown() {
+void ServerOptionsPage::cycletextMouseDown()
+{
     cycle->setFieldText(Zero);
 }
 
-void ServerOptionsPage::PlayersMouseDown() {
+void ServerOptionsPage::PlayersMouseDown()
+{
     maxpl->setFieldText(Zero);
 }
 
-void ServerOptionsPage::freshtextMouseDown() {
+void ServerOptionsPage::freshtextMouseDown()
+{
     fresh->setFieldText(Zero);
 }
 
-void ServerOptionsPage::periodtextMouseDown() {
+void ServerOptionsPage::periodtextMouseDown()
+{
     rotate->setFieldText(Zero);
     rounds->setFieldText(Zero);
 }
 
-bool ServerOptionsPage::readServerPart() {
+bool ServerOptionsPage::readServerPart()
+{
     CfgStore& store = m_state.store;
 
     readPair(store, "mp_flashlight", s6_1, s6_0);
@@ -333,24 +359,38 @@ bool ServerOptionsPage::readServerPart() {
         const std::optional<int> n = toInteger(value);
         if (!n)
             return conversionError(value);
-        bar->setValue(*n); // held to the slider's range; its handler updates the edit
+        bar->setValue(*n); // held to the slider's range
+        // The edit follows its slider even when the position did not move.
+        bar == TrackBar3 ? TrackBar3Change() : TrackBar4Change();
     }
 
     if (const QString buyTime = read(store, "mp_buytime"); !buyTime.isEmpty())
         MapTime->setText(buyTime);
-    const std::pair<const char*, OptionsSpinEdit*> fields[] = {
-        {"mp_startmoney", money}, {"mp_freezetime", freeze}, {"mp_hostagepenalty", hostag},
-        {"mp_winlimit", cycle},   {"mp_limitteams", maxpl},  {"sv_restartround", fresh},
+    struct Field {
+        const char* variable;
+        OptionsSpinEdit* field;
+        QRadioButton* disable;
     };
-    for (const auto& [variable, field] : fields) {
-        if (const QString value = read(store, variable); !value.isEmpty())
-            field->setFieldText(value);
+    const Field fields[] = {
+        {"mp_startmoney", money, nullptr}, {"mp_freezetime", freeze, nullptr}, {"mp_hostagepenalty", hostag, hdisable},
+        {"mp_winlimit", cycle, cycletext}, {"mp_limitteams", maxpl, Players},  {"sv_restartround", fresh, freshtext},
+    };
+    for (const Field& f : fields) {
+        const QString value = read(store, f.variable);
+        if (value.isEmpty())
+            continue;
+        f.field->setFieldText(value); // a changed text runs the field's handler
+        // A number read into a field that already showed it must uncheck Disable too, or Apply
+        // would replace the file's number by "0".
+        if (f.disable && value != Zero)
+            f.disable->setChecked(false);
     }
     // mp_timelimit and mp_maxrounds are not read: the map-rotation fields keep what they show.
     return true;
 }
 
-bool ServerOptionsPage::ApplyServerOptions() {
+bool ServerOptionsPage::ApplyServerOptions()
+{
     const std::pair<QString, QGroupBox*> written[] = {
         {MapTime->text(), m_buyTimeBox},
         {money->fieldText(), m_moneyBox},
@@ -397,7 +437,8 @@ bool ServerOptionsPage::ApplyServerOptions() {
 }
 
 // Only one of the two limits is meant to hold a number; with both set, neither is written.
-void ServerOptionsPage::writeMapRotation() {
+void ServerOptionsPage::writeMapRotation()
+{
     CfgStore& store = m_state.store;
     if (periodtext->isChecked()) {
         write(store, "mp_timelimit", Zero);
