@@ -8,6 +8,9 @@
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
+#include "config/ClientOptionsPage.h"
+#include "config/OptionPages.h"
+#include "config/ServerOptionsPage.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -88,6 +92,14 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Label2->installEventFilter(this);
 
     buildMainPage();
+    for (QWidget* sheet : {TabSheet2, TabSheet3}) {
+        auto* layout = new QVBoxLayout(sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    clientPage = new ClientOptionsPage(m_state, TabSheet2);
+    TabSheet2->layout()->addWidget(clientPage);
+    serverPage = new ServerOptionsPage(m_state, TabSheet3);
+    TabSheet3->layout()->addWidget(serverPage);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
@@ -157,7 +169,7 @@ void TMainForm::FormShow()
     ReadOptionPages();
 }
 
-void TMainForm::ReadOptionPages() {}
+void TMainForm::ReadOptionPages() { ::ReadOptionPages(m_state, *clientPage, *serverPage); }
 
 void TMainForm::PageControl1Change(int index)
 {
@@ -172,7 +184,13 @@ void TMainForm::PageControl1Change(int index)
         m_state.LoadCfg();
 }
 
-void TMainForm::BitBtn8Click() {}
+void TMainForm::BitBtn8Click()
+{
+    if (PageControl1->currentIndex() == ClientPage)
+        clientPage->ApplyClientOptions();
+    else if (PageControl1->currentIndex() == ServerPage)
+        serverPage->ApplyServerOptions();
+}
 
 void TMainForm::LangChange()
 {

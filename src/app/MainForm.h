@@ -6,6 +6,8 @@
 #include <memory>
 
 class AppState;
+class ClientOptionsPage;
+class ServerOptionsPage;
 class MachineRegistry;
 class QAction;
 class QComboBox;
@@ -76,6 +78,8 @@ public:
     QPushButton* WizardButton = nullptr;
     QPushButton* BitBtn8 = nullptr;
     QLabel* Label2 = nullptr;
+    ClientOptionsPage* clientPage = nullptr;
+    ServerOptionsPage* serverPage = nullptr;
 
     QGroupBox* GroupBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
