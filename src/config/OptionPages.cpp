@@ -4,7 +4,8 @@
 #include "config/ClientOptionsPage.h"
 #include "config/ServerOptionsPage.h"
 
-void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPage& server) {
+void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPage& server)
+{
     if (!state.LoadCfg())
         return;
     if (!client.readClientPart())

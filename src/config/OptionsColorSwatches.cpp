@@ -16,20 +16,24 @@ constexpr int SwatchHeight = 16;
 OptionsColorSwatches::OptionsColorSwatches(QSlider* slider, QList<QColor> colors, QWidget* parent)
     : QWidget(parent)
     , m_slider(slider)
-    , m_colors(std::move(colors)) {
+    , m_colors(std::move(colors))
+{
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize OptionsColorSwatches::sizeHint() const {
+QSize OptionsColorSwatches::sizeHint() const
+{
     return {static_cast<int>(m_colors.size()) * 24, SwatchHeight + 2};
 }
 
-QSize OptionsColorSwatches::minimumSizeHint() const {
+QSize OptionsColorSwatches::minimumSizeHint() const
+{
     return sizeHint();
 }
 
-int OptionsColorSwatches::centreOf(int i) const {
+int OptionsColorSwatches::centreOf(int i) const
+{
     QStyleOptionSlider option;
     option.initFrom(m_slider);
     option.orientation = Qt::Horizontal;
@@ -39,14 +43,16 @@ int OptionsColorSwatches::centreOf(int i) const {
     return handle / 2 + QStyle::sliderPositionFromValue(0, static_cast<int>(m_colors.size()) - 1, i, span, false);
 }
 
-int OptionsColorSwatches::swatchWidth() const {
+int OptionsColorSwatches::swatchWidth() const
+{
     if (m_colors.size() < 2)
         return 16;
     const int step = (centreOf(1) - centreOf(0));
     return qBound(6, step - 6, 28);
 }
 
-void OptionsColorSwatches::paintEvent(QPaintEvent*) {
+void OptionsColorSwatches::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const int w = swatchWidth();
     for (int i = 0; i < m_colors.size(); ++i) {
@@ -57,7 +63,8 @@ void OptionsColorSwatches::paintEvent(QPaintEvent*) {
     }
 }
 
-void OptionsColorSwatches::mousePressEvent(QMouseEvent* event) {
+void OptionsColorSwatches::mousePressEvent(QMouseEvent* event)
+{
     const int x = event->position().toPoint().x();
     int nearest = 0;
     for (int i = 1; i < m_colors.size(); ++i) {

@@ -8,7 +8,8 @@
 class OptionsDisableButton final : public QRadioButton {
 public:
     explicit OptionsDisableButton(const QString& text, QWidget* parent = nullptr)
-        : QRadioButton(text, parent) {
+        : QRadioButton(text, parent)
+    {
         setAutoExclusive(false);
     }
 

@@ -12,11 +12,13 @@ namespace OptionsLayout {
 
 namespace {
 
-QString captionName(const QString& boxName) {
+QString captionName(const QString& boxName)
+{
     return boxName + QStringLiteral("Caption");
 }
 
-QLabel* plainLabel(const char* name, const char* text) {
+QLabel* plainLabel(const char* name, const char* text)
+{
     auto* label = new QLabel(QString::fromUtf8(text));
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -25,7 +27,8 @@ QLabel* plainLabel(const char* name, const char* text) {
 
 } // namespace
 
-QVBoxLayout* column(QWidget* page) {
+QVBoxLayout* column(QWidget* page)
+{
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(page);
@@ -42,7 +45,8 @@ QVBoxLayout* column(QWidget* page) {
     return layout;
 }
 
-QLabel* title(QVBoxLayout* column, const char* name, const char* text) {
+QLabel* title(QVBoxLayout* column, const char* name, const char* text)
+{
     QLabel* label = plainLabel(name, text);
     QFont font = label->font();
     font.setBold(true);
@@ -52,7 +56,8 @@ QLabel* title(QVBoxLayout* column, const char* name, const char* text) {
     return label;
 }
 
-QLabel* section(QVBoxLayout* column, const char* name, const char* text) {
+QLabel* section(QVBoxLayout* column, const char* name, const char* text)
+{
     QLabel* label = plainLabel(name, text);
     QFont font = label->font();
     font.setBold(true);
@@ -63,7 +68,8 @@ QLabel* section(QVBoxLayout* column, const char* name, const char* text) {
     return label;
 }
 
-QGroupBox* box(QVBoxLayout* column, const char* name, const char* caption, const char* hint) {
+QGroupBox* box(QVBoxLayout* column, const char* name, const char* caption, const char* hint)
+{
     auto* box = new QGroupBox;
     box->setObjectName(QString::fromLatin1(name));
     if (hint)
@@ -85,19 +91,22 @@ QGroupBox* box(QVBoxLayout* column, const char* name, const char* caption, const
     return box;
 }
 
-QString caption(const QGroupBox* box) {
+QString caption(const QGroupBox* box)
+{
     const auto* label = box->findChild<QLabel*>(captionName(box->objectName()), Qt::FindDirectChildrenOnly);
     return label ? label->text() : box->objectName();
 }
 
-QHBoxLayout* row(QGroupBox* box) {
+QHBoxLayout* row(QGroupBox* box)
+{
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
     static_cast<QVBoxLayout*>(box->layout())->addLayout(row);
     return row;
 }
 
-QRadioButton* radio(QHBoxLayout* row, const char* name, const char* text, bool checked) {
+QRadioButton* radio(QHBoxLayout* row, const char* name, const char* text, bool checked)
+{
     auto* button = new QRadioButton(QString::fromUtf8(text));
     button->setObjectName(QString::fromLatin1(name));
     button->setChecked(checked);
@@ -105,13 +114,15 @@ QRadioButton* radio(QHBoxLayout* row, const char* name, const char* text, bool c
     return button;
 }
 
-QLabel* label(QHBoxLayout* row, const char* name, const char* text) {
+QLabel* label(QHBoxLayout* row, const char* name, const char* text)
+{
     QLabel* label = plainLabel(name, text);
     row->addWidget(label);
     return label;
 }
 
-QLineEdit* edit(QHBoxLayout* row, const char* name, const QString& text, int chars) {
+QLineEdit* edit(QHBoxLayout* row, const char* name, const QString& text, int chars)
+{
     auto* edit = new QLineEdit(text);
     edit->setObjectName(QString::fromLatin1(name));
     const QFontMetrics metrics(edit->font());

@@ -3,7 +3,8 @@
 #include <QLineEdit>
 
 OptionsSpinEdit::OptionsSpinEdit(int minimum, int maximum, int value, QWidget* parent)
-    : QSpinBox(parent) {
+    : QSpinBox(parent)
+{
     setRange(minimum, maximum);
     setValue(value);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
@@ -15,15 +16,18 @@ OptionsSpinEdit::OptionsSpinEdit(int minimum, int maximum, int value, QWidget* p
     connect(this, &QAbstractSpinBox::editingFinished, this, &OptionsSpinEdit::noteText);
 }
 
-QString OptionsSpinEdit::fieldText() const {
+QString OptionsSpinEdit::fieldText() const
+{
     return lineEdit()->text();
 }
 
-void OptionsSpinEdit::setFieldText(const QString& text) {
+void OptionsSpinEdit::setFieldText(const QString& text)
+{
     lineEdit()->setText(text);
 }
 
-void OptionsSpinEdit::noteText() {
+void OptionsSpinEdit::noteText()
+{
     const QString text = fieldText();
     if (text == m_last)
         return;

@@ -6,7 +6,8 @@
 
 namespace OptionsValues {
 
-std::optional<int> toInteger(const QString& text) {
+std::optional<int> toInteger(const QString& text)
+{
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (!ok)
@@ -14,36 +15,43 @@ std::optional<int> toInteger(const QString& text) {
     return value;
 }
 
-QString notIntegerMessage(const QString& text) {
+QString notIntegerMessage(const QString& text)
+{
     return QStringLiteral("'%1' is not a valid integer value").arg(text);
 }
 
-bool isWritable(const QString& text) {
+bool isWritable(const QString& text)
+{
     return !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'));
 }
 
-QString notWritableMessage(const QString& fieldCaption) {
+QString notWritableMessage(const QString& fieldCaption)
+{
     return QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration file "
                           "cannot carry inside a value. Remove it and apply again; nothing was written.")
         .arg(fieldCaption.trimmed());
 }
 
-QString read(CfgStore& store, const char* name) {
+QString read(CfgStore& store, const char* name)
+{
     QByteArray value;
     store.GetCfgVar(name, value);
     return QString::fromLocal8Bit(value);
 }
 
-bool isPresent(CfgStore& store, const char* name) {
+bool isPresent(CfgStore& store, const char* name)
+{
     QByteArray value;
     return store.GetCfgVar(name, value);
 }
 
-void write(CfgStore& store, const char* name, const QString& value) {
+void write(CfgStore& store, const char* name, const QString& value)
+{
     store.SetCfgVar(name, value.toLocal8Bit());
 }
 
-void readPair(CfgStore& store, const char* name, QRadioButton* one, QRadioButton* zero) {
+void readPair(CfgStore& store, const char* name, QRadioButton* one, QRadioButton* zero)
+{
     const QString value = read(store, name);
     if (value == QLatin1String("1"))
         one->setChecked(true);
@@ -51,7 +59,8 @@ void readPair(CfgStore& store, const char* name, QRadioButton* one, QRadioButton
         zero->setChecked(true);
 }
 
-void writePair(CfgStore& store, const char* name, const QRadioButton* one, const QRadioButton* zero) {
+void writePair(CfgStore& store, const char* name, const QRadioButton* one, const QRadioButton* zero)
+{
     if (one->isChecked())
         write(store, name, QStringLiteral("1"));
     else if (zero->isChecked())

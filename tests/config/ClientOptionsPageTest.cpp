@@ -315,6 +315,11 @@ TEST_F(ClientPageTest, OutOfRangeValuesAreHeldToTheSlider)
     EXPECT_EQ(slider("dec_t")->value(), 500);
     ASSERT_TRUE(apply());
     EXPECT_TRUE(cfg().startsWith("fastsprites \"2\"\r\nmax_smokepuffs \"500\"\r\nr_decal \"500\"\r\n"));
+
+    // A typed 5 leaves the slider at 2; reading the file's 2 puts the edit back in step.
+    type(edit("Cedit"), QStringLiteral("5"));
+    read();
+    EXPECT_EQ(edit("Cedit")->text(), QStringLiteral("2"));
 }
 
 TEST_F(ClientPageTest, ASmokePuffSliderAtZeroWritesNothing)
