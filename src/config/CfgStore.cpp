@@ -43,6 +43,22 @@ bool isReadOnly(const QFileInfo& info)
            !(p & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
 
+// A quick test before a line is tokenized (every scan visits every line): the line's first token
+// can equal the name's first token only if the line, after blanks and an opening quote, begins
+// with it.
+bool mayMatch(QByteArrayView line, const std::vector<QByteArray>& name)
+{
+    if (name.empty())
+        return false;
+    qsizetype i = 0;
+    while (i < line.size() && static_cast<unsigned char>(line[i]) <= 0x20)
+        ++i;
+    if (i < line.size() && line[i] == '"')
+        ++i;
+    const QByteArray& first = name.front();
+    return line.size() - i >= first.size() && line.sliced(i, first.size()).compare(first, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 bool CfgStore::LoadCfg(const QString& path, QString* error)
@@ -103,7 +119,7 @@ bool CfgStore::GetCfgVar(QByteArrayView name, QByteArray& value)
     bool found = false;
     for (int i = 1; i <= m_top; ++i) {
         const QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty())
+        if (line.isEmpty() || !mayMatch(line, nameTokens))
             continue;
         const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
         if (!ConsoleLine::startsWith(command, nameTokens))
@@ -122,7 +138,7 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
     bool found = false;
     for (int i = 1; i <= m_top; ++i) {
         QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty())
+        if (line.isEmpty() || !mayMatch(line, nameTokens))
             continue;
         const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
         if (!ConsoleLine::startsWith(command, nameTokens))
@@ -144,7 +160,7 @@ void CfgStore::DeleteCfgLines(QByteArrayView name)
     const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
     for (int i = 1; i <= m_top; ++i) {
         QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty())
+        if (line.isEmpty() || !mayMatch(line, nameTokens))
             continue;
         const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
         if (!ConsoleLine::startsWith(command, nameTokens))

@@ -115,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
         GetCase{"hostname \"srv\"\r\n", "name", false, "<kept>"},
         GetCase{"// rate \"5000\"\r\nsay \"rate 1\"\r\n", "rate", false, "<kept>"},
         GetCase{"echo hi; rate 1\r\n", "rate", false, "<kept>"},
-        GetCase{"name \"Player one", "name", true, "Player one"}, GetCase{"drawradar\r\n", "drawradar", true, ""},
+        GetCase{"name \"Player one", "name", true, "Player one"},
+        // A quoted command name is still the command.
+        GetCase{"  \"Rate\" \"5000\"\r\n", "rate", true, "5000"}, GetCase{"drawradar\r\n", "drawradar", true, ""},
         GetCase{"drawradar \" \"\r\n", "drawradar", true, " "}, GetCase{"skin \"\"\r\n", "skin", true, ""},
         GetCase{"rate \"1\"\r\ncl_updaterate 5\r\nRATE 2 // last\r\n", "rate", true, "2"},
         GetCase{"bind w +forward\r\n", "bind \"w\"", true, "+forward"},
