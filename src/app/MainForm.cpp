@@ -207,6 +207,9 @@ void TMainForm::LangChange()
     if (m_updateForm)
         FormTranslator1->TranslateForm(m_updateForm);
     FormTranslator1->TranslateForm(this);
+    // The translation also sets the option pages' edit texts: give them back the file's values.
+    if (!FirstShow)
+        ReadOptionPages();
 }
 
 void TMainForm::Label2Click() { m_shell.open(Product::homePage()); }
