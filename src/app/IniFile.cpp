@@ -1,5 +1,7 @@
 #include "app/IniFile.h"
 
+#include "config/TextLines.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,20 +68,8 @@ bool readLines(const QString& path, Lines& lines, QString* error) {
         return false;
     }
     lines.original = file.readAll();
-    const QByteArray& bytes = lines.original;
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.raw.push_back(bytes.sliced(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.raw.push_back(bytes.sliced(start));
+    for (QByteArray& line : TextLines::split(lines.original))
+        lines.raw.push_back(std::move(line));
     return true;
 }
 

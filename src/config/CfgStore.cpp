@@ -1,6 +1,7 @@
 #include "config/CfgStore.h"
 
 #include "config/ConsoleLine.h"
+#include "config/TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,20 +18,8 @@ std::vector<QByteArray> splitLines(QByteArray bytes)
 {
     if (bytes.endsWith('\x1a'))
         bytes.chop(1);
-    std::vector<QByteArray> lines{QByteArray()};
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.push_back(bytes.sliced(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.push_back(bytes.sliced(start));
+    std::vector<QByteArray> lines = TextLines::split(bytes);
+    lines.insert(lines.begin(), QByteArray()); // slot 0 is unused
     return lines;
 }
 
@@ -116,16 +105,24 @@ bool CfgStore::GetCfgVar(QByteArrayView name, QByteArray& value)
 {
     raiseTop();
     const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
+    return forEachMatch(nameTokens, [&](QByteArray&, const ConsoleLine::Command& command) {
+        value = command.tokens.size() > nameTokens.size() ? command.tokens[nameTokens.size()].text : QByteArray();
+    });
+}
+
+bool CfgStore::forEachMatch(const std::vector<QByteArray>& nameTokens,
+                            const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act)
+{
     bool found = false;
     for (int i = 1; i <= m_top; ++i) {
-        const QByteArray& line = m_lines[static_cast<size_t>(i)];
+        QByteArray& line = m_lines[static_cast<size_t>(i)];
         if (line.isEmpty() || !mayMatch(line, nameTokens))
             continue;
         const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
         if (!ConsoleLine::startsWith(command, nameTokens))
             continue;
         found = true;
-        value = command.tokens.size() > nameTokens.size() ? command.tokens[nameTokens.size()].text : QByteArray();
+        act(line, command);
     }
     return found;
 }
@@ -135,39 +132,22 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
     raiseTop();
     const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
     const QByteArray built = variableLine(name, value);
-    bool found = false;
-    for (int i = 1; i <= m_top; ++i) {
-        QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty() || !mayMatch(line, nameTokens))
-            continue;
-        const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
-        if (!ConsoleLine::startsWith(command, nameTokens))
-            continue;
-        found = true;
-        const qsizetype begin = command.tokens.front().begin;
-        const qsizetype end = command.tokens.back().end;
-        QByteArray rest = line.sliced(end);
+    const bool found = forEachMatch(nameTokens, [&](QByteArray& line, const ConsoleLine::Command& command) {
+        QByteArray rest = line.sliced(command.tokens.back().end);
         if (rest.trimmed().isEmpty())
             rest.clear();
-        line = line.first(begin) + built + rest;
-    }
+        line = line.first(command.tokens.front().begin) + built + rest;
+    });
     if (!found && !nameTokens.empty())
         m_lines[static_cast<size_t>(m_top)] = built;
 }
 
 void CfgStore::DeleteCfgLines(QByteArrayView name)
 {
-    const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
-    for (int i = 1; i <= m_top; ++i) {
-        QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty() || !mayMatch(line, nameTokens))
-            continue;
-        const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
-        if (!ConsoleLine::startsWith(command, nameTokens))
-            continue;
+    forEachMatch(ConsoleLine::tokens(name), [](QByteArray& line, const ConsoleLine::Command& command) {
         if (!command.bySemicolon) {
             line.clear(); // nothing but the command, perhaps with a comment
-            continue;
+            return;
         }
         qsizetype after = command.end + 1;
         while (after < line.size() && static_cast<unsigned char>(line[after]) <= 0x20)
@@ -177,7 +157,7 @@ void CfgStore::DeleteCfgLines(QByteArrayView name)
             line.clear(); // only a comment or blanks followed the command
         else
             line = line.first(command.tokens.front().begin) + line.sliced(after);
-    }
+    });
 }
 
 bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)

@@ -3,7 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
+
+namespace ConsoleLine {
+struct Command;
+}
 
 // The lines of one game configuration file, held in numbered slots (1 = the first line).
 // Lines are bytes and are never re-encoded; a line the program does not change is written
@@ -42,6 +47,9 @@ public:
 
 private:
     void raiseTop();
+    // Calls `act` for every line whose first command begins with `nameTokens`; true if any did.
+    bool forEachMatch(const std::vector<QByteArray>& nameTokens,
+                      const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act);
 
     std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
     int m_top = 0;

@@ -1,6 +1,7 @@
 target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CfgStore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextLines.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsValues.cpp
