@@ -18,7 +18,8 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
@@ -27,7 +28,8 @@ QByteArray readAll(const QString& path) {
     return f.readAll();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes) {
+void writeAll(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -35,13 +37,15 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     }
 }
 
-QByteArray gameConfig() {
+QByteArray gameConfig()
+{
     return readAll(QStringLiteral(QVL_BENCH_DATA "/config.cfg"));
 }
 
 // A config of `lines` lines in the game's shape: the sample's lines first, then more binds and
 // cvars, so that the names the pages look up stand near the top and near the bottom.
-QByteArray generatedConfig(int lines) {
+QByteArray generatedConfig(int lines)
+{
     const QByteArray sample = gameConfig();
     QByteArray out = sample;
     int n = static_cast<int>(sample.count('\n'));
@@ -63,7 +67,8 @@ struct Op {
 // About ninety reads and writes, as the option pages make them: a read of each cvar the pages
 // show when they are filled, then a write of each when they are applied, some of them names
 // the file does not hold yet (they are added at the end).
-std::vector<Op> pageOps() {
+std::vector<Op> pageOps()
+{
     std::vector<QByteArray> names;
     const QList<QByteArray> lines = gameConfig().split('\n');
     for (qsizetype i = 0; i < lines.size() && names.size() < 41; ++i) {
@@ -87,12 +92,14 @@ struct Files {
     QString path = dir.filePath(QStringLiteral("config.cfg"));
     QByteArray original;
     explicit Files(QByteArray bytes)
-        : original(std::move(bytes)) {
+        : original(std::move(bytes))
+    {
         writeAll(path, original);
     }
 };
 
-void storeRoundTrip(benchmark::State& state, const QByteArray& bytes) {
+void storeRoundTrip(benchmark::State& state, const QByteArray& bytes)
+{
     Files files(bytes);
     const std::vector<Op> ops = pageOps();
     CfgStore store;
@@ -118,7 +125,8 @@ void storeRoundTrip(benchmark::State& state, const QByteArray& bytes) {
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
-void plainReadWrite(benchmark::State& state, const QByteArray& bytes) {
+void plainReadWrite(benchmark::State& state, const QByteArray& bytes)
+{
     Files files(bytes);
     for (auto _ : state) {
         const QByteArray read = readAll(files.path);
@@ -130,7 +138,8 @@ void plainReadWrite(benchmark::State& state, const QByteArray& bytes) {
 }
 
 // The same, but replacing the file as the store does (write beside it, then rename).
-void atomicReadWrite(benchmark::State& state, const QByteArray& bytes) {
+void atomicReadWrite(benchmark::State& state, const QByteArray& bytes)
+{
     Files files(bytes);
     for (auto _ : state) {
         const QByteArray read = readAll(files.path);
@@ -142,25 +151,31 @@ void atomicReadWrite(benchmark::State& state, const QByteArray& bytes) {
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 
-void BM_GameConfig_Store(benchmark::State& state) {
+void BM_GameConfig_Store(benchmark::State& state)
+{
     storeRoundTrip(state, gameConfig());
 }
-void BM_GameConfig_PlainQFile(benchmark::State& state) {
+void BM_GameConfig_PlainQFile(benchmark::State& state)
+{
     plainReadWrite(state, gameConfig());
 }
-void BM_GameConfig_AtomicQSaveFile(benchmark::State& state) {
+void BM_GameConfig_AtomicQSaveFile(benchmark::State& state)
+{
     atomicReadWrite(state, gameConfig());
 }
 
-void BM_Generated_Store(benchmark::State& state) {
+void BM_Generated_Store(benchmark::State& state)
+{
     storeRoundTrip(state, generatedConfig(static_cast<int>(state.range(0))));
     state.SetComplexityN(state.range(0));
 }
-void BM_Generated_PlainQFile(benchmark::State& state) {
+void BM_Generated_PlainQFile(benchmark::State& state)
+{
     plainReadWrite(state, generatedConfig(static_cast<int>(state.range(0))));
     state.SetComplexityN(state.range(0));
 }
-void BM_Generated_AtomicQSaveFile(benchmark::State& state) {
+void BM_Generated_AtomicQSaveFile(benchmark::State& state)
+{
     atomicReadWrite(state, generatedConfig(static_cast<int>(state.range(0))));
     state.SetComplexityN(state.range(0));
 }

@@ -1,6 +1,6 @@
 #include "app/AppState.h"
-#include "app/FormTranslator.h"
 #include "app/Artwork.h"
+#include "app/FormTranslator.h"
 #include "app/InformationForm.h"
 #include "app/MainForm.h"
 #include "app/ProgramFolder.h"
@@ -28,9 +28,8 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Quarvel, the Counter-Strike 1.6 configuration utility"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption settingsOption(QStringLiteral("settings"),
-                                            QStringLiteral("Keep the program's settings in FILE."),
-                                            QStringLiteral("FILE"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"), QStringLiteral("Keep the program's settings in FILE."), QStringLiteral("FILE"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
                                         QStringLiteral("Start on a sample game folder in a demo workspace."));
     const QCommandLineOption demoResetOption(QStringLiteral("demo-reset"),
@@ -43,8 +42,8 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataDir = ProgramFolder::findDataDir(exeDir);
-    QString settingsPath = parser.isSet(settingsOption) ? parser.value(settingsOption)
-                                                        : qEnvironmentVariable("QVL_SETTINGS");
+    QString settingsPath =
+        parser.isSet(settingsOption) ? parser.value(settingsOption) : qEnvironmentVariable("QVL_SETTINGS");
     QString error;
     if (parser.isSet(demoOption) || parser.isSet(demoResetOption)) {
         const QString dir =

@@ -17,8 +17,7 @@ public:
     AppState(SettingsStore& settings, Dialogs& dialogs)
         : settings(settings)
         , dialogs(dialogs)
-    {
-    }
+    {}
 
     // The program folder, without a trailing separator.
     QString ProgramDir;

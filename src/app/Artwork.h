@@ -7,8 +7,8 @@
 // crosshair mark and the product's name.
 namespace Artwork {
 
-QPixmap header();  // 498 x 101, the top of the main window
-QPixmap splash();  // 388 x 138, the start-up window
+QPixmap header(); // 498 x 101, the top of the main window
+QPixmap splash(); // 388 x 138, the start-up window
 QIcon windowIcon();
 
 } // namespace Artwork

@@ -10,7 +10,10 @@ QString uninstallKey()
     return QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Half-Life: Counter-Strike");
 }
 
-QString uninstallValue() { return QStringLiteral("UninstallString"); }
+QString uninstallValue()
+{
+    return QStringLiteral("UninstallString");
+}
 
 QString folderFromUninstallString(const QString& command)
 {

@@ -30,7 +30,8 @@ const char* const OrderProperty = "qvlComponentOrder";
 enum class Property { Caption, Hint, Text };
 constexpr std::array<Property, 3> AllProperties = {Property::Caption, Property::Hint, Property::Text};
 
-QString propertyName(Property p) {
+QString propertyName(Property p)
+{
     switch (p) {
     case Property::Caption:
         return QStringLiteral("Caption");
@@ -43,7 +44,8 @@ QString propertyName(Property p) {
 }
 
 // The tab widget whose page `o` is, with the page's index.
-QTabWidget* tabPageOf(QObject* o, int* index) {
+QTabWidget* tabPageOf(QObject* o, int* index)
+{
     auto* page = qobject_cast<QWidget*>(o);
     auto* stack = page ? qobject_cast<QStackedWidget*>(page->parentWidget()) : nullptr;
     auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
@@ -51,17 +53,20 @@ QTabWidget* tabPageOf(QObject* o, int* index) {
     return *index >= 0 ? tabs : nullptr;
 }
 
-bool isTabPage(QObject* o) {
+bool isTabPage(QObject* o)
+{
     int i;
     return tabPageOf(o, &i) != nullptr;
 }
 
-QString tabText(QObject* o) {
+QString tabText(QObject* o)
+{
     int i;
     return tabPageOf(o, &i)->tabText(i);
 }
 
-void setTabText(QObject* o, const QString& s) {
+void setTabText(QObject* o, const QString& s)
+{
     int i;
     tabPageOf(o, &i)->setTabText(i, s);
 }
@@ -76,12 +81,14 @@ struct Binding {
 };
 
 template <typename T>
-bool is(QObject* o) {
+bool is(QObject* o)
+{
     return qobject_cast<T*>(o) != nullptr;
 }
 
 template <typename T>
-T* as(QObject* o) {
+T* as(QObject* o)
+{
     return static_cast<T*>(o);
 }
 
@@ -108,7 +115,8 @@ const Binding Bindings[] = {
      [](QObject* o, const QString& s) { as<QComboBox>(o)->setEditText(s); }},
 };
 
-const Binding* bindingOf(QObject* o, Property p) {
+const Binding* bindingOf(QObject* o, Property p)
+{
     for (const Binding& b : Bindings) {
         if (b.property == p && b.matches(o))
             return &b;
@@ -116,7 +124,8 @@ const Binding* bindingOf(QObject* o, Property p) {
     return nullptr;
 }
 
-void collect(QObject* parent, QList<QObject*>& out) {
+void collect(QObject* parent, QList<QObject*>& out)
+{
     QObjectList children = parent->children();
     // A stacked widget raises its current page, which moves it among its children: take the
     // pages in their own order.
@@ -141,7 +150,8 @@ void collect(QObject* parent, QList<QObject*>& out) {
     }
 }
 
-QString lineBreaksToMarks(QString text) {
+QString lineBreaksToMarks(QString text)
+{
     text.replace(QLatin1String("\r\n"), LineBreakMark);
     text.replace(QLatin1Char('\n'), LineBreakMark);
     return text;
@@ -152,13 +162,16 @@ QString lineBreaksToMarks(QString text) {
 TFormTranslator::TFormTranslator(const QString& exeDir, const QString& iniPath, Dialogs& dialogs)
     : m_exeDir(exeDir)
     , m_iniPath(iniPath)
-    , m_dialogs(dialogs) {}
+    , m_dialogs(dialogs)
+{}
 
-QString TFormTranslator::templatePath() const {
+QString TFormTranslator::templatePath() const
+{
     return QDir::toNativeSeparators(QDir::cleanPath(m_exeDir + QStringLiteral("/Language.lng")));
 }
 
-QList<QObject*> TFormTranslator::components(QWidget* window) {
+QList<QObject*> TFormTranslator::components(QWidget* window)
+{
     QList<QObject*> found;
     collect(window, found);
     // Components never seen before are numbered after all known ones, in tree order; sorting by
@@ -176,7 +189,8 @@ QList<QObject*> TFormTranslator::components(QWidget* window) {
     return found;
 }
 
-bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error) {
+bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error)
+{
     const QString prefix = window->objectName() + QLatin1Char('.');
     QList<IniFile::Entry> entries;
     for (QObject* component : components(window)) {
@@ -193,7 +207,8 @@ bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString*
     return IniFile::writeKeys(path, TranslationsSection, entries, error);
 }
 
-void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path) {
+void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
+{
     const QList<IniFile::Entry> entries = IniFile::readSection(path, TranslationsSection);
     if (entries.isEmpty())
         return;
@@ -227,7 +242,8 @@ void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path) {
     }
 }
 
-void TFormTranslator::TranslateForm(QWidget* window) {
+void TFormTranslator::TranslateForm(QWidget* window)
+{
     LanguageFile = templatePath();
     QString error;
     if (!ExportTexts(window, LanguageFile, &error))
@@ -243,7 +259,8 @@ void TFormTranslator::TranslateForm(QWidget* window) {
         reportOnce(error);
 }
 
-void TFormTranslator::reportOnce(const QString& error) {
+void TFormTranslator::reportOnce(const QString& error)
+{
     if (m_reported)
         return;
     m_reported = true;

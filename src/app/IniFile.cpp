@@ -15,16 +15,19 @@ namespace {
 
 const QByteArray Bom("\xEF\xBB\xBF");
 
-QString shownPath(const QString& path) {
+QString shownPath(const QString& path)
+{
     return QDir::toNativeSeparators(path);
 }
 
-bool isBlank(QChar c) {
+bool isBlank(QChar c)
+{
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
 // Only spaces and tabs count: a no-break space at the end of a translated text is text.
-QString trimBlanks(QStringView s) {
+QString trimBlanks(QStringView s)
+{
     qsizetype begin = 0;
     qsizetype end = s.size();
     while (begin < end && isBlank(s[begin]))
@@ -34,7 +37,8 @@ QString trimBlanks(QStringView s) {
     return s.sliced(begin, end - begin).toString();
 }
 
-QString cutText(QString text) {
+QString cutText(QString text)
+{
     if (text.size() > IniFile::MaxTextLength) {
         qsizetype n = IniFile::MaxTextLength;
         if (text[n - 1].isHighSurrogate())
@@ -49,7 +53,8 @@ struct Lines {
     std::vector<QByteArray> raw;
     QByteArray original;
 
-    QString text(size_t i) const {
+    QString text(size_t i) const
+    {
         const QByteArray& line = raw[i];
         if (i == 0 && line.startsWith(Bom))
             return QString::fromUtf8(line.sliced(Bom.size()));
@@ -58,7 +63,8 @@ struct Lines {
 };
 
 // A missing file gives no lines and no error.
-bool readLines(const QString& path, Lines& lines, QString* error) {
+bool readLines(const QString& path, Lines& lines, QString* error)
+{
     QFile file(path);
     if (!file.exists())
         return true;
@@ -73,7 +79,8 @@ bool readLines(const QString& path, Lines& lines, QString* error) {
     return true;
 }
 
-std::optional<QString> sectionName(const QString& line) {
+std::optional<QString> sectionName(const QString& line)
+{
     const QString trimmed = trimBlanks(line);
     if (!trimmed.startsWith(QLatin1Char('[')))
         return std::nullopt;
@@ -84,7 +91,8 @@ std::optional<QString> sectionName(const QString& line) {
 }
 
 // False for a line without "=", which is no entry.
-bool splitEntry(const QString& line, QString& key, QString& text) {
+bool splitEntry(const QString& line, QString& key, QString& text)
+{
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
         return false;
@@ -93,7 +101,8 @@ bool splitEntry(const QString& line, QString& key, QString& text) {
     return true;
 }
 
-bool sameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
@@ -104,7 +113,8 @@ struct Range {
     size_t end;
 };
 
-std::optional<Range> findSection(const Lines& lines, const QString& section) {
+std::optional<Range> findSection(const Lines& lines, const QString& section)
+{
     const QString wanted = trimBlanks(section);
     for (size_t i = 0; i < lines.raw.size(); ++i) {
         const std::optional<QString> name = sectionName(lines.text(i));
@@ -118,7 +128,8 @@ std::optional<Range> findSection(const Lines& lines, const QString& section) {
     return std::nullopt;
 }
 
-QString oneLine(QString value) {
+QString oneLine(QString value)
+{
     value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     value.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return value;
@@ -126,7 +137,8 @@ QString oneLine(QString value) {
 
 } // namespace
 
-QList<IniFile::Entry> IniFile::readSection(const QString& path, const QString& section) {
+QList<IniFile::Entry> IniFile::readSection(const QString& path, const QString& section)
+{
     Lines lines;
     QList<Entry> entries;
     if (!readLines(path, lines, nullptr))
@@ -143,7 +155,8 @@ QList<IniFile::Entry> IniFile::readSection(const QString& path, const QString& s
     return entries;
 }
 
-QString IniFile::readKey(const QString& path, const QString& section, const QString& key, bool* found) {
+QString IniFile::readKey(const QString& path, const QString& section, const QString& key, bool* found)
+{
     if (found)
         *found = false;
     Lines lines;
@@ -166,11 +179,13 @@ QString IniFile::readKey(const QString& path, const QString& section, const QStr
 }
 
 bool IniFile::writeKey(const QString& path, const QString& section, const QString& key, const QString& value,
-                       QString* error) {
+                       QString* error)
+{
     return writeKeys(path, section, {{key, value}}, error);
 }
 
-bool IniFile::writeKeys(const QString& path, const QString& section, const QList<Entry>& entries, QString* error) {
+bool IniFile::writeKeys(const QString& path, const QString& section, const QList<Entry>& entries, QString* error)
+{
     Lines lines;
     if (!readLines(path, lines, error))
         return false;
@@ -226,7 +241,8 @@ bool IniFile::writeKeys(const QString& path, const QString& section, const QList
     return replaceFile(path, bytes, error);
 }
 
-bool IniFile::replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool IniFile::replaceFile(const QString& path, const QByteArray& bytes, QString* error)
+{
     const QFileInfo info(path);
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
         if (error)

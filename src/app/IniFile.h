@@ -29,8 +29,8 @@ public:
 
     // Sets `key` of `section` to `value`: an existing entry is replaced where it stands, keeping
     // its name as the file spells it; a new one goes after the last entry of the section; the
-    // section (at the end of the file) and the file are created when missing. Line breaks in `value` become blanks, since an entry is one
-    // line. On failure the file is left as it was and `error` names it.
+    // section (at the end of the file) and the file are created when missing. Line breaks in `value` become blanks,
+    // since an entry is one line. On failure the file is left as it was and `error` names it.
     static bool writeKey(const QString& path, const QString& section, const QString& key, const QString& value,
                          QString* error = nullptr);
     // writeKey for each entry in order, reading and writing the file once. The file is not

@@ -5,19 +5,23 @@
 #include <QDir>
 #include <QFile>
 
-QStringList LanguageIni::windowNames() {
+QStringList LanguageIni::windowNames()
+{
     return {QStringLiteral("MainForm"), QStringLiteral("UpdateForm"), QStringLiteral("SplashForm")};
 }
 
-QString LanguageIni::path(const QString& programDir) {
+QString LanguageIni::path(const QString& programDir)
+{
     return programDir + QStringLiteral("/qvl.ini");
 }
 
-QString LanguageIni::languageFile(const QString& programDir, const QString& language) {
+QString LanguageIni::languageFile(const QString& programDir, const QString& language)
+{
     return QDir::toNativeSeparators(programDir + QStringLiteral("/Languages/") + language + QStringLiteral(".lng"));
 }
 
-bool LanguageIni::readAndRewrite(const QString& programDir, QString* language, QString* error) {
+bool LanguageIni::readAndRewrite(const QString& programDir, QString* language, QString* error)
+{
     QString name;
     QFile file(path(programDir));
     if (file.exists()) {
@@ -47,7 +51,8 @@ bool LanguageIni::readAndRewrite(const QString& programDir, QString* language, Q
     return write(programDir, name, error);
 }
 
-bool LanguageIni::write(const QString& programDir, const QString& language, QString* error) {
+bool LanguageIni::write(const QString& programDir, const QString& language, QString* error)
+{
     const QString file = languageFile(programDir, language);
     QString text = language + QStringLiteral("\r\n[Language]\r\n");
     for (const QString& window : windowNames())

@@ -31,8 +31,8 @@ enum Page { MainPage, ClientPage, ServerPage, BinderPage, HudPage };
 } // namespace
 
 TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& registry, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , steamHome(QDir::homePath())
     , m_state(state)
     , m_shell(shell)
@@ -121,7 +121,10 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
 
 TMainForm::~TMainForm() = default;
 
-QString TMainForm::message(const QString& key) const { return m_state.message(key); }
+QString TMainForm::message(const QString& key) const
+{
+    return m_state.message(key);
+}
 
 void TMainForm::writeSetting(const QString& name, const QString& value)
 {
@@ -136,8 +139,8 @@ void TMainForm::FormCreate()
     while (m_state.ProgramDir.size() > 1 && m_state.ProgramDir.endsWith(QLatin1Char('/')))
         m_state.ProgramDir.chop(1);
     // The template goes to the program folder, which is where the program lives on Windows.
-    FormTranslator1 = std::make_unique<TFormTranslator>(m_state.ProgramDir, LanguageIni::path(m_state.ProgramDir),
-                                                        m_state.dialogs);
+    FormTranslator1 =
+        std::make_unique<TFormTranslator>(m_state.ProgramDir, LanguageIni::path(m_state.ProgramDir), m_state.dialogs);
     QString language;
     QString error;
     if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
@@ -169,7 +172,10 @@ void TMainForm::FormShow()
     ReadOptionPages();
 }
 
-void TMainForm::ReadOptionPages() { ::ReadOptionPages(m_state, *clientPage, *serverPage); }
+void TMainForm::ReadOptionPages()
+{
+    ::ReadOptionPages(m_state, *clientPage, *serverPage);
+}
 
 void TMainForm::PageControl1Change(int index)
 {
@@ -212,7 +218,10 @@ void TMainForm::LangChange()
         ReadOptionPages();
 }
 
-void TMainForm::Label2Click() { m_shell.open(Product::homePage()); }
+void TMainForm::Label2Click()
+{
+    m_shell.open(Product::homePage());
+}
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {

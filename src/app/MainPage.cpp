@@ -59,9 +59,9 @@ void TMainForm::buildMainPage()
     ListBox1 = new QListWidget(GroupBox1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setToolTip(QStringLiteral(
-        "CS uses config.cfg by default.\r\nYou can keep several config files with different settings "
-        "(one for each server or game style) and choose here the one that Quarvel edits."));
+    ListBox1->setToolTip(
+        QStringLiteral("CS uses config.cfg by default.\r\nYou can keep several config files with different settings "
+                       "(one for each server or game style) and choose here the one that Quarvel edits."));
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     Edit = iconButton(GroupBox1, "Edit", QStyle::SP_FileDialogDetailedView, QString());
     BitBtn4 = iconButton(GroupBox1, "BitBtn4", QStyle::SP_DialogSaveButton, QStringLiteral("Backup current config"));
@@ -98,8 +98,8 @@ void TMainForm::buildMainPage()
     Label3->setWordWrap(true);
     Lang = new QComboBox(GroupBox3);
     Lang->setObjectName(QStringLiteral("Lang"));
-    Lang->addItems({QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"),
-                    QStringLiteral("Swedish")});
+    Lang->addItems(
+        {QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"), QStringLiteral("Swedish")});
     Lang->setCurrentIndex(-1);
     langBox->addWidget(Label3);
     langBox->addWidget(Lang);
@@ -145,8 +145,8 @@ void TMainForm::LocateCfgFolder()
                                                     CfgFolder::uninstallValue());
     QString found = uninstall.isEmpty() ? QString() : CfgFolder::folderFromUninstallString(uninstall);
     if (found.isEmpty()) // Steam installs write no uninstall entry
-        found = QDir::toNativeSeparators(
-            SteamLibraries::findCstrike(SteamLibraries::steamRoots(m_registry, steamHome)));
+        found =
+            QDir::toNativeSeparators(SteamLibraries::findCstrike(SteamLibraries::steamRoots(m_registry, steamHome)));
     if (found.isEmpty()) {
         AskCfgFolder();
         return;
@@ -212,8 +212,9 @@ void TMainForm::ListBox1Click()
 
 void TMainForm::BitBtn1Click()
 {
-    const QString chosen = m_state.dialogs.openFile(QStringLiteral("Please choose the Half-Life\\cstrike\\config.cfg file"),
-                                                    QStringLiteral("config.cfg (config.cfg)"), startFolder());
+    const QString chosen =
+        m_state.dialogs.openFile(QStringLiteral("Please choose the Half-Life\\cstrike\\config.cfg file"),
+                                 QStringLiteral("config.cfg (config.cfg)"), startFolder());
     if (chosen.isEmpty())
         return;
     useChosenConfig(chosen);
@@ -232,7 +233,10 @@ void TMainForm::FormClose()
     writeSetting(QStringLiteral("cfg_file"), item ? item->text() : QStringLiteral("config.cfg"));
 }
 
-void TMainForm::EditClick() { m_shell.open(QDir::fromNativeSeparators(m_state.workingPath())); }
+void TMainForm::EditClick()
+{
+    m_shell.open(QDir::fromNativeSeparators(m_state.workingPath()));
+}
 
 void TMainForm::BitBtn4Click()
 {

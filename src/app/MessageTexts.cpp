@@ -6,7 +6,8 @@ const QList<Entry>& english()
 {
     static const QList<Entry> table = {
         {"TabSheet1",
-         QStringLiteral("Main window >> here you can manipulate with your config files and setup some settings of QVL")},
+         QStringLiteral(
+             "Main window >> here you can manipulate with your config files and setup some settings of QVL")},
         {"TabSheet2", QStringLiteral("Client options >> edit your personal settings")},
         {"TabSheet3", QStringLiteral("Server options >> change your server settings")},
         {"TabSheet4", QStringLiteral("BINDer >> Create and configurate bindings and aliases")},
@@ -17,8 +18,9 @@ const QList<Entry>& english()
         {"Backuped", QStringLiteral("has been successfuly backuped. Backuped file:")},
         {"Restored", QStringLiteral("has been successfuly restored. Restored file:")},
         {"RestoreFailed", QStringLiteral("Restore of backuped file failed.\r\nMaybe you did'nt backup the ")},
-        {"cfgnotfound", QStringLiteral("Sorry, 'config.cfg' not found at this dir. Maybe you choose a wrong directoy. If "
-                                       "you delete it, just run CS -> Settings. After that, config.cfg will be created.")},
+        {"cfgnotfound",
+         QStringLiteral("Sorry, 'config.cfg' not found at this dir. Maybe you choose a wrong directoy. If "
+                        "you delete it, just run CS -> Settings. After that, config.cfg will be created.")},
         {"poor", QStringLiteral("poor")},
         {"normal", QStringLiteral("normal")},
         {"best", QStringLiteral("best")},
@@ -28,11 +30,12 @@ const QList<Entry>& english()
         {"noprimary", QStringLiteral("Cannot buy ammo for no primary weapon!")},
         {"nosecondary", QStringLiteral("Cannot buy ammo for no secondary weapon!")},
         {"noboth", QStringLiteral("Cannot buy ammo for no secondary and no primary weapon!")},
-        {"EnterIt", QStringLiteral(
-                        "Enter the custom message please. Your radio commands can be heared only by your team")},
+        {"EnterIt",
+         QStringLiteral("Enter the custom message please. Your radio commands can be heared only by your team")},
         {"aliases", QStringLiteral("Do you want to remove ALL aliases form AUTOEXEC.CFG?")},
-        {"ConfigCreate", QStringLiteral("You created your own config.\r\nNOTE! - to execute all CVARS from your config - "
-                                        "enter in the console \r\nexecute YourConfig.cfg")},
+        {"ConfigCreate",
+         QStringLiteral("You created your own config.\r\nNOTE! - to execute all CVARS from your config - "
+                        "enter in the console \r\nexecute YourConfig.cfg")},
         {"wrongext", QStringLiteral("Wrong filename extension!\r\nMust be name.cfg.\r\nPlease correct it")},
         {"hud_default", QStringLiteral("This HUD now set as default in C.S.")},
         {"notconnected", QStringLiteral("You are not connected to the internet!")},

@@ -10,7 +10,10 @@
 
 namespace {
 
-QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // Splits file bytes into lines: CR LF, a lone CR and a lone LF each end a line. One 0x1A at
 // the very end is an end-of-text mark; anywhere else it is an ordinary byte.

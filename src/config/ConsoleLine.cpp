@@ -4,7 +4,10 @@ namespace ConsoleLine {
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 bool startsComment(QByteArrayView line, qsizetype i)
 {

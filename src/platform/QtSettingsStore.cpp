@@ -34,13 +34,12 @@ QString QtSettingsStore::overridePath(const QStringList& args)
     return qEnvironmentVariable("QVL_SETTINGS");
 }
 
-QString QtSettingsStore::AccessSetting(const QString& action, const QString& name, const QString& value,
-                                       QString* error)
+QString QtSettingsStore::AccessSetting(const QString& action, const QString& name, const QString& value, QString* error)
 {
     std::unique_ptr<QSettings> settings;
     if (m_iniPath.isEmpty()) {
-        settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                               QStringLiteral("Quarvel"));
+        settings =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvel"));
     } else {
         // The key is created when missing: an INI file that does not exist yet is made empty.
         if (!QFileInfo::exists(m_iniPath)) {

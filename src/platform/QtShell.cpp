@@ -8,7 +8,8 @@
 
 bool QtShell::open(const QString& fileOrUrl)
 {
-    const bool isUrl = fileOrUrl.startsWith(QLatin1String("http://")) || fileOrUrl.startsWith(QLatin1String("https://"));
+    const bool isUrl =
+        fileOrUrl.startsWith(QLatin1String("http://")) || fileOrUrl.startsWith(QLatin1String("https://"));
     return QDesktopServices::openUrl(isUrl ? QUrl(fileOrUrl) : QUrl::fromLocalFile(fileOrUrl));
 }
 

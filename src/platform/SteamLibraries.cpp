@@ -59,8 +59,9 @@ QStringList steamRoots(const MachineRegistry& registry, const QString& home)
                                  QStringLiteral("SOFTWARE\\WOW6432Node\\Valve\\Steam"), QStringLiteral("InstallPath"));
 #else
     Q_UNUSED(registry);
-    for (const char* sub : {"/.local/share/Steam", "/.steam/steam", "/.steam/root",
-                            "/.var/app/com.valvesoftware.Steam/.local/share/Steam", "/snap/steam/common/.local/share/Steam"})
+    for (const char* sub :
+         {"/.local/share/Steam", "/.steam/steam", "/.steam/root",
+          "/.var/app/com.valvesoftware.Steam/.local/share/Steam", "/snap/steam/common/.local/share/Steam"})
         roots << home + QLatin1String(sub);
 #endif
     roots.removeAll(QString());

@@ -17,8 +17,7 @@ class Reader {
 public:
     explicit Reader(const QByteArray& text)
         : m_text(text)
-    {
-    }
+    {}
 
     enum class Kind { String, Open, Close, End };
 
@@ -46,8 +45,8 @@ public:
             }
             ++m_pos; // the closing quote (or past the end of a damaged text)
         } else {
-            while (m_pos < m_text.size() && static_cast<unsigned char>(m_text[m_pos]) > 0x20 &&
-                   m_text[m_pos] != '{' && m_text[m_pos] != '}' && m_text[m_pos] != '"')
+            while (m_pos < m_text.size() && static_cast<unsigned char>(m_text[m_pos]) > 0x20 && m_text[m_pos] != '{' &&
+                   m_text[m_pos] != '}' && m_text[m_pos] != '"')
                 bytes.append(m_text[m_pos++]);
         }
         out = QString::fromUtf8(bytes);

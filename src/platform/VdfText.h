@@ -13,8 +13,8 @@ namespace VdfText {
 
 struct Node {
     QString key;
-    QString value;             // for a key with a text value
-    QList<Node> children;      // for a key with a block
+    QString value;        // for a key with a text value
+    QList<Node> children; // for a key with a block
     bool isBlock = false;
 
     // The first child whose key equals `name` without regard to case, or nullptr.

@@ -24,18 +24,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string str(const QByteArray& bytes) {
+std::string str(const QByteArray& bytes)
+{
     return bytes.toStdString();
 }
 
 template <typename T>
-T* named(T* object, const char* name) {
+T* named(T* object, const char* name)
+{
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
 
 // A small main window with one component of each kind the translator knows.
-std::unique_ptr<QWidget> makeWindow() {
+std::unique_ptr<QWidget> makeWindow()
+{
     auto window = std::make_unique<QWidget>();
     QWidget* w = named(window.get(), "MainForm");
     w->setWindowTitle(u"Quarvel"_s);
@@ -64,7 +67,8 @@ std::unique_ptr<QWidget> makeWindow() {
 }
 
 template <typename T>
-T* find(QWidget* window, const char* name) {
+T* find(QWidget* window, const char* name)
+{
     T* found = window->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
@@ -82,7 +86,8 @@ const QByteArray ExportedEntries = "MainForm.TabSheet1.Caption=Main\r\n"
                                    "MainForm.Backupfailed.Caption=Backup failed\r\n"
                                    "MainForm.N1.Caption=Open\r\n";
 
-TEST(FormTranslatorTest, ExportWritesEveryTextOnceAndKeepsExistingEntriesInPlace) {
+TEST(FormTranslatorTest, ExportWritesEveryTextOnceAndKeepsExistingEntriesInPlace)
+{
     TempDir dir;
     FakeDialogs dialogs;
     TFormTranslator translator(dir.path(), dir.file(u"qvl.ini"_s), dialogs);
@@ -102,7 +107,8 @@ TEST(FormTranslatorTest, ExportWritesEveryTextOnceAndKeepsExistingEntriesInPlace
         str("[TRANSLATIONS]\r\nMainForm.BitBtn8.Caption=Apply\r\nOther.X.Caption=keep\r\n" + rest + "\r\n[Notes]\r\n"));
 }
 
-TEST(FormTranslatorTest, ComponentOrderSurvivesRaisingWidgets) {
+TEST(FormTranslatorTest, ComponentOrderSurvivesRaisingWidgets)
+{
     const auto window = makeWindow();
     const QList<QObject*> before = TFormTranslator::components(window.get());
     find<QTabWidget>(window.get(), "PageControl1")->setCurrentIndex(1); // raises TabSheet2
@@ -110,7 +116,8 @@ TEST(FormTranslatorTest, ComponentOrderSurvivesRaisingWidgets) {
     EXPECT_EQ(TFormTranslator::components(window.get()), before);
 }
 
-TEST(FormTranslatorTest, ApplyFollowsTheNameRules) {
+TEST(FormTranslatorTest, ApplyFollowsTheNameRules)
+{
     TempDir dir;
     const QString file = dir.write(u"French.lng"_s, "[translations]\r\n"
                                                     "MainForm.bitbtn8.CAPTION=Appliquer\r\n"
@@ -163,7 +170,8 @@ struct LanguageCase {
     const char* caption; // BitBtn8 afterwards
 };
 
-TEST(FormTranslatorTest, TranslateFormAppliesTheFileThatQvlIniNames) {
+TEST(FormTranslatorTest, TranslateFormAppliesTheFileThatQvlIniNames)
+{
     const LanguageCase cases[] = {
         {"French", true, "Appliquer"},
         {"Swedish", false, "Apply"}, // no Swedish.lng: the texts stay
@@ -189,7 +197,8 @@ TEST(FormTranslatorTest, TranslateFormAppliesTheFileThatQvlIniNames) {
     }
 }
 
-TEST(FormTranslatorTest, MissingLanguageEntryPointsAtTheTemplate) {
+TEST(FormTranslatorTest, MissingLanguageEntryPointsAtTheTemplate)
+{
     TempDir dir;
     dir.write(u"qvl.ini"_s, "English\r\n");
     FakeDialogs dialogs;
@@ -202,7 +211,8 @@ TEST(FormTranslatorTest, MissingLanguageEntryPointsAtTheTemplate) {
     EXPECT_EQ(find<QPushButton>(window.get(), "BitBtn8")->text(), u"Apply"_s);
 }
 
-TEST(FormTranslatorTest, TemplateWriteFailureIsReportedOnceAndTranslationGoesOn) {
+TEST(FormTranslatorTest, TemplateWriteFailureIsReportedOnceAndTranslationGoesOn)
+{
     TempDir dir;
     dir.write(u"Languages/French.lng"_s, "[Translations]\r\nMainForm.BitBtn8.Caption=Appliquer\r\n");
     ASSERT_TRUE(LanguageIni::write(dir.path(), u"French"_s));

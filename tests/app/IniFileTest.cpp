@@ -17,13 +17,15 @@ namespace {
 using Entries = QList<IniFile::Entry>;
 
 // Standard strings, so that a failure shows readable text.
-std::vector<std::pair<std::string, std::string>> str(const Entries& entries) {
+std::vector<std::pair<std::string, std::string>> str(const Entries& entries)
+{
     std::vector<std::pair<std::string, std::string>> out;
     for (const IniFile::Entry& e : entries)
         out.emplace_back(e.first.toStdString(), e.second.toStdString());
     return out;
 }
-std::string str(const QByteArray& bytes) {
+std::string str(const QByteArray& bytes)
+{
     return bytes.toStdString();
 }
 
@@ -33,7 +35,8 @@ struct ReadCase {
     Entries expected; // of section "Translations"
 };
 
-TEST(IniFileTest, ReadSectionFollowsTheProfileRules) {
+TEST(IniFileTest, ReadSectionFollowsTheProfileRules)
+{
     const QString longText(3000, QLatin1Char('x'));
     const ReadCase cases[] = {
         {"section name in any case", "[TRANSLATIONS]\r\na=1\r\n", {{u"a"_s, u"1"_s}}},
@@ -72,7 +75,8 @@ TEST(IniFileTest, ReadSectionFollowsTheProfileRules) {
         IniFile::readSection(dir.file(QStringLiteral("missing.lng")), QStringLiteral("Translations")).isEmpty());
 }
 
-TEST(IniFileTest, ReadKeyFindsTheFirstEntryWithoutRegardToCase) {
+TEST(IniFileTest, ReadKeyFindsTheFirstEntryWithoutRegardToCase)
+{
     TempDir dir;
     const QString path = dir.write(QStringLiteral("qvl.ini"), "English\r\n[language]\r\nMAINFORM = a.lng \r\n"
                                                               "mainform=b.lng\r\nEmpty=\r\n");
@@ -92,7 +96,8 @@ struct WriteCase {
     QByteArray after;
 };
 
-TEST(IniFileTest, WritesReplaceInPlaceOrAddAtTheEndOfTheSection) {
+TEST(IniFileTest, WritesReplaceInPlaceOrAddAtTheEndOfTheSection)
+{
     const WriteCase cases[] = {
         {"file created", "<missing>", {{u"MainForm"_s, u"x"_s}}, "[Language]\r\nMainForm=x\r\n"},
         {"replaced in place, any case, other lines kept as they were",
@@ -128,7 +133,8 @@ TEST(IniFileTest, WritesReplaceInPlaceOrAddAtTheEndOfTheSection) {
     }
 }
 
-TEST(IniFileTest, FailedWritesNameTheFileAndLeaveItAlone) {
+TEST(IniFileTest, FailedWritesNameTheFileAndLeaveItAlone)
+{
     TempDir dir;
     const QString readOnly = dir.write(QStringLiteral("ro.ini"), "[Language]\r\nk=v\r\n");
     QFile::setPermissions(readOnly, QFile::ReadOwner);

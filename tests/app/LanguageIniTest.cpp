@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray fiveLines(const QString& programDir, const char* language) {
+QByteArray fiveLines(const QString& programDir, const char* language)
+{
     const QByteArray file = QDir::toNativeSeparators(programDir + u"/Languages/"_s).toUtf8() + language + ".lng";
     return QByteArray(language) + "\r\n[Language]\r\nMainForm=" + file + "\r\nUpdateForm=" + file +
            "\r\nSplashForm=" + file + "\r\n";
@@ -22,7 +23,8 @@ struct StartCase {
     const char* language;
 };
 
-TEST(LanguageIniTest, StartUpKeepsOnlyTheLanguageLineAndRegeneratesTheRest) {
+TEST(LanguageIniTest, StartUpKeepsOnlyTheLanguageLineAndRegeneratesTheRest)
+{
     const StartCase cases[] = {
         {"the five lines", "Russian\r\n[Language]\r\nMainForm=x\r\nUpdateForm=x\r\nSplashForm=x\r\n", "Russian"},
         {"extra sections dropped, LF ends, BOM",
@@ -47,7 +49,8 @@ TEST(LanguageIniTest, StartUpKeepsOnlyTheLanguageLineAndRegeneratesTheRest) {
     }
 }
 
-TEST(LanguageIniTest, UnwritableFileIsReportedByName) {
+TEST(LanguageIniTest, UnwritableFileIsReportedByName)
+{
     TempDir dir;
     QString language;
     QString error;

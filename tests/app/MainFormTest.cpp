@@ -1,6 +1,6 @@
+#include "app/MainForm.h"
 #include "app/AppState.h"
 #include "app/CfgFolder.h"
-#include "app/MainForm.h"
 #include "app/SplashForm.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"

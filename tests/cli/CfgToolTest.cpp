@@ -17,7 +17,8 @@ struct ToolRun {
 };
 
 // Runs qvl-cfg in `workDir`; "@" in the arguments stands for the file name `file`.
-ToolRun runTool(const QString& workDir, QStringList args, const QString& file = QString()) {
+ToolRun runTool(const QString& workDir, QStringList args, const QString& file = QString())
+{
     for (QString& a : args) {
         if (a == QLatin1String("@"))
             a = file;
@@ -35,7 +36,8 @@ ToolRun runTool(const QString& workDir, QStringList args, const QString& file = 
 }
 
 // One line on stderr, naming what it should.
-void expectOneLine(const QByteArray& err, const QString& mentions) {
+void expectOneLine(const QByteArray& err, const QString& mentions)
+{
     EXPECT_TRUE(err.startsWith("qvl-cfg: ")) << err.toStdString();
     EXPECT_TRUE(err.endsWith('\n')) << err.toStdString();
     EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
@@ -52,13 +54,15 @@ struct ToolCase {
     QByteArray after; // the file afterwards; "=" for unchanged
 };
 
-void PrintTo(const ToolCase& c, std::ostream* os) {
+void PrintTo(const ToolCase& c, std::ostream* os)
+{
     *os << "qvl-cfg " << c.args.join(QLatin1Char(' ')).toStdString();
 }
 
 class CfgToolRun : public ::testing::TestWithParam<ToolCase> {};
 
-TEST_P(CfgToolRun, ActsOnTheFile) {
+TEST_P(CfgToolRun, ActsOnTheFile)
+{
     const ToolCase& c = GetParam();
     TempDir dir;
     dir.write(QStringLiteral("config.cfg"), c.before);
@@ -115,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         ToolCase{{set, file, QStringLiteral("  "), QStringLiteral("1")}, "rate 1\n", 2, "", "="},
         ToolCase{{QStringLiteral("normalize"), file, file}, "rate 1\n", 2, "", "="}));
 
-TEST(CfgTool, UsageErrorsWithoutAFile) {
+TEST(CfgTool, UsageErrorsWithoutAFile)
+{
     TempDir dir;
     for (const QStringList& args :
          {QStringList{}, QStringList{QStringLiteral("frobnicate"), QStringLiteral("x.cfg")},
@@ -127,7 +132,8 @@ TEST(CfgTool, UsageErrorsWithoutAFile) {
     }
 }
 
-TEST(CfgTool, FileErrorsNameTheFile) {
+TEST(CfgTool, FileErrorsNameTheFile)
+{
     TempDir dir;
     const QString missing = dir.file(QStringLiteral("missing.cfg"));
     ToolRun run = runTool(dir.path(), {get, missing, QStringLiteral("rate")});
@@ -151,7 +157,8 @@ TEST(CfgTool, FileErrorsNameTheFile) {
     EXPECT_EQ(run.out, "1\n");
 }
 
-TEST(CfgTool, HelpAndVersion) {
+TEST(CfgTool, HelpAndVersion)
+{
     TempDir dir;
     ToolRun run = runTool(dir.path(), {QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
@@ -166,7 +173,8 @@ TEST(CfgTool, HelpAndVersion) {
     EXPECT_EQ(run.err, QByteArray());
 }
 
-TEST(CfgTool, EditsTheGameConfigInPlace) {
+TEST(CfgTool, EditsTheGameConfigInPlace)
+{
     TempDir dir;
     const QByteArray original = TempDir::testData(QStringLiteral("config.cfg"));
     dir.write(QStringLiteral("config.cfg"), original);

@@ -7,12 +7,14 @@
 // Byte strings for tests: literals with embedded NULs, and readable failure output.
 
 template <size_t N>
-QByteArray bytes(const char (&s)[N]) {
+QByteArray bytes(const char (&s)[N])
+{
     return QByteArray(s, static_cast<qsizetype>(N - 1));
 }
 
 // gtest finds this by argument-dependent lookup; bytes outside printable ASCII are shown escaped.
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
+inline void PrintTo(const QByteArray& b, std::ostream* os)
+{
     *os << '"';
     for (const char c : b) {
         const auto u = static_cast<unsigned char>(c);

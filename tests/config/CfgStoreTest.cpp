@@ -12,7 +12,8 @@
 
 namespace {
 
-std::vector<QByteArray> slots(const CfgStore& store, int upTo) {
+std::vector<QByteArray> slots(const CfgStore& store, int upTo)
+{
     std::vector<QByteArray> out;
     for (int i = 1; i <= upTo; ++i)
         out.push_back(store.CfgLines(i));
@@ -22,14 +23,16 @@ std::vector<QByteArray> slots(const CfgStore& store, int upTo) {
 class CfgStoreTest : public ::testing::Test {
 protected:
     // Writes `text` to a file and loads it.
-    QString load(const QByteArray& text, const QString& name = QStringLiteral("config.cfg")) {
+    QString load(const QByteArray& text, const QString& name = QStringLiteral("config.cfg"))
+    {
         const QString path = dir.write(name, text);
         QString error;
         EXPECT_TRUE(store.LoadCfg(path, &error)) << error.toStdString();
         return path;
     }
     // Saves back to the loaded file and gives its bytes.
-    QByteArray saved() {
+    QByteArray saved()
+    {
         QString error;
         EXPECT_TRUE(store.SaveCfg(store.filePath(), &error)) << error.toStdString();
         return TempDir::readFile(store.filePath());
@@ -48,7 +51,8 @@ struct LoadCase {
 
 class CfgStoreLoad : public CfgStoreTest, public ::testing::WithParamInterface<LoadCase> {};
 
-TEST_P(CfgStoreLoad, SplitsLinesAtEveryLineEnd) {
+TEST_P(CfgStoreLoad, SplitsLinesAtEveryLineEnd)
+{
     const LoadCase& c = GetParam();
     load(c.file);
     const int n = static_cast<int>(c.lines.size());
@@ -75,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "c"}},
                       LoadCase{bytes("a\0b\r\n\xff\xfe"), {bytes("a\0b"), "\xff\xfe"}}));
 
-TEST_F(CfgStoreTest, LoadingAnotherFileReplacesEverything) {
+TEST_F(CfgStoreTest, LoadingAnotherFileReplacesEverything)
+{
     load("rate 1\r\nname x\r\nfps_max 100\r\n", QStringLiteral("a.cfg"));
     store.SetCfgVar("sensitivity", "2");
     const QString b = load("volume 1\r\n", QStringLiteral("b.cfg"));
@@ -96,7 +101,8 @@ struct GetCase {
 
 class CfgStoreGet : public CfgStoreTest, public ::testing::WithParamInterface<GetCase> {};
 
-TEST_P(CfgStoreGet, GivesTheTokenAfterTheName) {
+TEST_P(CfgStoreGet, GivesTheTokenAfterTheName)
+{
     const GetCase& c = GetParam();
     load(c.file);
     const int top = store.CfgTop();
@@ -138,7 +144,8 @@ struct SetCase {
 
 class CfgStoreSet : public CfgStoreTest, public ::testing::WithParamInterface<SetCase> {};
 
-TEST_P(CfgStoreSet, ReplacesTheFirstCommandOfEveryMatchingLine) {
+TEST_P(CfgStoreSet, ReplacesTheFirstCommandOfEveryMatchingLine)
+{
     const SetCase& c = GetParam();
     load(c.file);
     store.SetCfgVar(c.name, c.value);
@@ -178,7 +185,8 @@ struct DeleteCase {
 
 class CfgStoreDelete : public CfgStoreTest, public ::testing::WithParamInterface<DeleteCase> {};
 
-TEST_P(CfgStoreDelete, RemovesOnlyTheMatchingCommand) {
+TEST_P(CfgStoreDelete, RemovesOnlyTheMatchingCommand)
+{
     const DeleteCase& c = GetParam();
     load(c.file);
     const int top = store.CfgTop();
@@ -200,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- CfgTop and where added lines go ---------------------------------------------------------
 
-TEST_F(CfgStoreTest, TopRisesAtEveryGetAndSetAndAddedLinesFollowInCallOrder) {
+TEST_F(CfgStoreTest, TopRisesAtEveryGetAndSetAndAddedLinesFollowInCallOrder)
+{
     load("rate 1\r\nname x\r\nfps_max 100\r\n");
     QByteArray v;
     const struct {
@@ -228,7 +237,8 @@ TEST_F(CfgStoreTest, TopRisesAtEveryGetAndSetAndAddedLinesFollowInCallOrder) {
     EXPECT_EQ(store.CfgTop(), 5);
 }
 
-TEST_F(CfgStoreTest, FileEndsWithLineEndWhenTheTopSlotMovedOnAfterAnAdd) {
+TEST_F(CfgStoreTest, FileEndsWithLineEndWhenTheTopSlotMovedOnAfterAnAdd)
+{
     load("rate 1\r\n");
     store.SetCfgVar("volume", "0.5");
     QByteArray v;
@@ -236,7 +246,8 @@ TEST_F(CfgStoreTest, FileEndsWithLineEndWhenTheTopSlotMovedOnAfterAnAdd) {
     EXPECT_EQ(saved(), "rate 1\r\nvolume \"0.5\"\r\n");
 }
 
-TEST_F(CfgStoreTest, SlotsGrowPastAnyFixedCapacity) {
+TEST_F(CfgStoreTest, SlotsGrowPastAnyFixedCapacity)
+{
     load("rate 1\r\n");
     QByteArray v;
     for (int i = 0; i < 1000; ++i)
@@ -250,7 +261,8 @@ TEST_F(CfgStoreTest, SlotsGrowPastAnyFixedCapacity) {
     EXPECT_EQ(saved(), "rate 1\r\nvolume \"1\"");
 }
 
-TEST_F(CfgStoreTest, AStoreNeverLoadedHasTopZeroAndCannotSave) {
+TEST_F(CfgStoreTest, AStoreNeverLoadedHasTopZeroAndCannotSave)
+{
     EXPECT_EQ(store.CfgTop(), 0);
     QByteArray v = "kept";
     EXPECT_FALSE(store.GetCfgVar("rate", v));
@@ -262,7 +274,8 @@ TEST_F(CfgStoreTest, AStoreNeverLoadedHasTopZeroAndCannotSave) {
 
 // --- SaveCfg ---------------------------------------------------------------------------------
 
-TEST_F(CfgStoreTest, SaveWritesToTheLoadedFileAndReloadsTheGivenOne) {
+TEST_F(CfgStoreTest, SaveWritesToTheLoadedFileAndReloadsTheGivenOne)
+{
     const QString a = load("rate 1\r\n", QStringLiteral("a.cfg"));
     const QString b = dir.write(QStringLiteral("b.cfg"), "bind \"w\" \"+forward\"\r\n");
     store.SetCfgVar("rate", "2");
@@ -275,13 +288,15 @@ TEST_F(CfgStoreTest, SaveWritesToTheLoadedFileAndReloadsTheGivenOne) {
     EXPECT_EQ(store.CfgLines(1), "bind \"w\" \"+forward\"");
 }
 
-TEST_F(CfgStoreTest, SaveNormalisesLineEndsAndDropsEmptyLines) {
+TEST_F(CfgStoreTest, SaveNormalisesLineEndsAndDropsEmptyLines)
+{
     load(bytes("a\n\nb\r\rc\r\n  \r\n\xe9\\\\ \"open\x1a"));
     EXPECT_EQ(saved(), bytes("a\r\nb\r\nc\r\n  \r\n\xe9\\\\ \"open\r\n"));
     EXPECT_EQ(store.CfgTop(), 6);
 }
 
-TEST_F(CfgStoreTest, GameWrittenConfigRoundTripsByteForByte) {
+TEST_F(CfgStoreTest, GameWrittenConfigRoundTripsByteForByte)
+{
     const QByteArray original = TempDir::testData(QStringLiteral("config.cfg"));
     ASSERT_GT(original.size(), 1000);
     load(original);
@@ -293,7 +308,8 @@ TEST_F(CfgStoreTest, GameWrittenConfigRoundTripsByteForByte) {
     EXPECT_EQ(saved(), original);
 }
 
-TEST_F(CfgStoreTest, HandMadeAutoexecKeepsEveryLineItHad) {
+TEST_F(CfgStoreTest, HandMadeAutoexecKeepsEveryLineItHad)
+{
     const QByteArray original = TempDir::testData(QStringLiteral("autoexec.cfg"));
     ASSERT_FALSE(original.endsWith('\n'));
     ASSERT_FALSE(original.contains('\r'));
@@ -306,7 +322,8 @@ TEST_F(CfgStoreTest, HandMadeAutoexecKeepsEveryLineItHad) {
     EXPECT_EQ(saved(), expected);
 }
 
-TEST_F(CfgStoreTest, EditsOnRealFilesTouchOnlyTheirLines) {
+TEST_F(CfgStoreTest, EditsOnRealFilesTouchOnlyTheirLines)
+{
     const QByteArray original = TempDir::testData(QStringLiteral("autoexec.cfg"));
     load(original);
     QByteArray v;
@@ -350,7 +367,8 @@ TEST_F(CfgStoreTest, EditsOnRealFilesTouchOnlyTheirLines) {
     EXPECT_EQ(after, expected);
 }
 
-TEST_F(CfgStoreTest, EditsOnTheGameConfigKeepItsShape) {
+TEST_F(CfgStoreTest, EditsOnTheGameConfigKeepItsShape)
+{
     const QByteArray original = TempDir::testData(QStringLiteral("config.cfg"));
     load(original);
     const int top = store.CfgTop();
@@ -381,11 +399,13 @@ TEST_F(CfgStoreTest, EditsOnTheGameConfigKeepItsShape) {
 
 class CfgStoreFailure : public CfgStoreTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         loaded = load("rate 1\r\nname x\r\n");
         store.SetCfgVar("rate", "2");
     }
-    void expectUntouched() {
+    void expectUntouched()
+    {
         EXPECT_EQ(store.filePath(), loaded);
         EXPECT_EQ(store.CfgTop(), 4);
         EXPECT_EQ(slots(store, 4), (std::vector<QByteArray>{"rate \"2\"", "name x", "", ""}));
@@ -393,7 +413,8 @@ protected:
     QString loaded;
 };
 
-TEST_F(CfgStoreFailure, LoadOfAMissingFileOrAFolder) {
+TEST_F(CfgStoreFailure, LoadOfAMissingFileOrAFolder)
+{
     for (const QString& path : {dir.file(QStringLiteral("missing.cfg")), dir.path()}) {
         QString error;
         EXPECT_FALSE(store.LoadCfg(path, &error));
@@ -402,7 +423,8 @@ TEST_F(CfgStoreFailure, LoadOfAMissingFileOrAFolder) {
     }
 }
 
-TEST_F(CfgStoreFailure, LoadRefusesFilesLargerThanFourMiB) {
+TEST_F(CfgStoreFailure, LoadRefusesFilesLargerThanFourMiB)
+{
     const QByteArray line = "// padding padding padding padding padding padding padding\r\n";
     QByteArray big;
     while (big.size() < CfgStore::MaxFileSize)
@@ -421,7 +443,8 @@ TEST_F(CfgStoreFailure, LoadRefusesFilesLargerThanFourMiB) {
     EXPECT_EQ(store.CfgLines(1), line.chopped(2));
 }
 
-TEST_F(CfgStoreFailure, SaveIntoAFolderThatIsGone) {
+TEST_F(CfgStoreFailure, SaveIntoAFolderThatIsGone)
+{
     const QString sub = dir.write(QStringLiteral("gone/config.cfg"), "rate 1\r\n");
     ASSERT_TRUE(store.LoadCfg(sub));
     store.SetCfgVar("rate", "2");
@@ -436,7 +459,8 @@ TEST_F(CfgStoreFailure, SaveIntoAFolderThatIsGone) {
     EXPECT_EQ(store.CfgLines(1), "rate \"2\"");
 }
 
-TEST_F(CfgStoreFailure, SaveOverAReadOnlyFile) {
+TEST_F(CfgStoreFailure, SaveOverAReadOnlyFile)
+{
     const QByteArray before = TempDir::readFile(loaded);
     // Permission bits only: tests may run as root, for whom access(2) allows everything.
     ASSERT_TRUE(

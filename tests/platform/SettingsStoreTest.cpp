@@ -18,14 +18,16 @@ protected:
     QtSettingsStore store{iniPath};
 };
 
-TEST_F(IniSettings, MissingValueReadsEmptyAndCreatesTheFile) {
+TEST_F(IniSettings, MissingValueReadsEmptyAndCreatesTheFile)
+{
     ASSERT_FALSE(QFileInfo::exists(iniPath));
     EXPECT_EQ(store.AccessSetting(QStringLiteral("read"), QStringLiteral("cfg_file")), QString());
     EXPECT_TRUE(QFileInfo::exists(iniPath));
     EXPECT_EQ(store.iniPath(), iniPath);
 }
 
-TEST_F(IniSettings, WriteThenReadGivesTheNewTextAtOnce) {
+TEST_F(IniSettings, WriteThenReadGivesTheNewTextAtOnce)
+{
     const struct {
         const char* name;
         QString value;
@@ -52,21 +54,24 @@ TEST_F(IniSettings, WriteThenReadGivesTheNewTextAtOnce) {
     EXPECT_EQ(store.read(QStringLiteral("hud#1")), QString());
 }
 
-TEST_F(IniSettings, ReadSeesAChangeMadeOutsideTheProgram) {
+TEST_F(IniSettings, ReadSeesAChangeMadeOutsideTheProgram)
+{
     ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
     EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
     TempDir::writeFile(iniPath, "[General]\ncfg_file=userconfig.cfg\n");
     EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("userconfig.cfg"));
 }
 
-TEST_F(IniSettings, ReadIgnoresTheValueArgument) {
+TEST_F(IniSettings, ReadIgnoresTheValueArgument)
+{
     ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
     EXPECT_EQ(store.AccessSetting(QStringLiteral("read"), QStringLiteral("cfg_file"), QStringLiteral("other.cfg")),
               QStringLiteral("config.cfg"));
     EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
 }
 
-TEST_F(IniSettings, OnlyTheExactActionWordsAct) {
+TEST_F(IniSettings, OnlyTheExactActionWordsAct)
+{
     ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
     const QByteArray before = TempDir::readFile(iniPath);
     for (const char* action : {"Read", "WRITE", "Write", "write ", " read", "", "delete", "writ"}) {
@@ -83,7 +88,8 @@ TEST_F(IniSettings, OnlyTheExactActionWordsAct) {
     EXPECT_EQ(store.read(QStringLiteral("mouse_btns")), QString());
 }
 
-TEST_F(IniSettings, WriteToAReadOnlyFileIsAnError) {
+TEST_F(IniSettings, WriteToAReadOnlyFileIsAnError)
+{
     ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
     const QByteArray before = TempDir::readFile(iniPath);
     // Permission bits only: tests may run as root, for whom access(2) allows everything.
@@ -98,7 +104,8 @@ TEST_F(IniSettings, WriteToAReadOnlyFileIsAnError) {
     QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-TEST_F(IniSettings, WriteWhereNoFileCanBeMadeIsAnError) {
+TEST_F(IniSettings, WriteWhereNoFileCanBeMadeIsAnError)
+{
     // A plain file stands where the folder should be.
     const QString blocker = dir.write(QStringLiteral("blocker"), "x");
     QtSettingsStore blocked(blocker + QStringLiteral("/settings.ini"));
@@ -110,11 +117,13 @@ TEST_F(IniSettings, WriteWhereNoFileCanBeMadeIsAnError) {
 
 class SettingsOverride : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_had = qEnvironmentVariableIsSet("QVL_SETTINGS");
         m_saved = qgetenv("QVL_SETTINGS");
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (m_had)
             qputenv("QVL_SETTINGS", m_saved);
         else
@@ -126,7 +135,8 @@ private:
     QByteArray m_saved;
 };
 
-TEST_F(SettingsOverride, CommandLineBeatsEnvironment) {
+TEST_F(SettingsOverride, CommandLineBeatsEnvironment)
+{
     const struct {
         QStringList args;
         const char* env; // nullptr: not set
@@ -151,7 +161,8 @@ TEST_F(SettingsOverride, CommandLineBeatsEnvironment) {
     }
 }
 
-TEST(SettingsDefault, IniFileLivesInTheUsersConfigurationFolder) {
+TEST(SettingsDefault, IniFileLivesInTheUsersConfigurationFolder)
+{
     const QString path = QtSettingsStore::defaultIniPath();
     EXPECT_TRUE(path.endsWith(QStringLiteral("/Quarvel/settings.ini"))) << path.toStdString();
     EXPECT_TRUE(QFileInfo(path).isAbsolute()) << path.toStdString();

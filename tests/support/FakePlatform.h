@@ -11,8 +11,7 @@
 // Settings kept in memory, with every write counted.
 class MemorySettings final : public SettingsStore {
 public:
-    QString AccessSetting(const QString& action, const QString& name, const QString& value,
-                          QString* error) override
+    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString* error) override
     {
         Q_UNUSED(error);
         if (action == QLatin1String("read"))

@@ -20,7 +20,10 @@ QString TempDir::write(const QString& name, const QByteArray& bytes) const
     return path;
 }
 
-QByteArray TempDir::read(const QString& name) const { return readFile(file(name)); }
+QByteArray TempDir::read(const QString& name) const
+{
+    return readFile(file(name));
+}
 
 QByteArray TempDir::readFile(const QString& path)
 {
@@ -37,4 +40,7 @@ void TempDir::writeFile(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write a test file");
 }
 
-QByteArray TempDir::testData(const QString& name) { return readFile(QStringLiteral(QVL_TEST_DATA "/") + name); }
+QByteArray TempDir::testData(const QString& name)
+{
+    return readFile(QStringLiteral(QVL_TEST_DATA "/") + name);
+}
