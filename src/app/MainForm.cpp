@@ -163,6 +163,9 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::FormShow()
 {
+    // The splash window is translated after the main window is made: take the status text now,
+    // in the interface language.
+    Status->setText(message(QStringLiteral("TabSheet1")));
     // The order matters: later steps rely on the folder found in LocateCfgFolder.
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));

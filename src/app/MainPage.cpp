@@ -256,7 +256,11 @@ void TMainForm::BitBtn6Click()
         m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Restored")) +
                              QLatin1Char('\n') + m_state.workingPath());
     } else {
-        m_state.dialogs.error(message(QStringLiteral("RestoreFailed")) + m_state.CfgFile + QLatin1Char('?'));
+        // A language file cannot keep the blank that ends this text (its reader trims texts).
+        QString text = message(QStringLiteral("RestoreFailed"));
+        if (!text.isEmpty() && !text.back().isSpace())
+            text += QLatin1Char(' ');
+        m_state.dialogs.error(text + m_state.CfgFile + QLatin1Char('?'));
     }
 }
 

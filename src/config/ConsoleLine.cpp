@@ -16,36 +16,55 @@ bool startsComment(QByteArrayView line, qsizetype i)
 
 } // namespace
 
-Command firstCommand(QByteArrayView line)
+// Where the first command stops. Quotes are counted over every byte, as the game does when it
+// splits a script into commands, so a `;` between a pair of quotes never ends a command, even
+// when the quote stands inside a word (`say a"b;c"`).
+static Command commandEnd(QByteArrayView line)
 {
     Command command;
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (true) {
-        while (i < n && isBlank(line[i]))
-            ++i;
-        if (i >= n || startsComment(line, i)) {
-            command.end = i;
-            return command;
-        }
-        if (line[i] == ';') {
+    bool quoted = false;
+    bool tokenStart = true;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ';') {
             command.end = i;
             command.bySemicolon = true;
             return command;
+        } else if (!quoted && tokenStart && startsComment(line, i)) {
+            command.end = i;
+            return command;
         }
+        tokenStart = isBlank(c) || (c == '"' && !quoted);
+    }
+    command.end = line.size();
+    return command;
+}
+
+Command firstCommand(QByteArrayView line)
+{
+    Command command = commandEnd(line);
+    const QByteArrayView text = line.first(command.end);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (true) {
+        while (i < n && isBlank(text[i]))
+            ++i;
+        if (i >= n)
+            return command;
         Token token;
         token.begin = i;
-        if (line[i] == '"') {
-            const qsizetype close = line.indexOf('"', i + 1);
+        if (text[i] == '"') {
+            const qsizetype close = text.indexOf('"', i + 1);
             const qsizetype textEnd = close < 0 ? n : close;
-            token.text = line.sliced(i + 1, textEnd - i - 1).toByteArray();
+            token.text = text.sliced(i + 1, textEnd - i - 1).toByteArray();
             i = close < 0 ? n : close + 1;
         } else {
             const qsizetype start = i;
-            // A word runs to a blank; a `;` ends it too, since it ends the command.
-            while (i < n && !isBlank(line[i]) && line[i] != ';')
+            while (i < n && !isBlank(text[i]))
                 ++i;
-            token.text = line.sliced(start, i - start).toByteArray();
+            token.text = text.sliced(start, i - start).toByteArray();
         }
         token.end = i;
         command.tokens.push_back(std::move(token));

@@ -279,3 +279,14 @@ TEST(SplashForm, MessagesFollowTheLabelsAfterItIsHidden)
     EXPECT_EQ(splash.message(QStringLiteral("Backupfailed")), QStringLiteral("Sauvegarde impossible"));
     EXPECT_EQ(splash.message(QStringLiteral("Image1")), QString());
 }
+
+TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)
+{
+    // Language files lose the blank that ends this text; the file name must not stick to it.
+    state.messageSource = [](const QString& key) {
+        return key == QLatin1String("RestoreFailed") ? QStringLiteral("Echec.\r\nAvez-vous sauvegarde") : QString();
+    };
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("error")), QStringList({"Echec.\r\nAvez-vous sauvegarde config.cfg?"}));
+}

@@ -53,6 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FirstCommandCase{"name \"Player; one // x", {"name", "Player; one // x"}, 22, false},
                       FirstCommandCase{"alias j \"+jump; +duck\"; echo x", {"alias", "j", "+jump; +duck"}, 22, true},
                       FirstCommandCase{"rate;name x", {"rate"}, 4, true},
+                      // Quotes count wherever they stand: a `;` between two of them is text.
+                      FirstCommandCase{"say a\"b;c\" x", {"say", "a\"b;c\"", "x"}, 12, false},
+                      FirstCommandCase{"say a\"b c;d\"; x", {"say", "a\"b", "c;d\""}, 12, true},
                       FirstCommandCase{"rate ; name x", {"rate"}, 5, true}, FirstCommandCase{";rate 1", {}, 0, true},
                       FirstCommandCase{"", {}, 0, false}, FirstCommandCase{" \t ", {}, 3, false},
                       // A quoted token ends at its closing quote even without a blank after it.
