@@ -80,7 +80,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     QFont bold = BitBtn8->font();
     bold.setBold(true);
     BitBtn8->setFont(bold);
-    BitBtn8->setGeometry(500 - 80, 117 + 30, 74, 24);
+    placeApplyButton();
     BitBtn8->hide();
 
     Label2 = new QLabel(Product::homePage(), this);
@@ -180,8 +180,16 @@ void TMainForm::ReadOptionPages()
     ::ReadOptionPages(m_state, *clientPage, *serverPage);
 }
 
+void TMainForm::placeApplyButton()
+{
+    // Wide enough for its caption in every language, at the top right of the page area.
+    const int width = qMax(74, BitBtn8->sizeHint().width());
+    BitBtn8->setGeometry(500 - width - 6, 117 + 30, width, 24);
+}
+
 void TMainForm::PageControl1Change(int index)
 {
+    placeApplyButton();
     BitBtn8->setVisible(index == ClientPage || index == ServerPage);
     if (index >= 0)
         BitBtn8->raise();

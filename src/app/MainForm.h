@@ -105,6 +105,7 @@ protected:
 
 private:
     void buildMainPage();
+    void placeApplyButton();
     QString message(const QString& key) const;
     void writeSetting(const QString& name, const QString& value);
     void useChosenConfig(const QString& chosenPath);
