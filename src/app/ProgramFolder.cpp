@@ -4,6 +4,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -69,11 +70,15 @@ QString defaultDemoDir()
 QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QString* error)
 {
     const QString root = QDir::cleanPath(QDir(dir).absolutePath());
-    if (reset && QFileInfo::exists(root + QStringLiteral("/settings.ini")))
-        QDir(root).removeRecursively();
     const QString programDir = root + QStringLiteral("/Quarvel");
     const QString cstrike = root + QStringLiteral("/Half-Life/cstrike");
     const QString settingsPath = root + QStringLiteral("/settings.ini");
+    if (reset && QFileInfo::exists(settingsPath)) {
+        // Only what the demo made goes: the folder may hold other things of the user's.
+        QDir(programDir).removeRecursively();
+        QDir(root + QStringLiteral("/Half-Life")).removeRecursively();
+        QFile::remove(settingsPath);
+    }
     const bool fresh = !QFileInfo::exists(settingsPath);
 
     bool ok = fillFrom(dataDir, programDir);

@@ -1,0 +1,77 @@
+#include "app/ProgramFolder.h"
+#include "platform/QtSettingsStore.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A small data folder as the program ships it.
+QString makeData(const TempDir& dir)
+{
+    dir.write(QStringLiteral("data/qvl.ini"), "English\r\n");
+    dir.write(QStringLiteral("data/Languages/English.lng"), "[Translations]\r\n");
+    dir.write(QStringLiteral("data/demo/cstrike/config.cfg"), "unbindall\r\nrate \"25000\"\r\n");
+    dir.write(QStringLiteral("data/demo/cstrike/autoexec.cfg"), "echo hi\r\n");
+    return dir.file(QStringLiteral("data"));
+}
+
+} // namespace
+
+TEST(ProgramFolder, DemoIsPreparedOnceAndKeepsTheUsersChangesUntilReset)
+{
+    TempDir dir;
+    const QString data = makeData(dir);
+    const QString workspace = dir.file(QStringLiteral("demo"));
+    QString error;
+    const QString settingsPath = ProgramFolder::prepareDemo(workspace, data, false, &error);
+    ASSERT_FALSE(settingsPath.isEmpty()) << error.toStdString();
+
+    QtSettingsStore settings(settingsPath);
+    const QString cstrike = workspace + QStringLiteral("/Half-Life/cstrike");
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.read(QStringLiteral("qvl_path"))), workspace + "/Quarvel");
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.read(QStringLiteral("cfg_dir"))), cstrike + QLatin1Char('/'));
+    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+    EXPECT_EQ(settings.read(QStringLiteral("mouse_btns")), QStringLiteral("3"));
+    EXPECT_TRUE(QFileInfo::exists(workspace + QStringLiteral("/Quarvel/Languages/English.lng")));
+    EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "unbindall\r\nrate \"25000\"\r\n");
+
+    // The user's work survives a second start.
+    TempDir::writeFile(cstrike + QStringLiteral("/config.cfg"), "rate \"9999\"\r\n");
+    settings.write(QStringLiteral("cfg_file"), QStringLiteral("mine.cfg"));
+    EXPECT_EQ(ProgramFolder::prepareDemo(workspace, data, false, &error), settingsPath);
+    EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "rate \"9999\"\r\n");
+    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("mine.cfg"));
+
+    // A reset starts afresh.
+    EXPECT_EQ(ProgramFolder::prepareDemo(workspace, data, true, &error), settingsPath);
+    EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "unbindall\r\nrate \"25000\"\r\n");
+    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+}
+
+TEST(ProgramFolder, ResetRemovesOnlyWhatTheDemoMade)
+{
+    TempDir dir;
+    const QString data = makeData(dir);
+    dir.write(QStringLiteral("mine/precious.txt"), "keep");
+    QString error;
+    ProgramFolder::prepareDemo(dir.file(QStringLiteral("mine")), data, true, &error);
+    ProgramFolder::prepareDemo(dir.file(QStringLiteral("mine")), data, true, &error);
+    EXPECT_EQ(dir.read(QStringLiteral("mine/precious.txt")), "keep");
+}
+
+TEST(ProgramFolder, EnsureActsOnlyWhenNoProgramFolderIsKnown)
+{
+    TempDir dir;
+    const QString data = makeData(dir);
+    MemorySettings settings;
+    settings.values[QStringLiteral("qvl_path")] = QStringLiteral("/somewhere/else");
+    QString error;
+    EXPECT_TRUE(ProgramFolder::ensure(settings, data, dir.path(), &error));
+    EXPECT_EQ(settings.values[QStringLiteral("qvl_path")], QStringLiteral("/somewhere/else"));
+    EXPECT_EQ(settings.writes, 0);
+}
