@@ -167,6 +167,9 @@ void TMainForm::FormShow()
     // in the interface language.
     Status->setText(message(QStringLiteral("TabSheet1")));
     // The order matters: later steps rely on the folder found in LocateCfgFolder.
+    bool whole = false;
+    const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
+    MouseButtons = whole ? buttons : 3;
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
     LocateCfgFolder();

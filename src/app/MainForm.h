@@ -66,6 +66,9 @@ public:
     std::unique_ptr<TFormTranslator> FormTranslator1;
 
     bool FirstShow = false;
+    // The mouse's button count from the setting mouse_btns, read at the first show (3 when the
+    // setting is missing or not a whole number; the setting itself is then left alone).
+    int MouseButtons = 3;
 
     QLabel* Image1 = nullptr;
     QLabel* Status = nullptr;

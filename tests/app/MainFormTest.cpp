@@ -290,3 +290,25 @@ TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)
     QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")), QStringList({"Echec.\r\nAvez-vous sauvegarde config.cfg?"}));
 }
+
+TEST_F(MainFormTest, MouseButtonsFallBackToThreeWithoutWritingTheSetting)
+{
+    const struct {
+        const char* setting;
+        int buttons;
+    } cases[] = {{"5", 5}, {"7", 7}, {"", 3}, {"two", 3}, {"4.5", 3}};
+    for (const auto& c : cases) {
+        settings.values[QStringLiteral("mouse_btns")] = QLatin1String(c.setting);
+        EXPECT_EQ(start().MouseButtons, c.buttons) << c.setting;
+        EXPECT_EQ(settings.values[QStringLiteral("mouse_btns")], QLatin1String(c.setting));
+    }
+}
+
+TEST_F(MainFormTest, TheLinkOpensTheHomePage)
+{
+    TMainForm& f = start();
+    QTest::mouseClick(f.Label2, Qt::LeftButton);
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_TRUE(shell.opened[0].startsWith(QStringLiteral("http://")));
+    EXPECT_EQ(shell.opened[0], f.Label2->text());
+}
