@@ -47,16 +47,6 @@ constexpr std::array<Connection, 6> Connections = {{
 // The message keys of the smoke-sprite words, by position of TrackBar2.
 constexpr std::array<const char*, 3> SpriteWords = {"best", "normal", "poor"};
 
-QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
-{
-    auto* slider = new QSlider(Qt::Horizontal);
-    slider->setObjectName(QString::fromLatin1(name));
-    slider->setRange(minimum, maximum);
-    slider->setValue(value);
-    row->addWidget(slider, 1);
-    return slider;
-}
-
 QColor swatchColor(const char* rgb)
 {
     const QList<QByteArray> parts = QByteArray(rgb).split(' ');
@@ -75,13 +65,7 @@ ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
     buildVideoOptions();
     buildOtherOptions();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    BitBtn5 = new QPushButton(QStringLiteral("Apply client options"));
-    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
-    buttons->addWidget(BitBtn5);
-    m_column->addSpacing(4);
-    m_column->addLayout(buttons);
+    BitBtn5 = applyButton(m_column, "BitBtn5", "Apply client options");
     m_column->addStretch(1);
 
     connect(BitBtn5, &QPushButton::clicked, this, &ClientOptionsPage::BitBtn5Click);
@@ -164,9 +148,7 @@ void ClientOptionsPage::buildVideoOptions()
 
     m_shellsBox = box(m_column, "ClientBox11", "Maximum number of shells visible at one time:");
     QHBoxLayout* r = row(m_shellsBox);
-    c1edit = new OptionsSpinEdit(1, 500, 300);
-    c1edit->setObjectName(QStringLiteral("c1edit"));
-    r->addWidget(c1edit);
+    c1edit = spin(r, "c1edit", 1, 500, 300);
     r->addStretch(1);
 
     m_spritesBox = box(m_column, "ClientBox12", "Complexity of the smoke sprites for the smoke grenade",

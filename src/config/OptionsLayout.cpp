@@ -1,11 +1,16 @@
 #include "config/OptionsLayout.h"
 
+#include "config/OptionsSpinEdit.h"
+
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace OptionsLayout {
@@ -23,6 +28,28 @@ QLabel* plainLabel(const char* name, const char* text)
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// Lets wheel events pass to the scrolling page unless the control has the keyboard focus.
+class WheelGuard final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void guardWheel(QWidget* control)
+{
+    control->setFocusPolicy(Qt::StrongFocus);
+    control->installEventFilter(new WheelGuard(control));
 }
 
 } // namespace
@@ -129,6 +156,38 @@ QLineEdit* edit(QHBoxLayout* row, const char* name, const QString& text, int cha
     edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * (chars + 1) + 14);
     row->addWidget(edit);
     return edit;
+}
+
+QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
+{
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setObjectName(QString::fromLatin1(name));
+    slider->setRange(minimum, maximum);
+    slider->setValue(value);
+    guardWheel(slider);
+    row->addWidget(slider, 1);
+    return slider;
+}
+
+OptionsSpinEdit* spin(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
+{
+    auto* spin = new OptionsSpinEdit(minimum, maximum, value);
+    spin->setObjectName(QString::fromLatin1(name));
+    guardWheel(spin);
+    row->addWidget(spin);
+    return spin;
+}
+
+QPushButton* applyButton(QVBoxLayout* column, const char* name, const char* text)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* button = new QPushButton(QString::fromUtf8(text));
+    button->setObjectName(QString::fromLatin1(name));
+    buttons->addWidget(button);
+    column->addSpacing(4);
+    column->addLayout(buttons);
+    return button;
 }
 
 } // namespace OptionsLayout

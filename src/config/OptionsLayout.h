@@ -5,8 +5,11 @@
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class OptionsSpinEdit;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
+class QSlider;
 class QVBoxLayout;
 class QWidget;
 
@@ -34,5 +37,11 @@ QRadioButton* radio(QHBoxLayout* row, const char* name, const char* text, bool c
 QLabel* label(QHBoxLayout* row, const char* name, const char* text);
 // A line edit sized for `chars` characters.
 QLineEdit* edit(QHBoxLayout* row, const char* name, const QString& text, int chars);
+// A slider and a number field that take the wheel only once clicked or tabbed into, so that
+// scrolling the page over them never changes a setting.
+QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value);
+OptionsSpinEdit* spin(QHBoxLayout* row, const char* name, int minimum, int maximum, int value);
+// The page's own Apply button, at the right under the last box.
+QPushButton* applyButton(QVBoxLayout* column, const char* name, const char* text);
 
 } // namespace OptionsLayout

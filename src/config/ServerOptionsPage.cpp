@@ -23,24 +23,6 @@ using namespace OptionsValues;
 
 namespace {
 
-QSlider* slider(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
-{
-    auto* slider = new QSlider(Qt::Horizontal);
-    slider->setObjectName(QString::fromLatin1(name));
-    slider->setRange(minimum, maximum);
-    slider->setValue(value);
-    row->addWidget(slider, 1);
-    return slider;
-}
-
-OptionsSpinEdit* spin(QHBoxLayout* row, const char* name, int minimum, int maximum, int value)
-{
-    auto* spin = new OptionsSpinEdit(minimum, maximum, value);
-    spin->setObjectName(QString::fromLatin1(name));
-    row->addWidget(spin);
-    return spin;
-}
-
 QRadioButton* disableButton(QHBoxLayout* row, const char* name)
 {
     auto* button = new OptionsDisableButton(QStringLiteral("Disable"));
@@ -70,13 +52,7 @@ ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
     buildTeamOptions();
     buildOtherOptions();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    BitBtn3 = new QPushButton(QStringLiteral("Apply server options"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    buttons->addWidget(BitBtn3);
-    m_column->addSpacing(4);
-    m_column->addLayout(buttons);
+    BitBtn3 = applyButton(m_column, "BitBtn3", "Apply server options");
     m_column->addStretch(1);
 
     connect(BitBtn3, &QPushButton::clicked, this, &ServerOptionsPage::BitBtn3Click);

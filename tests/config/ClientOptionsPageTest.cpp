@@ -6,6 +6,7 @@
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -502,3 +504,22 @@ TEST_F(ClientPageTest, ApplyOnAGameWrittenConfigChangesOnlyThePagesLines)
 }
 
 } // namespace
+
+TEST_F(ClientPageTest, TheWheelMovesASliderOnlyOnceItHasTheFocus)
+{
+    QSlider* puffs = slider("TrackBar1");
+    const auto turnWheel = [puffs] {
+        const QPointF at = puffs->rect().center();
+        QWheelEvent wheel(at, puffs->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(puffs, &wheel);
+    };
+    turnWheel(); // scrolling the page over the slider
+    EXPECT_EQ(puffs->value(), 300);
+    QApplication::setActiveWindow(&client);
+    puffs->setFocus();
+    if (!puffs->hasFocus())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    turnWheel();
+    EXPECT_NE(puffs->value(), 300);
+}
