@@ -45,6 +45,11 @@ const QList<Entry>& english()
         {"Downloadingpatch", QStringLiteral("Downloading patch")},
         {"Loading", QStringLiteral("Loading..")},
         {"Loaded", QStringLiteral("GetNews!")},
+        // Shown by the option pages; %1 is the offending text or the field's caption.
+        {"notinteger", QStringLiteral("'%1' is not a valid integer value")},
+        {"notwritable", QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration "
+                                       "file cannot carry inside a value. Remove it and apply again; nothing was "
+                                       "written.")},
     };
     return table;
 }

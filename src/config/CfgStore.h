@@ -47,11 +47,31 @@ public:
 
 private:
     void raiseTop();
-    // Calls `act` for every line whose first command begins with `nameTokens`; true if any did.
+    // Calls `act` for every line whose first command begins with `nameTokens`, in slot order;
+    // true if any did. Only the lines filed under the name's key are looked at.
     bool forEachMatch(const std::vector<QByteArray>& nameTokens,
                       const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act);
+    void buildIndex();
+    // Files slot `i` under the key of the line it now holds (a no-op when the key is unchanged).
+    void fileSlot(int i);
 
+    QByteArray m_text;                             // the file as read; unedited lines point into it
     std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
+
+    // Which slots may hold a line whose first token has a given key (see lineKey in the .cpp).
+    // Built at the first look-up after a load. A slot that was refiled or emptied may still
+    // stand in an old chain: every candidate is checked against its current key and then
+    // tokenized, so a stale entry costs a look and nothing more.
+    struct Entry {
+        int slot;
+        int next; // index into m_entries, -1 ends the chain
+    };
+    bool m_indexed = false;
+    std::vector<int> m_heads; // per bucket, first entry or -1
+    std::vector<Entry> m_entries;
+    std::vector<quint32> m_keys; // per slot, the key of the line it holds
+    std::vector<int> m_candidates;
+
     int m_top = 0;
     QString m_path;
 };

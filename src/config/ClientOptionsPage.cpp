@@ -214,7 +214,7 @@ void ClientOptionsPage::buildOtherOptions()
 
 bool ClientOptionsPage::conversionError(const QString& text)
 {
-    m_state.dialogs.error(notIntegerMessage(text));
+    m_state.dialogs.error(m_state.message(QStringLiteral("notinteger")).arg(text));
     return false;
 }
 
@@ -355,7 +355,7 @@ bool ClientOptionsPage::ApplyClientOptions()
     for (const auto& [text, field] : {std::pair{name->text(), m_nameBox}, std::pair{Cedit->text(), m_spritesBox},
                                       std::pair{writeShells ? shells : QString(), m_shellsBox}}) {
         if (!isWritable(text)) {
-            m_state.dialogs.error(notWritableMessage(caption(field)));
+            m_state.dialogs.error(m_state.message(QStringLiteral("notwritable")).arg(caption(field).trimmed()));
             return false;
         }
     }

@@ -15,21 +15,9 @@ std::optional<int> toInteger(const QString& text)
     return value;
 }
 
-QString notIntegerMessage(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
 bool isWritable(const QString& text)
 {
     return !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'));
-}
-
-QString notWritableMessage(const QString& fieldCaption)
-{
-    return QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration file "
-                          "cannot carry inside a value. Remove it and apply again; nothing was written.")
-        .arg(fieldCaption.trimmed());
 }
 
 QString read(CfgStore& store, const char* name)

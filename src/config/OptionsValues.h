@@ -16,13 +16,10 @@ namespace OptionsValues {
 // A whole decimal number as the integer fields take it: an optional sign, digits, blanks
 // around them ignored. Empty text, fractions and numbers beyond 32 bits are not integers.
 std::optional<int> toInteger(const QString& text);
-// The conversion error shown for text that is not a whole number.
-QString notIntegerMessage(const QString& text);
 
 // A value is written inside double quotes and the game has no escape character, so a value
 // holding a double quote or a line break would break its line (and the lines after it).
 bool isWritable(const QString& text);
-QString notWritableMessage(const QString& fieldCaption);
 
 // The value of the last line that sets `name`; the empty text when no line does (or when the
 // line carries no value).

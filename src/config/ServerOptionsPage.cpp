@@ -206,7 +206,7 @@ void ServerOptionsPage::buildOtherOptions()
 
 bool ServerOptionsPage::conversionError(const QString& text)
 {
-    m_state.dialogs.error(notIntegerMessage(text));
+    m_state.dialogs.error(m_state.message(QStringLiteral("notinteger")).arg(text));
     return false;
 }
 
@@ -379,7 +379,7 @@ bool ServerOptionsPage::ApplyServerOptions()
     };
     for (const auto& [text, field] : written) {
         if (!isWritable(text)) {
-            m_state.dialogs.error(notWritableMessage(caption(field)));
+            m_state.dialogs.error(m_state.message(QStringLiteral("notwritable")).arg(caption(field).trimmed()));
             return false;
         }
     }
