@@ -1,13 +1,7 @@
-#include "config/ClientOptionsPage.h"
-#include "app/AppState.h"
-#include "config/OptionPages.h"
+#include "OptionPagesFixture.h"
 #include "config/ServerOptionsPage.h"
-#include "platform/SettingsStore.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,59 +16,16 @@
 
 namespace {
 
-class MemorySettings final : public SettingsStore {
-public:
-    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString*) override
-    {
-        if (action == QLatin1String("write"))
-            values.insert(name, value);
-        return action == QLatin1String("read") ? values.value(name) : QString();
-    }
-    QHash<QString, QString> values;
-};
-
-class ClientPageTest : public ::testing::Test {
+class ClientPageTest : public OptionPagesFixture {
 protected:
     ClientPageTest()
-    {
-        state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = QStringLiteral("config.cfg");
-        client.resize(490, 330);
-        client.show();
-    }
+        : OptionPagesFixture(QStringLiteral("config.cfg"), client)
+    {}
 
-    void writeCfg(const QByteArray& bytes) { dir.write(QStringLiteral("config.cfg"), bytes); }
-    QByteArray cfg() const { return dir.read(QStringLiteral("config.cfg")); }
-    void read() { ReadOptionPages(state, client, server); }
     bool apply() { return client.ApplyClientOptions(); }
-
-    template <typename T>
-    T* find(const char* name)
-    {
-        T* widget = client.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     QRadioButton* radio(const char* name) { return find<QRadioButton>(name); }
     QSlider* slider(const char* name) { return find<QSlider>(name); }
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
-    void type(QWidget* widget, const QString& text)
-    {
-        if (auto* line = qobject_cast<QLineEdit*>(widget))
-            line->selectAll();
-        QTest::keyClicks(widget, text);
-    }
-    void click(QAbstractButton* button)
-    {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-
-    TempDir dir;
-    MemorySettings settings;
-    FakeDialogs dialogs;
-    AppState state{settings, dialogs};
-    ClientOptionsPage client{state};
-    ServerOptionsPage server{state};
 };
 
 struct Pair {

@@ -1,12 +1,5 @@
-#include "config/ServerOptionsPage.h"
-#include "app/AppState.h"
-#include "config/ClientOptionsPage.h"
-#include "config/OptionPages.h"
-#include "platform/SettingsStore.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "OptionPagesFixture.h"
 
-#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,55 +11,16 @@
 
 namespace {
 
-class MemorySettings final : public SettingsStore {
-public:
-    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString*) override
-    {
-        if (action == QLatin1String("write"))
-            values.insert(name, value);
-        return action == QLatin1String("read") ? values.value(name) : QString();
-    }
-    QHash<QString, QString> values;
-};
-
-class ServerPageTest : public ::testing::Test {
+class ServerPageTest : public OptionPagesFixture {
 protected:
     ServerPageTest()
-    {
-        state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = QStringLiteral("server.cfg");
-        server.resize(490, 330);
-        server.show();
-    }
+        : OptionPagesFixture(QStringLiteral("server.cfg"), server)
+    {}
 
-    void writeCfg(const QByteArray& bytes) { dir.write(QStringLiteral("server.cfg"), bytes); }
-    QByteArray cfg() const { return dir.read(QStringLiteral("server.cfg")); }
-    void read() { ReadOptionPages(state, client, server); }
     bool apply() { return server.ApplyServerOptions(); }
-
-    template <typename T>
-    T* find(const char* name)
-    {
-        T* widget = server.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     QRadioButton* radio(const char* name) { return find<QRadioButton>(name); }
     QSpinBox* spin(const char* name) { return find<QSpinBox>(name); }
     QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
-    // Replaces a field's text by typing, as the user does.
-    void type(QWidget* widget, const QString& text)
-    {
-        if (auto* box = qobject_cast<QAbstractSpinBox*>(widget))
-            box->selectAll();
-        else if (auto* line = qobject_cast<QLineEdit*>(widget))
-            line->selectAll();
-        QTest::keyClicks(widget, text);
-    }
-    void click(QAbstractButton* button)
-    {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
     // The value of the last line of the file that sets `name`, or "-" without one.
     QByteArray valueIn(const QByteArray& file, const QByteArray& name)
     {
@@ -78,13 +32,6 @@ protected:
         }
         return value;
     }
-
-    TempDir dir;
-    MemorySettings settings;
-    FakeDialogs dialogs;
-    AppState state{settings, dialogs};
-    ClientOptionsPage client{state};
-    ServerOptionsPage server{state};
 };
 
 struct Pair {
