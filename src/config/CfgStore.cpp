@@ -1,12 +1,15 @@
 #include "config/CfgStore.h"
 
 #include "config/ConsoleLine.h"
-#include "config/TextLines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
@@ -15,15 +18,48 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Splits file bytes into lines: CR LF, a lone CR and a lone LF each end a line. One 0x1A at
-// the very end is an end-of-text mark; anywhere else it is an ordinary byte.
-std::vector<QByteArray> splitLines(QByteArray bytes)
+// Where the next CR or LF stands at or after `i`, or `n`. Eight bytes are tested at a time for
+// one below 0x0E (a tab or a control byte too); only such words are looked at byte by byte.
+qsizetype nextLineEnd(const char* p, qsizetype i, qsizetype n)
 {
-    if (bytes.endsWith('\x1a'))
-        bytes.chop(1);
-    std::vector<QByteArray> lines = TextLines::split(bytes);
-    lines.insert(lines.begin(), QByteArray()); // slot 0 is unused
-    return lines;
+    constexpr quint64 ones = 0x0101010101010101u;
+    constexpr quint64 highs = 0x8080808080808080u;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (((word - ones * 0x0E) & ~word & highs) == 0)
+            continue;
+        for (qsizetype j = i; j < i + 8; ++j) {
+            if (p[j] == '\r' || p[j] == '\n')
+                return j;
+        }
+    }
+    for (; i < n; ++i) {
+        if (p[i] == '\r' || p[i] == '\n')
+            return i;
+    }
+    return n;
+}
+
+// Splits the file's bytes into lines: CR LF, a lone CR and a lone LF each end a line; a final
+// line without an end is a line too. The lines are views into `text`, which must outlive them
+// and never change; editing a line detaches it. Slot 0 is unused.
+void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines)
+{
+    const char* const p = text.constData();
+    const qsizetype n = text.size();
+    const auto guess = static_cast<size_t>(n / 16) + 2; // game configs run 20-30 bytes a line
+    if (lines.capacity() > 4 * guess + 4096)
+        std::vector<QByteArray>().swap(lines); // a far larger file was loaded before
+    lines.clear(); // otherwise the capacity stays: a reload of the same file allocates nothing
+    lines.reserve(guess);
+    lines.emplace_back();
+    qsizetype start = 0;
+    while (start < n) {
+        const qsizetype end = nextLineEnd(p, start, n);
+        lines.push_back(QByteArray::fromRawData(p + start, end - start));
+        start = end + (end + 1 < n && p[end] == '\r' && p[end + 1] == '\n' ? 2 : 1);
+    }
 }
 
 // The permission bits decide, not only access(2): an administrator may write any file, yet a
@@ -35,20 +71,64 @@ bool isReadOnly(const QFileInfo& info)
            !(p & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
 
-// A quick test before a line is tokenized (every scan visits every line): the line's first token
-// can equal the name's first token only if the line, after blanks and an opening quote, begins
-// with it.
-bool mayMatch(QByteArrayView line, const std::vector<QByteArray>& name)
+bool isBlank(char c)
 {
-    if (name.empty())
-        return false;
+    return static_cast<unsigned char>(c) <= 0x20;
+}
+
+// Keys file a line under its first token so that a look-up tokenizes only the lines that can
+// match. Two first tokens that compare equal without regard to case must get the same key; two
+// different ones may share a key (candidates are always checked exactly). The key hashes the
+// token's text up to its first `;` or `"`, with ASCII letters folded and every byte from 0x80 up
+// counted as one, which folds at least as much as the comparison does. Keys are odd: 0 marks a
+// slot that is filed nowhere.
+constexpr quint32 KeyBasis = 2166136261u;
+
+constexpr std::array<unsigned char, 256> KeyFold = [] {
+    std::array<unsigned char, 256> fold{};
+    for (int b = 0; b < 256; ++b)
+        fold[static_cast<size_t>(b)] = static_cast<unsigned char>(b >= 0x80 ? 0x80 : b >= 'A' && b <= 'Z' ? b + 32 : b);
+    return fold;
+}();
+
+inline quint32 addToKey(quint32 key, char c)
+{
+    return (key ^ KeyFold[static_cast<unsigned char>(c)]) * 16777619u;
+}
+
+quint32 tokenKey(QByteArrayView text)
+{
+    quint32 key = KeyBasis;
+    for (const char c : text) {
+        if (c == ';' || c == '"')
+            break;
+        key = addToKey(key, c);
+    }
+    return key | 1u;
+}
+
+// tokenKey of the line's first token, read from the line without tokenizing it. It agrees with
+// the tokenizer for every line that has a first token: a quoted token's text runs to the next
+// quote or the line end (nothing ends a command inside that first quote); a word runs to a blank
+// or the end of the command, and before the word's first quote only a `;` can end the command
+// (a `//` is a comment only where a token starts). What follows a `;` or a quote is cut anyway.
+quint32 lineKey(QByteArrayView line)
+{
+    const qsizetype n = line.size();
     qsizetype i = 0;
-    while (i < line.size() && static_cast<unsigned char>(line[i]) <= 0x20)
+    while (i < n && isBlank(line[i]))
         ++i;
-    if (i < line.size() && line[i] == '"')
+    const bool quoted = i < n && line[i] == '"';
+    if (quoted)
         ++i;
-    const QByteArray& first = name.front();
-    return line.size() - i >= first.size() && line.sliced(i, first.size()).compare(first, Qt::CaseInsensitive) == 0;
+    quint32 key = KeyBasis;
+    for (; i < n; ++i) {
+        const char c = line[i];
+        if (c == ';' || c == '"' || (!quoted && isBlank(c)))
+            break;
+        key = addToKey(key, c);
+    }
+    return key | 1u;
 }
 
 } // namespace
@@ -67,7 +147,7 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
                          .arg(shownPath(path));
         return false;
     }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    QByteArray bytes = file.read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError) {
         if (error)
             *error = QStringLiteral("Cannot read %1: %2")
@@ -75,9 +155,14 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
                                                                           : file.errorString());
         return false;
     }
-    m_lines = splitLines(bytes);
+    // One 0x1A at the very end is an end-of-text mark; anywhere else it is an ordinary byte.
+    if (bytes.endsWith('\x1a'))
+        bytes.chop(1);
+    sliceLines(bytes, m_lines);
+    m_text = std::move(bytes); // the lines point into it; moving keeps the bytes where they are
     m_top = static_cast<int>(m_lines.size());
     m_lines.emplace_back();
+    m_indexed = false;
     m_path = path;
     return true;
 }
@@ -93,7 +178,9 @@ QByteArray CfgStore::CfgLines(int i) const
 {
     if (i < 1 || static_cast<size_t>(i) >= m_lines.size())
         return {};
-    return m_lines[static_cast<size_t>(i)];
+    // A copy of its own: an unedited line points into the loaded text, which the next load drops.
+    const QByteArray& line = m_lines[static_cast<size_t>(i)];
+    return QByteArray(line.constData(), line.size());
 }
 
 QByteArray CfgStore::variableLine(QByteArrayView name, QByteArrayView value)
@@ -113,19 +200,91 @@ bool CfgStore::GetCfgVar(QByteArrayView name, QByteArray& value)
     });
 }
 
+void CfgStore::buildIndex()
+{
+    const size_t slots = m_lines.size();
+    int bits = 4;
+    while ((size_t{1} << bits) < slots)
+        ++bits;
+    m_shift = 32 - bits;
+    m_heads.assign(size_t{1} << bits, -1);
+    // The keys first, then the chains: a tight second loop lets the scattered bucket reads of
+    // a large file overlap.
+    m_keys.assign(slots, 0);
+    size_t filed = 0;
+    for (size_t i = 1; i < slots; ++i) {
+        if (!m_lines[i].isEmpty()) {
+            m_keys[i] = lineKey(m_lines[i]);
+            ++filed;
+        }
+    }
+    m_entries.clear();
+    m_entries.reserve(filed);
+    for (size_t i = 1; i < slots; ++i) {
+        if (m_keys[i] == 0)
+            continue;
+        int& head = m_heads[bucket(m_keys[i])];
+        m_entries.push_back({static_cast<int>(i), head});
+        head = static_cast<int>(m_entries.size()) - 1;
+    }
+    m_indexed = true;
+}
+
+size_t CfgStore::bucket(quint32 key) const
+{
+    return (key * 2654435769u) >> m_shift;
+}
+
+void CfgStore::fileSlot(int i)
+{
+    if (!m_indexed)
+        return;
+    const auto slot = static_cast<size_t>(i);
+    const QByteArray& line = m_lines[slot];
+    if (line.isEmpty())
+        return; // an empty line matches nothing; its old entry, if any, is passed over
+    if (m_keys.size() < m_lines.size())
+        m_keys.resize(m_lines.size(), 0);
+    const quint32 key = lineKey(line);
+    if (m_keys[slot] == key)
+        return;
+    m_keys[slot] = key;
+    int& head = m_heads[bucket(key)];
+    m_entries.push_back({i, head});
+    head = static_cast<int>(m_entries.size()) - 1;
+    if (m_entries.size() > m_heads.size())
+        m_indexed = false; // chains grow long: rebuild at the next look-up
+}
+
 bool CfgStore::forEachMatch(const std::vector<QByteArray>& nameTokens,
                             const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act)
 {
+    if (nameTokens.empty())
+        return false;
+    if (!m_indexed)
+        buildIndex();
+    const quint32 key = tokenKey(nameTokens.front());
+    std::vector<int> candidates;
+    for (int e = m_heads[bucket(key)]; e >= 0; e = m_entries[static_cast<size_t>(e)].next) {
+        const int slot = m_entries[static_cast<size_t>(e)].slot;
+        if (slot <= m_top && m_keys[static_cast<size_t>(slot)] == key)
+            candidates.push_back(slot);
+    }
+    // A slot refiled under a key and back stands twice in its chain; chains run newest first.
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+
     bool found = false;
-    for (int i = 1; i <= m_top; ++i) {
+    for (const int i : candidates) {
         QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty() || !mayMatch(line, nameTokens))
+        if (line.isEmpty())
             continue;
         const ConsoleLine::Command command = ConsoleLine::firstCommand(line);
         if (!ConsoleLine::startsWith(command, nameTokens))
             continue;
         found = true;
         act(line, command);
+        fileSlot(i); // what is left of the line may begin with another token
     }
     return found;
 }
@@ -141,8 +300,10 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
             rest.clear();
         line = line.first(command.tokens.front().begin) + built + rest;
     });
-    if (!found && !nameTokens.empty())
+    if (!found && !nameTokens.empty()) {
         m_lines[static_cast<size_t>(m_top)] = built;
+        fileSlot(m_top);
+    }
 }
 
 void CfgStore::DeleteCfgLines(QByteArrayView name)
@@ -172,15 +333,23 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
             *error = QStringLiteral("Cannot write %1: the file is read-only").arg(shownPath(path));
         return false;
     }
-    QByteArray text;
+    qsizetype size = 0;
+    for (int i = 1; i <= m_top; ++i)
+        size += m_lines[static_cast<size_t>(i)].size() + 2;
+    QByteArray text(size, Qt::Uninitialized);
+    char* out = text.data();
     for (int i = 1; i <= m_top; ++i) {
         const QByteArray& line = m_lines[static_cast<size_t>(i)];
         if (line.isEmpty())
             continue;
-        text.append(line);
-        if (i != m_top)
-            text.append("\r\n");
+        std::memcpy(out, line.constData(), static_cast<size_t>(line.size()));
+        out += line.size();
+        if (i != m_top) {
+            std::memcpy(out, "\r\n", 2);
+            out += 2;
+        }
     }
+    text.truncate(out - text.constData());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         if (error)

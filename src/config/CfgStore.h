@@ -54,6 +54,7 @@ private:
     void buildIndex();
     // Files slot `i` under the key of the line it now holds (a no-op when the key is unchanged).
     void fileSlot(int i);
+    size_t bucket(quint32 key) const;
 
     QByteArray m_text;                             // the file as read; unedited lines point into it
     std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
@@ -70,7 +71,7 @@ private:
     std::vector<int> m_heads; // per bucket, first entry or -1
     std::vector<Entry> m_entries;
     std::vector<quint32> m_keys; // per slot, the key of the line it holds
-    std::vector<int> m_candidates;
+    int m_shift = 32;            // bucket = the top bits of the scrambled key
 
     int m_top = 0;
     QString m_path;

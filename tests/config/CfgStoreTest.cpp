@@ -206,6 +206,151 @@ INSTANTIATE_TEST_SUITE_P(
                                  "bind \"ww\" x\r\n"},
                       DeleteCase{"rate 1\r\n", "", "rate 1\r\n"}));
 
+// --- sequences of edits ------------------------------------------------------------------------
+// Each edit may change which token a line begins with; later look-ups must see the line as it is
+// now, in slot order, and never act on one line twice.
+
+struct Step {
+    char op; // 'g' get, 's' set, 'd' delete
+    const char* name;
+    QByteArray value; // for 'g' the expected value, "<none>" when no line may match
+};
+
+struct SequenceCase {
+    const char* what;
+    QByteArray file;
+    std::vector<Step> steps;
+    QByteArray saved;
+    friend void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.what; }
+};
+
+class CfgStoreSequence : public CfgStoreTest, public ::testing::WithParamInterface<SequenceCase> {};
+
+TEST_P(CfgStoreSequence, EveryLookUpSeesTheLinesAsTheyAreNow)
+{
+    const SequenceCase& c = GetParam();
+    load(c.file);
+    for (size_t i = 0; i < c.steps.size(); ++i) {
+        const Step& step = c.steps[i];
+        if (step.op == 'g') {
+            QByteArray value = "<none>";
+            EXPECT_EQ(store.GetCfgVar(step.name, value), step.value != "<none>") << "step " << i;
+            EXPECT_EQ(value, step.value) << "step " << i;
+        } else if (step.op == 's') {
+            store.SetCfgVar(step.name, step.value);
+        } else {
+            store.DeleteCfgLines(step.name);
+        }
+    }
+    EXPECT_EQ(saved(), c.saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, CfgStoreSequence,
+    ::testing::Values(
+        SequenceCase{
+            "the rest of a line is found under its own first token",
+            "drawradar; hideradar\r\nrate 1\r\n",
+            {{'d', "drawradar", {}}, {'g', "drawradar", "<none>"}, {'g', "hideradar", ""}, {'s', "hideradar", "1"}},
+            "hideradar \"1\"\r\nrate 1\r\n"},
+        SequenceCase{"one delete removes one command of a line; the next removes the next",
+                     "drawradar; DRAWRADAR; rate 1\r\n",
+                     {{'d', "drawradar", {}}, {'g', "rate", "<none>"}, {'d', "drawradar", {}}, {'g', "rate", "1"}},
+                     "rate 1\r\n"},
+        SequenceCase{"the last line in slot order wins, whatever order the lines were edited in",
+                     "rate 1\r\nx; rate 2\r\nname a\r\n",
+                     {{'g', "rate", "1"},
+                      {'d', "x", {}},
+                      {'g', "rate", "2"},
+                      {'s', "volume", "1"},
+                      {'g', "volume", "1"},
+                      {'s', "volume", "2"},
+                      {'s', "name", "b"},
+                      {'g', "volume", "2"},
+                      {'g', "name", "b"}},
+                     "rate 1\r\nrate 2\r\nname \"b\"\r\nvolume \"2\"\r\n"},
+        SequenceCase{"a quoted first token holds blanks and `;`",
+                     "\"my cmd\" 1\r\n\"rate;x\" 5\r\nrate 2\r\n",
+                     {{'g', "\"my cmd\"", "1"},
+                      {'g', "my", "<none>"},
+                      {'g', "\"rate;x\"", "5"},
+                      {'g', "rate", "2"},
+                      {'s', "\"rate;x\"", "6"},
+                      {'d', "rate", {}},
+                      {'g', "\"RATE;X\"", "6"}},
+                     "\"my cmd\" 1\r\n\"rate;x\" \"6\"\r\n"},
+        SequenceCase{"a word ends at a blank or a `;` and may hold a quote",
+                     "say\"a b\" 1\r\nrate;name z\r\ncl_rate//x 3\r\n",
+                     {{'g', "say\"a", "b\""},
+                      {'g', "say", "<none>"},
+                      {'g', "rate", ""},
+                      {'g', "name", "<none>"},
+                      {'g', "cl_rate//x", "3"},
+                      {'g', "cl_rate", "<none>"}},
+                     "say\"a b\" 1\r\nrate;name z\r\ncl_rate//x 3\r\n"},
+        SequenceCase{"names differing from the line only in letter case",
+                     "  Cl_UpdateRate 60\r\nbind \"MOUSE1\" \"+attack\"\r\n",
+                     {{'g', "CL_UPDATERATE", "60"},
+                      {'s', "cl_updaterate", "101"},
+                      {'g', "cL_uPdAtErAtE", "101"},
+                      {'g', "BIND \"mouse1\"", "+attack"},
+                      {'s', "Bind mouse1", "+duck"}},
+                     "  cl_updaterate \"101\"\r\nBind mouse1 \"+duck\"\r\n"},
+        SequenceCase{"an added line is found and replaced like any other",
+                     "",
+                     {{'s', "bind \"w\"", "+forward"},
+                      {'g', "bind w", "+forward"},
+                      {'s', "BIND W", "+jump"},
+                      {'g', "bind \"w\"", "+jump"},
+                      {'d', "bind \"W\"", {}},
+                      {'g', "bind w", "<none>"}},
+                     ""}));
+
+TEST_F(CfgStoreTest, ManyLinesWithTheSameFirstWordAreEachFoundByTheirSecond)
+{
+    QByteArray file;
+    for (int i = 0; i < 300; ++i)
+        file += "bind \"k" + QByteArray::number(i) + "\" \"say " + QByteArray::number(i) + "\"\r\n";
+    load(file);
+    QByteArray v;
+    for (int i = 0; i < 300; i += 7)
+        store.SetCfgVar("bind \"k" + QByteArray::number(i) + '"', "set " + QByteArray::number(i));
+    for (int i = 0; i < 300; ++i) {
+        ASSERT_TRUE(store.GetCfgVar("bind k" + QByteArray::number(i), v)) << i;
+        EXPECT_EQ(v, (i % 7 == 0 ? "set " : "say ") + QByteArray::number(i)) << i;
+    }
+    EXPECT_FALSE(store.GetCfgVar("bind \"k300\"", v));
+    EXPECT_EQ(saved().count('\n'), 300);
+}
+
+TEST_F(CfgStoreTest, LinesAddedFarBeyondTheLoadedFileAreAllFound)
+{
+    load("rate 1\r\n");
+    for (int i = 0; i < 200; ++i)
+        store.SetCfgVar("cvar_" + QByteArray::number(i), QByteArray::number(i));
+    store.DeleteCfgLines("cvar_7");
+    QByteArray v;
+    for (int i = 0; i < 200; ++i) {
+        v = "<none>";
+        EXPECT_EQ(store.GetCfgVar("CVAR_" + QByteArray::number(i), v), i != 7) << i;
+        EXPECT_EQ(v, i == 7 ? QByteArray("<none>") : QByteArray::number(i)) << i;
+    }
+}
+
+TEST_F(CfgStoreTest, LoadingAnotherFileForgetsTheLinesOfTheFirst)
+{
+    load("rate 1\r\nname x\r\n", QStringLiteral("a.cfg"));
+    QByteArray v;
+    ASSERT_TRUE(store.GetCfgVar("name", v));
+    const QByteArray kept = store.CfgLines(1);
+    load("name y\r\nrate 2\r\n", QStringLiteral("b.cfg"));
+    EXPECT_EQ(kept, "rate 1"); // a line handed out stays valid after the file it came from is gone
+    EXPECT_TRUE(store.GetCfgVar("rate", v));
+    EXPECT_EQ(v, "2");
+    store.SetCfgVar("name", "z");
+    EXPECT_EQ(saved(), "name \"z\"\r\nrate 2\r\n");
+}
+
 // --- CfgTop and where added lines go ---------------------------------------------------------
 
 TEST_F(CfgStoreTest, TopRisesAtEveryGetAndSetAndAddedLinesFollowInCallOrder)
