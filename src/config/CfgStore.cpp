@@ -1,6 +1,7 @@
 #include "config/CfgStore.h"
 
 #include "config/ConsoleLine.h"
+#include "config/TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -18,35 +18,10 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Where the next CR or LF stands at or after `i`, or `n`. Eight bytes are tested at a time for
-// one below 0x0E (a tab or a control byte too); only such words are looked at byte by byte.
-qsizetype nextLineEnd(const char* p, qsizetype i, qsizetype n)
-{
-    constexpr quint64 ones = 0x0101010101010101u;
-    constexpr quint64 highs = 0x8080808080808080u;
-    for (; i + 8 <= n; i += 8) {
-        quint64 word;
-        std::memcpy(&word, p + i, sizeof word);
-        if (((word - ones * 0x0E) & ~word & highs) == 0)
-            continue;
-        for (qsizetype j = i; j < i + 8; ++j) {
-            if (p[j] == '\r' || p[j] == '\n')
-                return j;
-        }
-    }
-    for (; i < n; ++i) {
-        if (p[i] == '\r' || p[i] == '\n')
-            return i;
-    }
-    return n;
-}
-
-// Splits the file's bytes into lines: CR LF, a lone CR and a lone LF each end a line; a final
-// line without an end is a line too. The lines are views into `text`, which must outlive them
-// and never change; editing a line detaches it. Slot 0 is unused.
+// Splits the file's bytes into slots 1.. as views into `text`, which must outlive them and never
+// change; editing a line detaches it. Slot 0 is unused.
 void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines)
 {
-    const char* const p = text.constData();
     const qsizetype n = text.size();
     const auto guess = static_cast<size_t>(n / 16) + 2; // game configs run 20-30 bytes a line
     if (lines.capacity() > 4 * guess + 4096)
@@ -54,12 +29,7 @@ void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines)
     lines.clear(); // otherwise the capacity stays: a reload of the same file allocates nothing
     lines.reserve(guess);
     lines.emplace_back();
-    qsizetype start = 0;
-    while (start < n) {
-        const qsizetype end = nextLineEnd(p, start, n);
-        lines.push_back(QByteArray::fromRawData(p + start, end - start));
-        start = end + (end + 1 < n && p[end] == '\r' && p[end + 1] == '\n' ? 2 : 1);
-    }
+    TextLines::appendViews(text, lines);
 }
 
 // The permission bits decide, not only access(2): an administrator may write any file, yet a

@@ -5,10 +5,15 @@
 
 #include <vector>
 
+// Lines of a text file: CR LF, a lone CR and a lone LF each end a line. A final line without an
+// end is a line too; text that ends with a line end adds no empty line.
 namespace TextLines {
 
-// Splits text into lines without their ends: CR LF, a lone CR and a lone LF each end a line.
-// A final line without an end is a line too; text that ends with a line end adds no empty line.
+// The lines of `bytes`, each a copy of its own.
 std::vector<QByteArray> split(QByteArrayView bytes);
+
+// Appends the lines of `text` to `lines` as views into `text` (no copy): `text` must outlive
+// them and never change; editing a line detaches it.
+void appendViews(const QByteArray& text, std::vector<QByteArray>& lines);
 
 } // namespace TextLines
