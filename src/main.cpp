@@ -78,6 +78,8 @@ int main(int argc, char** argv)
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);
     MainForm.setUpdateForm(&UpdateForm);
+    // Translated at start-up too, so that a restart keeps the update window in the chosen language.
+    MainForm.FormTranslator1->TranslateForm(&UpdateForm);
     dialogs.informationWindow = [&InformationForm](const QString& title, const QString& text) {
         InformationForm.ShowInformation(title, text);
     };
