@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteText.h"
 #include "app/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
@@ -9,48 +10,118 @@
 #include "support/TempDir.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
+#include <QAbstractSlider>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-// Both option pages over a working file in a temporary game folder; `Page` is the one shown.
+#include <span>
+
+// One variable of a page with two values and what its control shows for each (the value
+// itself unless given).
+struct Row {
+    const char* variable;
+    const char* control;
+    const char* a;
+    const char* b;
+    const char* shownA = nullptr;
+    const char* shownB = nullptr;
+};
+
+// Both option pages, shown, over one file in a temporary game folder.
 class OptionPagesFixture : public ::testing::Test {
 protected:
-    OptionPagesFixture(const QString& file, QWidget& shown)
-        : m_file(file)
+    explicit OptionPagesFixture(const char* file)
     {
         state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = file;
-        shown.resize(490, 330);
-        shown.show();
-        m_shown = &shown;
+        state.CfgFile = QString::fromLatin1(file);
+        for (QWidget* page : {static_cast<QWidget*>(&client), static_cast<QWidget*>(&server)}) {
+            page->resize(490, 330);
+            page->show();
+        }
     }
+    virtual bool apply() = 0; // the page under test
 
-    void writeCfg(const QByteArray& bytes) { dir.write(m_file, bytes); }
-    QByteArray cfg() const { return dir.read(m_file); }
+    // Tests write lines with "\n"; the game ends them with "\r\n".
+    static QByteArray crlf(QByteArray text) { return text.replace('\n', "\r\n"); }
+    void writeCfg(const QByteArray& text) { dir.write(state.CfgFile, crlf(text)); }
+    QByteArray cfg() const { return dir.read(state.CfgFile); }
     void read() { ReadOptionPages(state, client, server); }
+    QStringList errors() const { return dialogs.texts(QStringLiteral("error")); }
 
-    template <typename T>
+    template <typename T = QWidget>
     T* find(const char* name)
     {
-        T* widget = m_shown->findChild<T*>(QString::fromLatin1(name));
+        T* widget = client.findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            widget = server.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    // Replaces a field's text by typing, as the user does.
-    void type(QWidget* widget, const QString& text)
+    // What a control shows: "1" or "0" for a button, a position, a list's row, a text.
+    QString shown(const char* name)
     {
-        if (auto* box = qobject_cast<QAbstractSpinBox*>(widget))
-            box->selectAll();
-        else if (auto* line = qobject_cast<QLineEdit*>(widget))
-            line->selectAll();
-        QTest::keyClicks(widget, text);
+        QWidget* w = find(name);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            return QLatin1String(button->isChecked() ? "1" : "0");
+        if (auto* slider = qobject_cast<QAbstractSlider*>(w))
+            return QString::number(slider->value());
+        if (auto* list = qobject_cast<QListWidget*>(w))
+            return QString::number(list->currentRow());
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+            return spin->text();
+        return qobject_cast<QLineEdit*>(w)->text();
     }
-    void click(QAbstractButton* button)
+    // Replaces a field's text by typing, as the user does.
+    void type(const char* name, const QString& text)
     {
+        QTest::keyClick(find(name), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(find(name), text);
+    }
+    void click(const char* name)
+    {
+        auto* button = find<QAbstractButton>(name);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    // The value of the file's last line setting `variable`, or "-" without one.
+    QByteArray valueOf(const QByteArray& variable) const
+    {
+        QByteArray value = "-";
+        for (const QByteArray& line : cfg().split('\n')) {
+            if (line.startsWith(variable + " \""))
+                value = line.mid(variable.size() + 2).chopped(line.endsWith('\r') ? 2 : 1);
+        }
+        return value;
+    }
+
+    // Each row alone in a file: read, its control shows the value; applied, the line stays. Then,
+    // after `head`, every row in one file, last row first (an order no Apply writes in): Apply
+    // changes nothing.
+    void roundTrip(std::span<const Row> rows, const char* head = nullptr)
+    {
+        for (const Row& row : rows) {
+            for (const auto& [value, expected] : {std::pair{row.a, row.shownA}, std::pair{row.b, row.shownB}}) {
+                const QByteArray line = QByteArray(row.variable) + " \"" + value + "\"\n";
+                writeCfg(line);
+                read();
+                EXPECT_EQ(shown(row.control), QLatin1String(expected ? expected : value)) << line.constData();
+                ASSERT_TRUE(apply());
+                EXPECT_TRUE(cfg().startsWith(crlf(line))) << cfg().constData();
+            }
+        }
+        QByteArray file = head;
+        for (auto row = rows.rbegin(); head && row != rows.rend(); ++row)
+            file += QByteArray(row->variable) + " \"" + row->a + "\"\n";
+        if (head) {
+            writeCfg(file);
+            read();
+            ASSERT_TRUE(apply());
+            EXPECT_EQ(cfg(), crlf(file));
+        }
+        EXPECT_TRUE(dialogs.shown.isEmpty());
     }
 
     TempDir dir;
@@ -59,8 +130,4 @@ protected:
     AppState state{settings, dialogs};
     ClientOptionsPage client{state};
     ServerOptionsPage server{state};
-
-private:
-    QString m_file;
-    QWidget* m_shown = nullptr;
 };
