@@ -8,164 +8,103 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 class IniSettings : public ::testing::Test {
 protected:
     TempDir dir;
     // A folder that does not exist yet: the first access creates it with the file.
-    QString iniPath = dir.file(QStringLiteral("Quarvel/settings.ini"));
+    QString iniPath = dir.file(u"Quarvel/settings.ini"_s);
     QtSettingsStore store{iniPath};
 };
 
-TEST_F(IniSettings, MissingValueReadsEmptyAndCreatesTheFile)
+TEST_F(IniSettings, WritesAreReadAtOnceAndByLaterRuns)
 {
-    ASSERT_FALSE(QFileInfo::exists(iniPath));
-    EXPECT_EQ(store.AccessSetting(QStringLiteral("read"), QStringLiteral("cfg_file")), QString());
+    EXPECT_EQ(store.AccessSetting(u"read"_s, u"cfg_file"_s), QString());
     EXPECT_TRUE(QFileInfo::exists(iniPath));
-    EXPECT_EQ(store.iniPath(), iniPath);
-}
-
-TEST_F(IniSettings, WriteThenReadGivesTheNewTextAtOnce)
-{
-    const struct {
-        const char* name;
-        QString value;
-    } values[] = {
-        {"cfg_dir", QStringLiteral("C:\\Games\\Half-Life\\cstrike\\")},
-        {"cfg_file", QStringLiteral("my config.cfg")},
-        {"hud#0", QStringLiteral("hud_blue")},
-        {"show_server", QStringLiteral("no")},
-        {"mouse_btns", QStringLiteral("5")},
-        {"cfg_dir", QStringLiteral("/home/player/.steam/steam/steamapps/common/Half-Life/cstrike/")},
-        {"cfg_file", QString()},
-        {"qvl_path", QStringLiteral("C:\\Program Files\\Quarvel; \"quoted\" = 1 \u00e9")},
+    const QString values[][2] = {
+        {u"cfg_dir"_s, u"C:\\Games\\Half-Life\\cstrike\\"_s},
+        {u"hud#0"_s, u"hud_blue"_s},
+        {u"cfg_file"_s, u"my config.cfg"_s},
+        {u"cfg_file"_s, QString()},
+        {u"qvl_path"_s, u"C:\\Program Files\\Quarvel; \"quoted\" = 1 \u00e9"_s},
     };
-    for (const auto& v : values) {
-        const QString name = QString::fromLatin1(v.name);
+    for (const auto& [name, value] : values) {
         QString error;
-        store.AccessSetting(QStringLiteral("write"), name, v.value, &error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        EXPECT_EQ(store.AccessSetting(QStringLiteral("read"), name), v.value) << v.name;
-        // Another store on the same file: what a later run of the program sees.
-        EXPECT_EQ(QtSettingsStore(iniPath).read(name), v.value) << v.name;
+        store.AccessSetting(u"write"_s, name, value, &error);
+        EXPECT_EQ(error, QString());
+        EXPECT_EQ(store.AccessSetting(u"read"_s, name, u"ignored"_s), value);
+        EXPECT_EQ(QtSettingsStore(iniPath).read(name), value);
     }
-    EXPECT_EQ(store.read(QStringLiteral("hud#0")), QStringLiteral("hud_blue"));
-    EXPECT_EQ(store.read(QStringLiteral("hud#1")), QString());
-}
-
-TEST_F(IniSettings, ReadSeesAChangeMadeOutsideTheProgram)
-{
-    ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
-    EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+    EXPECT_EQ(store.read(u"hud#1"_s), QString());
+    // Nothing is cached: a change made outside the program is seen at the next read.
     TempDir::writeFile(iniPath, "[General]\ncfg_file=userconfig.cfg\n");
-    EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("userconfig.cfg"));
-}
-
-TEST_F(IniSettings, ReadIgnoresTheValueArgument)
-{
-    ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
-    EXPECT_EQ(store.AccessSetting(QStringLiteral("read"), QStringLiteral("cfg_file"), QStringLiteral("other.cfg")),
-              QStringLiteral("config.cfg"));
-    EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+    EXPECT_EQ(store.read(u"cfg_file"_s), u"userconfig.cfg"_s);
 }
 
 TEST_F(IniSettings, OnlyTheExactActionWordsAct)
 {
-    ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
+    ASSERT_TRUE(store.write(u"cfg_file"_s, u"config.cfg"_s));
     const QByteArray before = TempDir::readFile(iniPath);
-    for (const char* action : {"Read", "WRITE", "Write", "write ", " read", "", "delete", "writ"}) {
+    for (const QString& action : {u"Read"_s, u"WRITE"_s, u"write "_s, QString(), u"delete"_s}) {
         QString error;
-        EXPECT_EQ(store.AccessSetting(QString::fromLatin1(action), QStringLiteral("cfg_file"),
-                                      QStringLiteral("changed.cfg"), &error),
-                  QString())
-            << "[" << action << "]";
-        EXPECT_TRUE(error.isEmpty()) << "[" << action << "]";
-        store.AccessSetting(QString::fromLatin1(action), QStringLiteral("mouse_btns"), QStringLiteral("3"));
+        EXPECT_EQ(store.AccessSetting(action, u"cfg_file"_s, u"changed.cfg"_s, &error), QString());
+        EXPECT_EQ(error, QString());
     }
     EXPECT_EQ(TempDir::readFile(iniPath), before);
-    EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
-    EXPECT_EQ(store.read(QStringLiteral("mouse_btns")), QString());
 }
 
-TEST_F(IniSettings, WriteToAReadOnlyFileIsAnError)
+TEST_F(IniSettings, WritesThatCannotBeStoredAreErrors)
 {
-    ASSERT_TRUE(store.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg")));
+    ASSERT_TRUE(store.write(u"cfg_file"_s, u"config.cfg"_s));
     const QByteArray before = TempDir::readFile(iniPath);
-    // Permission bits only: tests may run as root, for whom access(2) allows everything.
+    // Permission bits only: tests run as root, for whom access(2) allows everything.
     ASSERT_TRUE(QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-
     QString error;
-    EXPECT_FALSE(store.write(QStringLiteral("cfg_file"), QStringLiteral("other.cfg"), &error));
-    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(iniPath))) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("cfg_file"))) << error.toStdString();
+    EXPECT_FALSE(store.write(u"cfg_file"_s, u"other.cfg"_s, &error));
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(iniPath)) && error.contains(u"cfg_file"_s))
+        << error.toStdString();
     EXPECT_EQ(TempDir::readFile(iniPath), before);
-    EXPECT_EQ(store.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
-    QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
+    EXPECT_EQ(store.read(u"cfg_file"_s), u"config.cfg"_s);
 
-TEST_F(IniSettings, WriteWhereNoFileCanBeMadeIsAnError)
-{
     // A plain file stands where the folder should be.
-    const QString blocker = dir.write(QStringLiteral("blocker"), "x");
-    QtSettingsStore blocked(blocker + QStringLiteral("/settings.ini"));
-    QString error;
-    EXPECT_FALSE(blocked.write(QStringLiteral("cfg_file"), QStringLiteral("config.cfg"), &error));
+    QtSettingsStore blocked(dir.write(u"blocker"_s, "x") + u"/settings.ini"_s);
+    error.clear();
+    EXPECT_FALSE(blocked.write(u"cfg_file"_s, u"config.cfg"_s, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(blocked.read(QStringLiteral("cfg_file")), QString());
 }
 
-class SettingsOverride : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_had = qEnvironmentVariableIsSet("QVL_SETTINGS");
-        m_saved = qgetenv("QVL_SETTINGS");
-    }
-    void TearDown() override
-    {
-        if (m_had)
-            qputenv("QVL_SETTINGS", m_saved);
-        else
-            qunsetenv("QVL_SETTINGS");
-    }
-
-private:
-    bool m_had = false;
-    QByteArray m_saved;
-};
-
-TEST_F(SettingsOverride, CommandLineBeatsEnvironment)
+TEST(SettingsPath, CommandLineBeatsEnvironmentAndTheDefaultIsTheUsersFolder)
 {
+    const bool had = qEnvironmentVariableIsSet("QVL_SETTINGS");
+    const QByteArray saved = qgetenv("QVL_SETTINGS");
     const struct {
         QStringList args;
         const char* env; // nullptr: not set
         QString expected;
     } cases[] = {
-        {{QStringLiteral("--settings"), QStringLiteral("/tmp/a.ini")}, "/tmp/env.ini", QStringLiteral("/tmp/a.ini")},
-        {{QStringLiteral("--settings=/tmp/b.ini")}, "/tmp/env.ini", QStringLiteral("/tmp/b.ini")},
-        {{QStringLiteral("-x"), QStringLiteral("--settings"), QStringLiteral("c d.ini"), QStringLiteral("--demo")},
-         nullptr,
-         QStringLiteral("c d.ini")},
-        {{}, "/tmp/env.ini", QStringLiteral("/tmp/env.ini")},
-        {{QStringLiteral("--settings")}, "/tmp/env.ini", QStringLiteral("/tmp/env.ini")},
-        {{QStringLiteral("settings.ini")}, nullptr, QString()},
-        {{}, nullptr, QString()},
+        {{u"--settings"_s, u"/tmp/a.ini"_s}, "/tmp/env.ini", u"/tmp/a.ini"_s},
+        {{u"--settings=/tmp/b.ini"_s}, "/tmp/env.ini", u"/tmp/b.ini"_s},
+        {{u"-x"_s, u"--settings"_s, u"c d.ini"_s, u"--demo"_s}, nullptr, u"c d.ini"_s},
+        {{u"--settings"_s}, "/tmp/env.ini", u"/tmp/env.ini"_s},
+        {{u"settings.ini"_s}, nullptr, QString()},
     };
     for (const auto& c : cases) {
         if (c.env)
             qputenv("QVL_SETTINGS", c.env);
         else
             qunsetenv("QVL_SETTINGS");
-        EXPECT_EQ(QtSettingsStore::overridePath(c.args), c.expected) << c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(QtSettingsStore::overridePath(c.args), c.expected) << c.args.join(u' ').toStdString();
     }
-}
+    if (had)
+        qputenv("QVL_SETTINGS", saved);
+    else
+        qunsetenv("QVL_SETTINGS");
 
-TEST(SettingsDefault, IniFileLivesInTheUsersConfigurationFolder)
-{
     const QString path = QtSettingsStore::defaultIniPath();
-    EXPECT_TRUE(path.endsWith(QStringLiteral("/Quarvel/settings.ini"))) << path.toStdString();
-    EXPECT_TRUE(QFileInfo(path).isAbsolute()) << path.toStdString();
+    EXPECT_TRUE(path.endsWith(u"/Quarvel/settings.ini"_s) && QFileInfo(path).isAbsolute()) << path.toStdString();
 #ifndef Q_OS_WIN
     EXPECT_EQ(QtSettingsStore().iniPath(), path);
 #endif
