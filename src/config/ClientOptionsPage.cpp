@@ -345,7 +345,7 @@ bool ClientOptionsPage::readClientPart()
 
 void ClientOptionsPage::readPlayerName()
 {
-    name->setText(read(m_state.store, "name"));
+    name->setText(m_readName.read(m_state.store, "name"));
 }
 
 bool ClientOptionsPage::ApplyClientOptions()
@@ -391,7 +391,7 @@ bool ClientOptionsPage::ApplyClientOptions()
     if (!dec_e->text().isEmpty())
         write(store, "r_decal", QString::number(dec_t->value()));
     if (!name->text().isEmpty())
-        write(store, "name", name->text());
+        store.SetCfgVar("name", m_readName.bytesFor(name->text()));
     if (TrackBar1->value() != 0)
         write(store, "max_smokepuffs", QString::number(TrackBar1->value()));
     const QList<QListWidgetItem*> selected = data->selectedItems();

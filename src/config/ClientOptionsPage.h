@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/OptionsValues.h"
+
 #include <QWidget>
 
 class AppState;
@@ -87,6 +89,7 @@ private:
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;
     QGroupBox* m_nameBox = nullptr;
+    OptionsValues::KeptText m_readName;
     QGroupBox* m_shellsBox = nullptr;
     QGroupBox* m_spritesBox = nullptr;
 };

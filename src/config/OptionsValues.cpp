@@ -27,6 +27,19 @@ QString read(CfgStore& store, const char* name)
     return QString::fromLocal8Bit(value);
 }
 
+QString KeptText::read(CfgStore& store, const char* name)
+{
+    m_bytes.clear();
+    store.GetCfgVar(name, m_bytes);
+    m_shown = QString::fromLocal8Bit(m_bytes);
+    return m_shown;
+}
+
+QByteArray KeptText::bytesFor(const QString& shown) const
+{
+    return shown == m_shown ? m_bytes : shown.toLocal8Bit();
+}
+
 bool isPresent(CfgStore& store, const char* name)
 {
     QByteArray value;

@@ -24,6 +24,19 @@ bool isWritable(const QString& text);
 // The value of the last line that sets `name`; the empty text when no line does (or when the
 // line carries no value).
 QString read(CfgStore& store, const char* name);
+
+// A text read from the file, kept as its bytes beside the text shown. The text shown is decoded
+// with the system's code page, which cannot show every byte (a name typed on another system);
+// a field the user did not change is therefore written back as the very bytes it came from.
+class KeptText final {
+public:
+    QString read(CfgStore& store, const char* name);
+    QByteArray bytesFor(const QString& shown) const;
+
+private:
+    QByteArray m_bytes;
+    QString m_shown;
+};
 // Whether any line runs the command `name`, whatever it carries after it.
 bool isPresent(CfgStore& store, const char* name);
 void write(CfgStore& store, const char* name, const QString& value);
