@@ -37,6 +37,14 @@ TEST(CfgFolder, ListLeavesOutServerFilesByExactName)
         dir.write(QLatin1String(name), "x");
     QDir().mkpath(dir.file(QStringLiteral("folder.cfg")));
     QStringList names = CfgFolder::listCfgFiles(dir.path());
+    // In the order the file system gives, not sorted.
+    QStringList unsorted =
+        QDir(dir.path())
+            .entryList({"*.cfg"}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Unsorted);
+    for (const char* leftOut : {"autoexec.cfg", "server.cfg", "listenserver.cfg", "game.cfg"})
+        unsorted.removeAll(QLatin1String(leftOut));
+    EXPECT_EQ(names, unsorted);
     names.sort();
     EXPECT_EQ(names, QStringList({".hidden.cfg", "Server.cfg", "config.cfg", "folder.cfg", "mine.cfg"}));
 }
