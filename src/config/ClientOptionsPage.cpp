@@ -212,12 +212,6 @@ void ClientOptionsPage::buildOtherOptions()
     r->addStretch(1);
 }
 
-bool ClientOptionsPage::conversionError(const QString& text)
-{
-    m_state.dialogs.error(m_state.message(QStringLiteral("notinteger")).arg(text));
-    return false;
-}
-
 void ClientOptionsPage::BitBtn5Click()
 {
     ApplyClientOptions();
@@ -235,7 +229,7 @@ void ClientOptionsPage::TracktextChange()
         return;
     const std::optional<int> n = toInteger(text);
     if (!n) {
-        conversionError(text);
+        conversionError(m_state, text);
         return;
     }
     if (*n >= 1 && *n <= 500)
@@ -256,7 +250,7 @@ void ClientOptionsPage::CeditChange()
         return;
     const std::optional<int> n = toInteger(text);
     if (!n) {
-        conversionError(text);
+        conversionError(m_state, text);
         return;
     }
     TrackBar2->setValue(*n); // the slider holds it to 0..2
@@ -272,7 +266,7 @@ void ClientOptionsPage::dec_eChange()
     const QString text = dec_e->text();
     const std::optional<int> n = toInteger(text);
     if (!n) {
-        conversionError(text);
+        conversionError(m_state, text);
         return;
     }
     if (*n >= 1 && *n <= 500)
@@ -314,7 +308,7 @@ bool ClientOptionsPage::readClientPart()
     if (const QString sprites = read(store, "fastsprites"); !sprites.isEmpty()) {
         const std::optional<int> n = toInteger(sprites);
         if (!n)
-            return conversionError(sprites);
+            return conversionError(m_state, sprites);
         TrackBar2->setValue(*n);
         TrackBar2Change(); // Apply writes Cedit: it follows even when the slider did not move
     }
@@ -323,14 +317,14 @@ bool ClientOptionsPage::readClientPart()
     if (const QString decals = read(store, "r_decal"); !decals.isEmpty()) {
         const std::optional<int> n = toInteger(decals);
         if (!n)
-            return conversionError(decals);
+            return conversionError(m_state, decals);
         dec_e->setText(decals);
         dec_t->setValue(*n);
     }
     if (const QString puffs = read(store, "max_smokepuffs"); !puffs.isEmpty()) {
         const std::optional<int> n = toInteger(puffs);
         if (!n)
-            return conversionError(puffs);
+            return conversionError(m_state, puffs);
         TrackBar1->setValue(*n);
         Tracktext->setText(puffs);
     }

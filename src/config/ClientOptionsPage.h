@@ -84,7 +84,6 @@ private:
     void buildVideoOptions();
     void buildOtherOptions();
     // Shows the conversion error for `text`; returns false so that a caller can stop with it.
-    bool conversionError(const QString& text);
 
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;

@@ -1,6 +1,8 @@
 #include "config/OptionsValues.h"
 
+#include "app/AppState.h"
 #include "config/CfgStore.h"
+#include "platform/Dialogs.h"
 
 #include <QRadioButton>
 
@@ -13,6 +15,12 @@ std::optional<int> toInteger(const QString& text)
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+bool conversionError(const AppState& state, const QString& text)
+{
+    state.dialogs.error(state.message(QStringLiteral("notinteger")).arg(text));
+    return false;
 }
 
 bool isWritable(const QString& text)

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class AppState;
+
 class CfgStore;
 class QRadioButton;
 
@@ -16,6 +18,8 @@ namespace OptionsValues {
 // A whole decimal number as the integer fields take it: an optional sign, digits, blanks
 // around them ignored. Empty text, fractions and numbers beyond 32 bits are not integers.
 std::optional<int> toInteger(const QString& text);
+// Shows the conversion error for `text`, which is not a whole number; returns false.
+bool conversionError(const AppState& state, const QString& text);
 
 // A value is written inside double quotes and the game has no escape character, so a value
 // holding a double quote or a line break would break its line (and the lines after it).

@@ -204,12 +204,6 @@ void ServerOptionsPage::buildOtherOptions()
     r->addStretch(1);
 }
 
-bool ServerOptionsPage::conversionError(const QString& text)
-{
-    m_state.dialogs.error(m_state.message(QStringLiteral("notinteger")).arg(text));
-    return false;
-}
-
 void ServerOptionsPage::BitBtn3Click()
 {
     ApplyServerOptions();
@@ -224,7 +218,7 @@ void ServerOptionsPage::c4EditChange()
 {
     const std::optional<int> n = toInteger(c4Edit->text());
     if (!n) {
-        conversionError(c4Edit->text());
+        conversionError(m_state, c4Edit->text());
         return;
     }
     TrackBar3->setValue(*n); // the slider holds it to its range
@@ -239,7 +233,7 @@ void ServerOptionsPage::rtimeChange()
 {
     const std::optional<int> n = toInteger(rtime->text());
     if (!n) {
-        conversionError(rtime->text());
+        conversionError(m_state, rtime->text());
         return;
     }
     TrackBar4->setValue(*n);
@@ -334,7 +328,7 @@ bool ServerOptionsPage::readServerPart()
             continue;
         const std::optional<int> n = toInteger(value);
         if (!n)
-            return conversionError(value);
+            return conversionError(m_state, value);
         bar->setValue(*n); // held to the slider's range
         // The edit follows its slider even when the position did not move.
         bar == TrackBar3 ? TrackBar3Change() : TrackBar4Change();

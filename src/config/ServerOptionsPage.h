@@ -86,7 +86,6 @@ private:
     void buildTeamOptions();
     void buildOtherOptions();
     void writeMapRotation();
-    bool conversionError(const QString& text);
 
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;
