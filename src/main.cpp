@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "app/Artwork.h"
 #include "app/FormTranslator.h"
 #include "app/InformationForm.h"

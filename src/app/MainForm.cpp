@@ -1,6 +1,6 @@
 #include "app/MainForm.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "app/Artwork.h"
 #include "app/FormTranslator.h"
 #include "app/LanguageIni.h"

@@ -1,7 +1,7 @@
 // The Main page: the configuration list, the game folder, and the file actions.
 #include "app/MainForm.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "app/CfgFolder.h"
 #include "app/WizardForm.h"
 #include "platform/Dialogs.h"

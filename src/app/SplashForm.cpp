@@ -1,7 +1,7 @@
 #include "app/SplashForm.h"
 
 #include "app/Artwork.h"
-#include "app/MessageTexts.h"
+#include "config/MessageTexts.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -1,6 +1,4 @@
 target_sources(qvl_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageIni.cpp
 )

@@ -1,6 +1,6 @@
 #include "config/ClientOptionsPage.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "config/OptionsColorSwatches.h"
 #include "config/OptionsLayout.h"
 #include "config/OptionsSpinEdit.h"

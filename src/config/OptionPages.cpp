@@ -1,6 +1,6 @@
 #include "config/OptionPages.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/ServerOptionsPage.h"
 

@@ -1,6 +1,6 @@
 #include "config/OptionsValues.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "config/CfgStore.h"
 #include "platform/Dialogs.h"
 

@@ -1,6 +1,6 @@
 #include "config/ServerOptionsPage.h"
 
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "config/OptionsDisableButton.h"
 #include "config/OptionsLayout.h"
 #include "config/OptionsSpinEdit.h"

@@ -1,5 +1,5 @@
 #include "app/MainForm.h"
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "app/CfgFolder.h"
 #include "app/SplashForm.h"
 #include "support/FakeDialogs.h"

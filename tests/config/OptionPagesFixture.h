@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ByteText.h"
-#include "app/AppState.h"
+#include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
 #include "config/ServerOptionsPage.h"

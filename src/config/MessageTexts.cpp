@@ -1,4 +1,4 @@
-#include "app/MessageTexts.h"
+#include "config/MessageTexts.h"
 
 namespace MessageTexts {
 

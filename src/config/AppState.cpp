@@ -1,6 +1,6 @@
-#include "app/AppState.h"
+#include "config/AppState.h"
 
-#include "app/MessageTexts.h"
+#include "config/MessageTexts.h"
 #include "platform/Dialogs.h"
 
 QString AppState::message(const QString& key) const
