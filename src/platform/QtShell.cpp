@@ -6,14 +6,15 @@
 #include <QFileInfo>
 #include <QUrl>
 
-bool QtShell::open(const QString& fileOrUrl)
+void QtShell::open(const QString& fileOrUrl, std::function<void()> failed)
 {
     const bool isUrl =
         fileOrUrl.startsWith(QLatin1String("http://")) || fileOrUrl.startsWith(QLatin1String("https://"));
-    return QDesktopServices::openUrl(isUrl ? QUrl(fileOrUrl) : QUrl::fromLocalFile(fileOrUrl));
+    if (!QDesktopServices::openUrl(isUrl ? QUrl(fileOrUrl) : QUrl::fromLocalFile(fileOrUrl)) && failed)
+        failed();
 }
 
-bool QtShell::CopyFileToFolder(const QString& source, const QString& folder)
+bool QtShell::CopyFileToFolder(const QString& source, const QString& folder, QString* error)
 {
-    return FileCopy::copyIntoFolder(source, folder);
+    return FileCopy::copyIntoFolder(source, folder, error);
 }

@@ -4,6 +4,6 @@
 
 class QtShell final : public Shell {
 public:
-    bool open(const QString& fileOrUrl) override;
-    bool CopyFileToFolder(const QString& source, const QString& folder) override;
+    void open(const QString& fileOrUrl, std::function<void()> failed = {}) override;
+    bool CopyFileToFolder(const QString& source, const QString& folder, QString* error = nullptr) override;
 };

@@ -2,14 +2,17 @@
 
 #include <QString>
 
+#include <functional>
+
 // The desktop shell: opening a file or address with its associated program, and copying a
 // file into a folder.
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a file or a web address with the program the desktop associates with it.
-    virtual bool open(const QString& fileOrUrl) = 0;
-    // Copies `source` into `folder` under its own name, replacing a file of that name.
-    // True on success.
-    virtual bool CopyFileToFolder(const QString& source, const QString& folder) = 0;
+    // Opens a file or a web address with the program the desktop associates with it. `failed`
+    // runs when no program could open it: at once, or once the desktop has answered.
+    virtual void open(const QString& fileOrUrl, std::function<void()> failed = {}) = 0;
+    // Copies `source` into `folder` under its own name, replacing a file of that name. True on
+    // success; otherwise `error` names the file and the cause.
+    virtual bool CopyFileToFolder(const QString& source, const QString& folder, QString* error = nullptr) = 0;
 };

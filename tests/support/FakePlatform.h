@@ -43,14 +43,16 @@ public:
 // A shell that records what it was asked to open and copies files for real.
 class FakeShell final : public Shell {
 public:
-    bool open(const QString& fileOrUrl) override
+    void open(const QString& fileOrUrl, std::function<void()> failed) override
     {
         opened << fileOrUrl;
-        return true;
+        if (openFails && failed)
+            failed();
     }
-    bool CopyFileToFolder(const QString& source, const QString& folder) override
+    bool CopyFileToFolder(const QString& source, const QString& folder, QString* error) override
     {
-        return FileCopy::copyIntoFolder(source, folder);
+        return FileCopy::copyIntoFolder(source, folder, error);
     }
     QStringList opened;
+    bool openFails = false; // as on a desktop with no program for the file's type
 };
