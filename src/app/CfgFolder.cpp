@@ -37,8 +37,7 @@ bool isLeftOut(const QString& name)
 QStringList listCfgFiles(const QString& dir)
 {
     QStringList names;
-    QDirIterator it(dir, {QStringLiteral("*.cfg")},
-                    QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QDirIterator it(dir, {QStringLiteral("*.cfg")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();

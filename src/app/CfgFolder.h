@@ -18,7 +18,7 @@ QString folderFromUninstallString(const QString& command);
 // (exact letter case).
 bool isLeftOut(const QString& name);
 
-// The *.cfg names in `dir` (files and folders, hidden ones too) in the order the file system
+// The *.cfg files in `dir` (hidden ones too, no folders) in the order the file system
 // gives them, without the left-out names.
 QStringList listCfgFiles(const QString& dir);
 

@@ -1,6 +1,5 @@
 #include "app/MainForm.h"
 
-#include "config/AppState.h"
 #include "app/Artwork.h"
 #include "app/FormTranslator.h"
 #include "app/LanguageIni.h"
@@ -8,6 +7,7 @@
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
+#include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
 #include "config/ServerOptionsPage.h"
@@ -15,13 +15,17 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,7 +58,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Status = new QLabel(strip);
     Status->setObjectName(QStringLiteral("Status"));
     Status->setGeometry(4, 0, 494, 16);
-    Status->setStyleSheet(QStringLiteral("color: white; background: black; font-size: 8pt;"));
+    Status->setStyleSheet(QStringLiteral("color: white; background: black;"));
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -112,6 +116,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
         if (m_wizard)
             m_wizard->exec();
     };
+    quitProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
 
     FormCreate();
 
@@ -146,11 +151,14 @@ void TMainForm::FormCreate()
     if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
         m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
     FormTranslator1->TranslateForm(this);
+    // The selector shows the language in use; setting it is no user's choice, so nothing is
+    // written or translated again.
+    Lang->setCurrentIndex(language.isEmpty() ? -1 : Lang->findText(language, Qt::MatchFixedString));
     // Long hints (the configuration list's) stay ten seconds.
     for (QWidget* w : findChildren<QWidget*>())
         w->setToolTipDuration(10000);
     PageControl1->setCurrentWidget(TabSheet1);
-    Status->setText(message(QStringLiteral("TabSheet1")));
+    showStatus(message(QStringLiteral("TabSheet1")));
     FirstShow = true;
 }
 
@@ -165,7 +173,7 @@ void TMainForm::FormShow()
 {
     // The splash window is translated after the main window is made: take the status text now,
     // in the interface language.
-    Status->setText(message(QStringLiteral("TabSheet1")));
+    showStatus(message(QStringLiteral("TabSheet1")));
     // The order matters: later steps rely on the folder found in LocateCfgFolder.
     bool whole = false;
     const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
@@ -174,6 +182,8 @@ void TMainForm::FormShow()
     PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
     LocateCfgFolder();
     FirstShow = false;
+    if (m_abandoned)
+        return; // the program ends: nothing is read and nothing remembered
     ScanCfgList();
     ReadOptionPages();
 }
@@ -199,7 +209,7 @@ void TMainForm::PageControl1Change(int index)
     static const char* const keys[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5"};
     if (index < 0 || index > HudPage)
         return;
-    Status->setText(message(QLatin1String(keys[index])));
+    showStatus(message(QLatin1String(keys[index])));
     if (index != MainPage)
         m_state.LoadCfg();
 }
@@ -227,9 +237,24 @@ void TMainForm::LangChange()
     if (m_updateForm)
         FormTranslator1->TranslateForm(m_updateForm);
     FormTranslator1->TranslateForm(this);
-    // The translation also sets the option pages' edit texts: give them back the file's values.
-    if (!FirstShow)
-        ReadOptionPages();
+    // The option pages keep what they show: edits not yet applied survive a change of language.
+}
+
+void TMainForm::showStatus(const QString& text)
+{
+    // The strip is one line high: a smaller font first, then the text cut short with the whole
+    // of it as the tool tip.
+    QFont font = Status->font();
+    const int width = Status->contentsRect().width();
+    for (const qreal size : {8.0, 7.5, 7.0}) {
+        font.setPointSizeF(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    Status->setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, width);
+    Status->setText(shown);
+    Status->setToolTip(shown == text ? QString() : text);
 }
 
 void TMainForm::Label2Click()
@@ -247,5 +272,19 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label2 && event->type() == QEvent::MouseButtonRelease)
         Label2Click();
+    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_readOnPress = false; // a new press: what selected an entry before is no longer news
+    if ((watched == ListBox1 || watched == ListBox1->viewport()) && event->type() == QEvent::ToolTip) {
+        showListHint(static_cast<QHelpEvent*>(event)->globalPos());
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::showListHint(const QPoint& globalPos)
+{
+    // As rich text the tip wraps its lines; as plain text it would run as wide as its longest one.
+    QString html = ListBox1->toolTip().toHtmlEscaped();
+    html.replace(QLatin1String("\r\n"), QLatin1String("<br>")).replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    QToolTip::showText(globalPos, QStringLiteral("<p>%1</p>").arg(html), ListBox1, {}, ListBox1->toolTipDuration());
 }

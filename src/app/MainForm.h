@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -40,6 +41,9 @@ public:
     QString steamHome;
     // Opens the wizard modally; tests replace it.
     std::function<void()> openWizard;
+    // Ends the program once its event loop runs (the user gave up choosing a game folder);
+    // tests replace it.
+    std::function<void()> quitProgram;
 
     // Handlers and operations, named as the program's documentation names them.
     void FormCreate();
@@ -109,9 +113,20 @@ protected:
 private:
     void buildMainPage();
     void placeApplyButton();
+    void showStatus(const QString& text);
     QString message(const QString& key) const;
     void writeSetting(const QString& name, const QString& value);
+    // The game's config.cfg as the user picks it in the file dialog; empty when cancelled.
+    QString chooseConfigCfg();
     void useChosenConfig(const QString& chosenPath);
+    // The list's selected entry: the file actions act on it alone (the current row may be left
+    // after Ctrl+click has cleared the selection).
+    QListWidgetItem* selectedEntry() const;
+    void selectWithoutReading(int row);
+    void ListBox1SelectionChanged();
+    void ListBox1ItemClicked(QListWidgetItem* item);
+    void updateFileActions();
+    void showListHint(const QPoint& globalPos);
 
     AppState& m_state;
     Shell& m_shell;
@@ -119,5 +134,11 @@ private:
     TSplashForm* m_splash = nullptr;
     Twizard* m_wizard = nullptr;
     TUpdateForm* m_updateForm = nullptr;
-    bool m_scanning = false;
+    // Set while the program itself selects a list entry, which is no pick of the user's.
+    bool m_selectingByProgram = false;
+    // Set when a mouse press has already read the entry it selected, so that the click that
+    // follows does not read it again.
+    bool m_readOnPress = false;
+    // Set when the user gave up choosing a game folder: nothing more is read or remembered.
+    bool m_abandoned = false;
 };

@@ -1,9 +1,9 @@
 // The Main page: the configuration list, the game folder, and the file actions.
 #include "app/MainForm.h"
 
-#include "config/AppState.h"
 #include "app/CfgFolder.h"
 #include "app/WizardForm.h"
+#include "config/AppState.h"
 #include "platform/Dialogs.h"
 #include "platform/MachineRegistry.h"
 #include "platform/SettingsStore.h"
@@ -36,15 +36,6 @@ QPushButton* iconButton(QWidget* parent, const char* name, QStyle::StandardPixma
     return button;
 }
 
-QString startFolder()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\Half-Life\\cstrike");
-#else
-    return QDir::homePath();
-#endif
-}
-
 } // namespace
 
 void TMainForm::buildMainPage()
@@ -63,7 +54,8 @@ void TMainForm::buildMainPage()
         QStringLiteral("CS uses config.cfg by default.\r\nYou can keep several config files with different settings "
                        "(one for each server or game style) and choose here the one that Quarvel edits."));
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Edit = iconButton(GroupBox1, "Edit", QStyle::SP_FileDialogDetailedView, QString());
+    Edit = iconButton(GroupBox1, "Edit", QStyle::SP_FileDialogDetailedView,
+                      QStringLiteral("Open the config in your text editor"));
     BitBtn4 = iconButton(GroupBox1, "BitBtn4", QStyle::SP_DialogSaveButton, QStringLiteral("Backup current config"));
     BitBtn6 = iconButton(GroupBox1, "BitBtn6", QStyle::SP_BrowserReload, QStringLiteral("Restore backuped file"));
     BitBtn1 = iconButton(GroupBox1, "BitBtn1", QStyle::SP_DirOpenIcon, QStringLiteral("Open 'cstrike' dir"));
@@ -116,10 +108,10 @@ void TMainForm::buildMainPage()
     page->setColumnStretch(1, 1);
     page->setRowStretch(2, 1);
 
-    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_scanning)
-            ListBox1Click();
-    });
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TMainForm::ListBox1SelectionChanged);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TMainForm::ListBox1ItemClicked);
+    ListBox1->viewport()->installEventFilter(this);
+    ListBox1->installEventFilter(this);
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ListPopup->popup(ListBox1->viewport()->mapToGlobal(pos)); });
     connect(BitBtn1, &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
@@ -130,6 +122,7 @@ void TMainForm::buildMainPage()
     connect(Backup, &QAction::triggered, this, &TMainForm::BackupClick);
     connect(Restore1, &QAction::triggered, this, &TMainForm::Restore1Click);
     connect(DeleteCFG1, &QAction::triggered, this, &TMainForm::DeleteCFG1Click);
+    updateFileActions();
 }
 
 void TMainForm::LocateCfgFolder()
@@ -156,6 +149,22 @@ void TMainForm::LocateCfgFolder()
     m_state.CfgFile = settings.read(QStringLiteral("cfg_file"));
 }
 
+QString TMainForm::chooseConfigCfg()
+{
+    // Start where the game's files are, when the program knows the folder already.
+    QString start = QDir::fromNativeSeparators(m_state.CfgDir);
+    if (start.isEmpty() || !QFileInfo(start).isDir()) {
+#ifdef Q_OS_WIN
+        start = QStringLiteral("c:/Half-Life/cstrike");
+#else
+        start = steamHome;
+#endif
+    }
+    const QString title = QStringLiteral("Please choose the %1 file")
+                              .arg(QDir::toNativeSeparators(QStringLiteral("Half-Life/cstrike/config.cfg")));
+    return m_state.dialogs.openFile(title, QStringLiteral("config.cfg (config.cfg)"), QDir::toNativeSeparators(start));
+}
+
 void TMainForm::useChosenConfig(const QString& chosenPath)
 {
     const QString folder = QDir::toNativeSeparators(QFileInfo(chosenPath).absolutePath());
@@ -167,11 +176,16 @@ void TMainForm::useChosenConfig(const QString& chosenPath)
 
 void TMainForm::AskCfgFolder()
 {
-    QString chosen;
-    while ((chosen = m_state.dialogs.openFile(QStringLiteral("Please choose the Half-Life\\cstrike\\config.cfg file"),
-                                              QStringLiteral("config.cfg (config.cfg)"), startFolder()))
-               .isEmpty())
+    const QString chosen = chooseConfigCfg();
+    if (chosen.isEmpty()) {
+        // Without a game folder there is nothing to edit: say why, then end without remembering
+        // anything, so that the next start asks again.
         m_state.dialogs.information(message(QStringLiteral("Information")), message(QStringLiteral("cfgnotfound")));
+        m_abandoned = true;
+        if (quitProgram)
+            quitProgram();
+        return;
+    }
     useChosenConfig(chosen);
     m_state.LoadCfg();
     ScanCfgList();
@@ -179,30 +193,75 @@ void TMainForm::AskCfgFolder()
         openWizard();
 }
 
+QListWidgetItem* TMainForm::selectedEntry() const
+{
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
+void TMainForm::selectWithoutReading(int row)
+{
+    m_selectingByProgram = true;
+    ListBox1->setCurrentRow(row);
+    if (row < 0)
+        ListBox1->clearSelection();
+    m_selectingByProgram = false;
+    updateFileActions();
+}
+
 void TMainForm::ScanCfgList()
 {
     m_state.CfgDir = CfgFolder::withTrailingSeparator(m_state.CfgDir);
     writeSetting(QStringLiteral("cfg_dir"), m_state.CfgDir);
     const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.CfgDir));
-    m_scanning = true;
+    m_selectingByProgram = true;
     ListBox1->clear();
     if (m_wizard)
         m_wizard->Configs->clear();
     ListBox1->addItems(names);
     if (m_wizard)
         m_wizard->Configs->addItems(names);
+    m_selectingByProgram = false;
     m_state.CfgFile = m_state.settings.read(QStringLiteral("cfg_file"));
     const int row = CfgFolder::pickEntry(names, m_state.CfgFile);
-    ListBox1->setCurrentRow(row);
+    selectWithoutReading(row);
     if (m_wizard)
         m_wizard->Configs->setCurrentRow(row);
     m_state.CfgFile = row >= 0 ? names[row] : QStringLiteral("config.cfg");
-    m_scanning = false;
+}
+
+void TMainForm::ListBox1SelectionChanged()
+{
+    updateFileActions();
+    if (m_selectingByProgram || !selectedEntry())
+        return;
+    m_readOnPress = true;
+    ListBox1Click();
+}
+
+void TMainForm::ListBox1ItemClicked(QListWidgetItem* item)
+{
+    // A click on the entry that is already selected reads the file again: that is how the user
+    // drops edits not yet applied. A click that selected the entry has read it already.
+    const bool alreadyRead = m_readOnPress;
+    m_readOnPress = false;
+    if (!alreadyRead && !m_selectingByProgram && item && item->isSelected())
+        ListBox1Click();
+}
+
+void TMainForm::updateFileActions()
+{
+    const bool selected = selectedEntry() != nullptr;
+    for (QWidget* button :
+         {static_cast<QWidget*>(Edit), static_cast<QWidget*>(BitBtn4), static_cast<QWidget*>(BitBtn6)})
+        button->setEnabled(selected);
+    for (QAction* action : {EditCFGmanually1, Backup, Restore1, DeleteCFG1})
+        action->setEnabled(selected);
 }
 
 void TMainForm::ListBox1Click()
 {
-    const QListWidgetItem* item = ListBox1->currentItem();
+    const QListWidgetItem* item = selectedEntry();
     if (!item)
         return;
     m_state.CfgFile = item->text();
@@ -212,9 +271,7 @@ void TMainForm::ListBox1Click()
 
 void TMainForm::BitBtn1Click()
 {
-    const QString chosen =
-        m_state.dialogs.openFile(QStringLiteral("Please choose the Half-Life\\cstrike\\config.cfg file"),
-                                 QStringLiteral("config.cfg (config.cfg)"), startFolder());
+    const QString chosen = chooseConfigCfg();
     if (chosen.isEmpty())
         return;
     useChosenConfig(chosen);
@@ -223,72 +280,14 @@ void TMainForm::BitBtn1Click()
 
 void TMainForm::FormClose()
 {
-    if (!ListBox1->currentItem()) {
+    if (m_abandoned)
+        return;
+    if (!selectedEntry()) {
         const QList<QListWidgetItem*> found = ListBox1->findItems(QStringLiteral("config.cfg"), Qt::MatchFixedString);
         if (!found.isEmpty())
-            ListBox1->setCurrentItem(found.first());
+            selectWithoutReading(ListBox1->row(found.first()));
         m_state.CfgFile = found.isEmpty() ? QStringLiteral("config.cfg") : found.first()->text();
     }
-    const QListWidgetItem* item = ListBox1->currentItem();
+    const QListWidgetItem* item = selectedEntry();
     writeSetting(QStringLiteral("cfg_file"), item ? item->text() : QStringLiteral("config.cfg"));
-}
-
-void TMainForm::EditClick()
-{
-    m_shell.open(QDir::fromNativeSeparators(m_state.workingPath()));
-}
-
-void TMainForm::BitBtn4Click()
-{
-    if (m_shell.CopyFileToFolder(QDir::fromNativeSeparators(m_state.workingPath()), m_state.ProgramDir)) {
-        m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Backuped")) +
-                             QLatin1Char('\n') +
-                             QDir::toNativeSeparators(m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile));
-    } else {
-        m_state.dialogs.error(message(QStringLiteral("Backupfailed")));
-    }
-}
-
-void TMainForm::BitBtn6Click()
-{
-    const QString backup = m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile;
-    if (m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.CfgDir))) {
-        m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Restored")) +
-                             QLatin1Char('\n') + m_state.workingPath());
-    } else {
-        // A language file cannot keep the blank that ends this text (its reader trims texts).
-        QString text = message(QStringLiteral("RestoreFailed"));
-        if (!text.isEmpty() && !text.back().isSpace())
-            text += QLatin1Char(' ');
-        m_state.dialogs.error(text + m_state.CfgFile + QLatin1Char('?'));
-    }
-}
-
-void TMainForm::EditCFGmanually1Click()
-{
-    if (ListBox1->currentItem())
-        EditClick();
-}
-
-void TMainForm::BackupClick()
-{
-    if (ListBox1->currentItem())
-        BitBtn4Click();
-}
-
-void TMainForm::Restore1Click()
-{
-    if (ListBox1->currentItem())
-        BitBtn6Click();
-}
-
-void TMainForm::DeleteCFG1Click()
-{
-    if (!ListBox1->currentItem())
-        return;
-    QFile file(QDir::fromNativeSeparators(m_state.workingPath()));
-    if (!file.remove())
-        m_state.dialogs.error(QStringLiteral("Cannot delete %1: %2")
-                                  .arg(QDir::toNativeSeparators(m_state.workingPath()), file.errorString()));
-    ScanCfgList();
 }

@@ -18,4 +18,5 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UpdateForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
 )

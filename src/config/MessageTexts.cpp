@@ -50,6 +50,11 @@ const QList<Entry>& english()
         {"notwritable", QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration "
                                        "file cannot carry inside a value. Remove it and apply again; nothing was "
                                        "written.")},
+        // Asked before a configuration file is deleted; %1 is its path.
+        {"deletecfg", QStringLiteral("Do you want to delete %1? This cannot be undone.")},
+        // Shown when the desktop has no program for .cfg files; %1 is the file's path.
+        {"noeditor", QStringLiteral("No program is set up to open .cfg files on this computer.\r\nOpen %1 with a text "
+                                    "editor.")},
     };
     return table;
 }

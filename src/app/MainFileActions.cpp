@@ -1,0 +1,95 @@
+// The Main page's actions on the selected configuration file: open, back up, restore, delete.
+#include "app/MainForm.h"
+
+#include "config/AppState.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+
+void TMainForm::EditClick()
+{
+    if (!selectedEntry())
+        return;
+    const QString path = QDir::fromNativeSeparators(m_state.workingPath());
+    m_shell.open(path, [this, path] {
+        m_state.dialogs.error(message(QStringLiteral("noeditor")).arg(QDir::toNativeSeparators(path)));
+    });
+}
+
+void TMainForm::BitBtn4Click()
+{
+    if (!selectedEntry())
+        return;
+    QString error;
+    if (m_shell.CopyFileToFolder(QDir::fromNativeSeparators(m_state.workingPath()), m_state.ProgramDir, &error)) {
+        m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Backuped")) +
+                             QLatin1Char('\n') +
+                             QDir::toNativeSeparators(m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile));
+    } else {
+        m_state.dialogs.error(message(QStringLiteral("Backupfailed")) + QLatin1Char('\n') + error);
+    }
+}
+
+void TMainForm::BitBtn6Click()
+{
+    if (!selectedEntry())
+        return;
+    const QString backup = m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile;
+    if (!QFileInfo(backup).isFile()) {
+        // A language file cannot keep the blank that ends this text (its reader trims texts).
+        QString text = message(QStringLiteral("RestoreFailed"));
+        if (!text.isEmpty() && !text.back().isSpace())
+            text += QLatin1Char(' ');
+        m_state.dialogs.error(text + m_state.CfgFile + QLatin1Char('?'));
+        return;
+    }
+    QString error;
+    if (!m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.CfgDir), &error)) {
+        m_state.dialogs.error(error);
+        return;
+    }
+    m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Restored")) + QLatin1Char('\n') +
+                         m_state.workingPath());
+    // The working file was replaced: the pages show what it holds now, so that Apply never writes
+    // the values of the file as it was before.
+    ReadOptionPages();
+}
+
+void TMainForm::EditCFGmanually1Click()
+{
+    EditClick();
+}
+
+void TMainForm::BackupClick()
+{
+    BitBtn4Click();
+}
+
+void TMainForm::Restore1Click()
+{
+    BitBtn6Click();
+}
+
+void TMainForm::DeleteCFG1Click()
+{
+    if (!selectedEntry())
+        return;
+    const QString path = QDir::fromNativeSeparators(m_state.workingPath());
+    if (!m_state.dialogs.question(message(QStringLiteral("deletecfg")).arg(QDir::toNativeSeparators(path))))
+        return;
+    QFile file(path);
+    if (!file.remove()) {
+        m_state.dialogs.error(
+            QStringLiteral("Cannot delete %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    ScanCfgList();
+    // Another file is the working file now: show its values, so that Apply never writes the deleted
+    // file's values into it. Without any file left there is nothing to read.
+    if (QFileInfo::exists(QDir::fromNativeSeparators(m_state.workingPath())))
+        ReadOptionPages();
+}

@@ -1,0 +1,149 @@
+// The configuration list on the Main page: which file the pages show, and the first-run prompt.
+#include "MainFormFixture.h"
+
+#include "app/LanguageIni.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolTip>
+
+TEST_F(MainFormTest, ClickingAnEntryShowsItsValuesAndAClickOnItAgainDropsEdits)
+{
+    game.write(QStringLiteral("config.cfg"), "name \"Alpha\"\r\n");
+    game.write(QStringLiteral("mine.cfg"), "name \"Bravo\"\r\n");
+    TMainForm& f = start();
+    ASSERT_EQ(nameField()->text(), QStringLiteral("Alpha"));
+
+    clickEntry(QStringLiteral("mine.cfg"));
+    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Bravo"));
+
+    typeName(QStringLiteral("Unapplied"));
+    clickEntry(QStringLiteral("mine.cfg"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Bravo"));
+
+    // The keyboard picks too; an entry toggled off and on again is read again.
+    f.ListBox1->setFocus();
+    QTest::keyClick(f.ListBox1, Qt::Key_Up);
+    QTest::keyClick(f.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(nameField()->text(), f.ListBox1->selectedItems().value(0)->text() == QLatin1String("mine.cfg")
+                                       ? QStringLiteral("Bravo")
+                                       : QStringLiteral("Alpha"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, AScanIsNoClick)
+{
+    game.write(QStringLiteral("config.cfg"), "name \"Alpha\"\r\n");
+    game.write(QStringLiteral("mine.cfg"), "name \"Bravo\"\r\n");
+    TMainForm& f = start();
+    typeName(QStringLiteral("Unapplied"));
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("MINE.cfg");
+    f.ScanCfgList();
+    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("MINE.cfg")) << "a scan wrote cfg_file";
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Unapplied")) << "a scan read the pages again";
+}
+
+TEST_F(MainFormTest, CancellingTheFirstRunPromptEndsTheProgramWithoutWritingSettings)
+{
+    settings.values.remove(QStringLiteral("cfg_dir"));
+    settings.writes = 0;
+    TMainForm& f = start();
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("openFile")).size(), 1);
+    ASSERT_EQ(dialogs.texts(QStringLiteral("window")).size(), 1);
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("window"))[0].startsWith(QStringLiteral("Sorry, 'config.cfg' not found")));
+    EXPECT_EQ(wizardOpened, 0);
+    f.close();
+    EXPECT_EQ(settings.writes, 0);
+    EXPECT_FALSE(settings.values.contains(QStringLiteral("cfg_dir")));
+}
+
+TEST_F(MainFormTest, FirstRunPromptTakesTheChosenConfigAndOpensTheWizard)
+{
+    settings.values.remove(QStringLiteral("cfg_dir"));
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
+    game.write(QStringLiteral("mine.cfg"), "x");
+    dialogs.files << game.file(QStringLiteral("config.cfg"));
+    start();
+    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(state.CfgDir, game.dirWithSlash());
+    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.store.filePath(), game.file(QStringLiteral("config.cfg")));
+    EXPECT_EQ(wizardOpened, 1);
+}
+
+TEST_F(MainFormTest, TheFolderDialogStartsInTheGameFolderWithAPathOfThisSystem)
+{
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn1, Qt::LeftButton); // cancelled
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].text.endsWith(QLatin1Char('|') + QDir::toNativeSeparators(game.dirWithSlash())))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(dialogs.shown[0].title,
+              QStringLiteral("Please choose the %1 file")
+                  .arg(QDir::toNativeSeparators(QStringLiteral("Half-Life/cstrike/config.cfg"))));
+}
+
+TEST_F(MainFormTest, ALanguageChangeKeepsEditsAndTheSelectorShowsTheLanguageAfterARestart)
+{
+    program.write(QStringLiteral("Languages/French.lng"),
+                  TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/Languages/French.lng")));
+    TMainForm& f = start();
+    EXPECT_EQ(f.Lang->currentIndex(), -1);
+    typeName(QStringLiteral("Unapplied"));
+    f.Lang->setCurrentIndex(f.Lang->findText(QStringLiteral("French")));
+    f.LangChange();
+    EXPECT_NE(f.PageControl1->tabText(0), QStringLiteral("Main"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Unapplied"));
+
+    const QByteArray ini = TempDir::readFile(LanguageIni::path(program.path()));
+    start(); // the next run
+    EXPECT_EQ(form->Lang->currentText(), QStringLiteral("French"));
+    EXPECT_EQ(TempDir::readFile(LanguageIni::path(program.path())), ini);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, TheStatusLineFitsItsStripOrShowsTheWholeTextAsATip)
+{
+    TMainForm& f = start();
+    for (int page : {0, 1, 2, 4}) {
+        f.PageControl1->setCurrentIndex(page);
+        const QString shown = f.Status->text();
+        EXPECT_LE(f.Status->fontMetrics().horizontalAdvance(shown), f.Status->contentsRect().width()) << page;
+        const QString whole = f.Status->toolTip().isEmpty() ? shown : f.Status->toolTip();
+        EXPECT_FALSE(whole.contains(QChar(0x2026)));
+        EXPECT_TRUE(whole.startsWith(shown.chopped(shown.endsWith(QChar(0x2026)) ? 1 : 0)));
+    }
+    f.PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(
+        f.Status->toolTip().isEmpty() ? f.Status->text() : f.Status->toolTip(),
+        QStringLiteral("Main window >> here you can manipulate with your config files and setup some settings of QVL"));
+}
+
+TEST_F(MainFormTest, TheListHintWraps)
+{
+    TMainForm& f = start();
+    QWidget* viewport = f.ListBox1->viewport();
+    const QPoint pos(4, viewport->height() - 4);
+    QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+    QApplication::sendEvent(viewport, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    QLabel* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+            tip = qobject_cast<QLabel*>(w);
+    }
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->wordWrap());
+    EXPECT_LT(tip->width(), 500);
+    EXPECT_TRUE(tip->text().contains(QStringLiteral("CS uses config.cfg by default.")));
+    QToolTip::hideText();
+}

@@ -1,0 +1,163 @@
+// The Main page's actions on the selected configuration: open, back up, restore, delete.
+#include "MainFormFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+const QByteArray Alpha = "name \"Alpha\"\r\nrate \"9999\"\r\n";
+const QByteArray Bravo = "name \"Bravo\"\r\n";
+
+} // namespace
+
+TEST_F(MainFormTest, BackupTwiceKeepsTheLaterCopy)
+{
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+    game.write(QStringLiteral("config.cfg"), "second\r\n");
+    QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+    EXPECT_EQ(program.read(QStringLiteral("config.cfg")), "second\r\n");
+    const QStringList infos = dialogs.texts(QStringLiteral("information"));
+    ASSERT_EQ(infos.size(), 2);
+    EXPECT_EQ(infos[1], QStringLiteral("config.cfg has been successfuly backuped. Backuped file:\n") +
+                            QDir::toNativeSeparators(program.file(QStringLiteral("config.cfg"))));
+}
+
+TEST_F(MainFormTest, FailedBackupSaysSoInTheInterfaceLanguageWithTheCause)
+{
+    state.messageSource = [](const QString& key) { return QLatin1Char('<') + key + QLatin1Char('>'); };
+    TMainForm& f = start();
+    QFile::remove(game.file(QStringLiteral("config.cfg"))); // deleted behind the program's back
+    f.Backup->trigger();
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("<Backupfailed>\n"))) << errors[0].toStdString();
+    EXPECT_GT(errors[0].size(), QStringLiteral("<Backupfailed>\n").size()) << "the cause is missing";
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("information")).isEmpty());
+}
+
+TEST_F(MainFormTest, RestoreBringsBackTheCopyAndThePagesShowIt)
+{
+    game.write(QStringLiteral("mine.cfg"), Bravo);
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
+              QStringList({"Restore of backuped file failed.\r\nMaybe you did'nt backup the mine.cfg?"}));
+    EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Bravo);
+
+    program.write(QStringLiteral("mine.cfg"), Alpha);
+    typeName(QStringLiteral("Unapplied"));
+    f.Restore1->trigger();
+    EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Alpha);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("information")).value(0),
+              QStringLiteral("mine.cfg has been successfuly restored. Restored file:\n") + state.workingPath());
+    // The file was replaced under the pages: they show it now, and Apply writes it back unchanged.
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
+    f.PageControl1->setCurrentIndex(1);
+    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    QByteArray name;
+    ASSERT_TRUE(state.store.LoadCfg(game.file(QStringLiteral("mine.cfg"))));
+    EXPECT_TRUE(state.store.GetCfgVar("name", name));
+    EXPECT_EQ(name, "Alpha");
+}
+
+TEST_F(MainFormTest, RestoreLeavesAReadOnlyFileAndSaysWhy)
+{
+    const QString working = game.file(QStringLiteral("config.cfg"));
+    const QByteArray before = game.read(QStringLiteral("config.cfg"));
+    program.write(QStringLiteral("config.cfg"), Alpha);
+    QFile::setPermissions(working, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    QFile::setPermissions(working, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("read-only"))) << errors[0].toStdString();
+    EXPECT_FALSE(errors[0].contains(QStringLiteral("Maybe you did'nt backup"))) << "the backup is there";
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("information")).isEmpty());
+}
+
+TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)
+{
+    // Language files lose the blank that ends this text; the file name must not stick to it.
+    state.messageSource = [](const QString& key) {
+        return key == QLatin1String("RestoreFailed") ? QStringLiteral("Echec.\r\nAvez-vous sauvegarde") : QString();
+    };
+    TMainForm& f = start();
+    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("error")), QStringList({"Echec.\r\nAvez-vous sauvegarde config.cfg?"}));
+}
+
+TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
+{
+    game.write(QStringLiteral("config.cfg"), Alpha);
+    game.write(QStringLiteral("mine.cfg"), Bravo);
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
+    TMainForm& f = start();
+    ASSERT_EQ(nameField()->text(), QStringLiteral("Bravo"));
+
+    f.DeleteCFG1->trigger(); // answered No
+    EXPECT_EQ(dialogs.texts(QStringLiteral("question")),
+              QStringList({QStringLiteral("Do you want to delete %1? This cannot be undone.")
+                               .arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))}));
+    EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Bravo);
+    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+
+    dialogs.answers << true;
+    f.DeleteCFG1->trigger();
+    EXPECT_FALSE(QFile::exists(game.file(QStringLiteral("mine.cfg"))));
+    EXPECT_EQ(listed(), QStringList({"config.cfg"}));
+    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
+    // Apply now writes into config.cfg what config.cfg holds, not the deleted file's values.
+    f.PageControl1->setCurrentIndex(1);
+    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).startsWith(Alpha));
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty());
+}
+
+TEST_F(MainFormTest, NothingSelectedNothingActedOn)
+{
+    game.write(QStringLiteral("mine.cfg"), Bravo);
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
+    TMainForm& f = start();
+    clickEntry(QStringLiteral("mine.cfg"), Qt::ControlModifier); // clears the selection
+    ASSERT_TRUE(f.ListBox1->selectedItems().isEmpty());
+    for (QPushButton* button : {f.Edit, f.BitBtn4, f.BitBtn6})
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+
+    dialogs.answers << true << true;
+    for (QAction* action : {f.EditCFGmanually1, f.Backup, f.Restore1, f.DeleteCFG1})
+        action->trigger();
+    f.EditClick();
+    f.BitBtn4Click();
+    f.BitBtn6Click();
+    EXPECT_TRUE(QFile::exists(game.file(QStringLiteral("mine.cfg"))));
+    EXPECT_FALSE(QFile::exists(program.file(QStringLiteral("mine.cfg"))));
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    f.close();
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
+}
+
+TEST_F(MainFormTest, OpenFileHasAHintAndSaysWhenNoProgramOpensIt)
+{
+    TMainForm& f = start();
+    EXPECT_FALSE(f.Edit->toolTip().isEmpty());
+    QTest::mouseClick(f.Edit, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList({game.file(QStringLiteral("config.cfg"))}));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    shell.openFails = true;
+    f.EditCFGmanually1->trigger();
+    EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
+              QStringList({QStringLiteral("No program is set up to open .cfg files on this computer.\r\nOpen %1 with a "
+                                          "text editor.")
+                               .arg(QDir::toNativeSeparators(game.file(QStringLiteral("config.cfg"))))}));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "config/AppState.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The main window over a game folder holding config.cfg, with a program folder and settings of
+// its own; dialogs, shell and machine registry are fakes.
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        settings.values[QStringLiteral("qvl_path")] = program.path();
+        settings.values[QStringLiteral("cfg_dir")] = game.dirWithSlash();
+        settings.values[QStringLiteral("cfg_file")] = QStringLiteral("config.cfg");
+        game.write(QStringLiteral("config.cfg"), "unbindall\r\nrate \"25000\"\r\n");
+    }
+
+    TMainForm& start()
+    {
+        form = std::make_unique<TMainForm>(state, shell, registry);
+        form->steamHome = home.path();
+        form->openWizard = [this] { ++wizardOpened; };
+        form->quitProgram = [this] { ++quits; };
+        form->show();
+        return *form;
+    }
+
+    // Clicks the list entry of that name, as the user does (with Ctrl to toggle it).
+    void clickEntry(const QString& name, Qt::KeyboardModifiers modifiers = {})
+    {
+        const QList<QListWidgetItem*> items = form->ListBox1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        const QRect rect = form->ListBox1->visualItemRect(items.first());
+        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+
+    // The player name the Client options page shows, and typing a new one as the user does.
+    QLineEdit* nameField() const { return form->findChild<QLineEdit*>(QStringLiteral("name")); }
+    void typeName(const QString& text)
+    {
+        nameField()->selectAll();
+        QTest::keyClicks(nameField(), text);
+    }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < form->ListBox1->count(); ++i)
+            names << form->ListBox1->item(i)->text();
+        return names;
+    }
+
+    TempDir game;
+    TempDir program;
+    TempDir home;
+    MemorySettings settings;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakeRegistry registry;
+    AppState state{settings, dialogs};
+    int wizardOpened = 0;
+    int quits = 0;
+    std::unique_ptr<TMainForm> form;
+};
