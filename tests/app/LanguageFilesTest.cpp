@@ -125,3 +125,13 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
               french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
+
+TEST(LanguageFiles, FrenchPunctuationKeepsToItsSentence)
+{
+    // French sets a blank before ? ! : and ; that must be a non-breaking one, or a wrapped caption
+    // starts its next line with the mark alone.
+    for (const IniFile::Entry& e : IniFile::readSection(sourceFile(u"French"_s), u"Translations"_s)) {
+        static const QRegularExpression breakable(u" [?!:;]"_s);
+        EXPECT_FALSE(breakable.match(e.second).hasMatch()) << e.first.toStdString();
+    }
+}
