@@ -82,7 +82,9 @@ QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QStr
     const bool fresh = !QFileInfo::exists(settingsPath);
 
     bool ok = fillFrom(dataDir, programDir);
-    ok = FileCopy::copyMissing(dataDir + QStringLiteral("/demo/cstrike"), cstrike) && ok;
+    // The sample game folder is copied once: a file the user deleted in the demo stays deleted.
+    if (fresh)
+        ok = FileCopy::copyMissing(dataDir + QStringLiteral("/demo/cstrike"), cstrike) && ok;
     if (!ok) {
         if (error)
             *error = QStringLiteral("Cannot prepare the demo workspace in %1").arg(QDir::toNativeSeparators(root));

@@ -40,11 +40,13 @@ TEST(ProgramFolder, DemoIsPreparedOnceAndKeepsTheUsersChangesUntilReset)
     EXPECT_TRUE(QFileInfo::exists(workspace + QStringLiteral("/Quarvel/Languages/English.lng")));
     EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "unbindall\r\nrate \"25000\"\r\n");
 
-    // The user's work survives a second start.
+    // The user's work survives a second start, a deleted file included.
     TempDir::writeFile(cstrike + QStringLiteral("/config.cfg"), "rate \"9999\"\r\n");
+    ASSERT_TRUE(QFile::remove(cstrike + QStringLiteral("/autoexec.cfg")));
     settings.write(QStringLiteral("cfg_file"), QStringLiteral("mine.cfg"));
     EXPECT_EQ(ProgramFolder::prepareDemo(workspace, data, false, &error), settingsPath);
     EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "rate \"9999\"\r\n");
+    EXPECT_FALSE(QFileInfo::exists(cstrike + QStringLiteral("/autoexec.cfg")));
     EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("mine.cfg"));
 
     // A reset starts afresh.
