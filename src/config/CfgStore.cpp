@@ -2,10 +2,10 @@
 
 #include "config/ConsoleLine.h"
 #include "config/TextLines.h"
+#include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -30,15 +30,6 @@ void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines)
     lines.reserve(guess);
     lines.emplace_back();
     TextLines::appendViews(text, lines);
-}
-
-// The permission bits decide, not only access(2): an administrator may write any file, yet a
-// file marked read-only must stay as it is (the atomic replace would otherwise swap it out).
-bool isReadOnly(const QFileInfo& info)
-{
-    const QFileDevice::Permissions p = info.permissions();
-    return !(p & QFileDevice::WriteUser) ||
-           !(p & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
 
 bool isBlank(char c)
@@ -297,10 +288,11 @@ void CfgStore::DeleteCfgLines(QByteArrayView name)
 bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
 {
     const QString path = m_path;
-    const QFileInfo info(path);
-    if (info.exists() && isReadOnly(info)) {
+    // A read-only file, or a folder that cannot take the new file, is refused before anything is
+    // written, with that cause rather than the system's "Permission denied".
+    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: the file is read-only").arg(shownPath(path));
+            *error = refusal;
         return false;
     }
     qsizetype size = 0;

@@ -1,5 +1,7 @@
 #include "platform/FileCopy.h"
 
+#include "platform/WriteCheck.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -10,22 +12,28 @@ namespace FileCopy {
 
 bool copyIntoFolder(const QString& source, const QString& folder, QString* error)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+    const auto fail = [error](const QString& why) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString());
+            *error = why;
         return false;
-    }
+    };
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
     const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
     if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
         return true; // copying a file onto itself
-    QSaveFile out(target);
+    // Refused up front, as the store's save is: a read-only file stays, and the cause is named.
+    if (const QString refusal = WriteCheck::refusal(target); !refusal.isEmpty())
+        return fail(refusal);
     const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
-        !out.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), out.errorString());
-        return false;
+    if (in.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), why));
     }
     return true;
 }

@@ -5,7 +5,9 @@
 namespace FileCopy {
 
 // Copies `source` into `folder` under its own name, replacing an existing file only once the
-// whole copy is written. False when the source is missing or the copy cannot be made.
+// whole copy is written. False, with `error` naming the file and the cause, when the source
+// cannot be read, the folder is missing or not writable, or the target is read-only; the target
+// is then left as it was.
 bool copyIntoFolder(const QString& source, const QString& folder, QString* error = nullptr);
 
 // Copies the tree under `from` into `to`, leaving every file that already exists alone.

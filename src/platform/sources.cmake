@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FileCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SteamLibraries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VdfText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WriteCheck.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtShell.cpp

@@ -300,9 +300,10 @@ TEST_F(CfgStoreTest, FailedLoadsAndSavesChangeNothing)
     const QByteArray onDisk = TempDir::readFile(path);
     const QByteArray big = QByteArray("// pad\r\n").repeated(CfgStore::MaxFileSize / 8);
     QString error;
-    const auto expectRefused = [&](bool ok, const QString& named) {
+    const auto expectRefused = [&](bool ok, const QString& named, const QString& cause = QString()) {
         EXPECT_FALSE(ok) << named.toStdString();
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(named))) << error.toStdString();
+        EXPECT_TRUE(error.contains(cause)) << error.toStdString();
         EXPECT_EQ(store.filePath(), path);
         EXPECT_EQ(store.CfgTop(), 4);
         EXPECT_EQ(store.CfgLines(1) + '|' + store.CfgLines(2) + '|' + store.CfgLines(3), "rate \"2\"|name x|");
@@ -313,12 +314,24 @@ TEST_F(CfgStoreTest, FailedLoadsAndSavesChangeNothing)
         expectRefused(store.LoadCfg(bad, &error), bad);
 
     // Permission bits only: tests run as root, for whom access(2) allows everything.
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    expectRefused(store.SaveCfg(path, &error), path);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    expectRefused(store.SaveCfg(path, &error), path, u"the file is read-only"_s);
     EXPECT_EQ(TempDir::readFile(path), onDisk);
 
-    ASSERT_TRUE(QDir(dir.file(u"gone"_s)).removeRecursively());
-    expectRefused(store.SaveCfg(path, &error), path);
+    // A writable file in a folder that cannot take the new file written beside it.
+    const QString folder = dir.file(u"gone"_s);
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(folder, readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                                  QFileDevice::ExeOther));
+    expectRefused(store.SaveCfg(path, &error), path,
+                  u"the folder %1 is not writable"_s.arg(QDir::toNativeSeparators(folder)));
+    EXPECT_EQ(TempDir::readFile(path), onDisk);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"config.cfg"_s});
+
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    expectRefused(store.SaveCfg(path, &error), path, u"does not exist"_s);
     EXPECT_FALSE(QFile::exists(path));
 
     EXPECT_TRUE(store.LoadCfg(dir.write(u"limit.cfg"_s, big), &error)) << error.toStdString();
