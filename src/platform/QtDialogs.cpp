@@ -2,29 +2,84 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
+#include <QSpacerItem>
+
+namespace {
+
+// Room a window frame takes beside its title: the icon and the close, maximise and minimise buttons.
+constexpr int TitleFrameWidth = 120;
+// Text lines up to this many characters stay on one line.
+constexpr int UnwrappedChars = 60;
+
+int titleWidth(const QString& title)
+{
+    // Window managers draw titles in the title font, most of them in bold.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + TitleFrameWidth;
+}
+
+int textWidth(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    const QStringList lines =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line.left(UnwrappedChars)));
+    return widest;
+}
+
+int exec(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+         QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(parent);
+    QtDialogs::prepareBox(box, icon, title, text, buttons);
+    return box.exec();
+}
+
+} // namespace
+
+void QtDialogs::prepareBox(QMessageBox& box, QMessageBox::Icon icon, const QString& title, const QString& text,
+                           QMessageBox::StandardButtons buttons)
+{
+    box.setIcon(icon);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setStandardButtons(buttons);
+    // The box sizes itself from its layout's minimum width each time it is shown, so the widths go
+    // into the layout as spacers: one under the text, one across the whole box for the title.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!grid || !label)
+        return;
+    const int row = grid->rowCount();
+    int labelRow = 0, labelColumn = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(label), &labelRow, &labelColumn, &rowSpan, &columnSpan);
+    grid->addItem(new QSpacerItem(textWidth(label->fontMetrics(), text), 0, QSizePolicy::Minimum), row, labelColumn, 1,
+                  columnSpan);
+    const QMargins margins = grid->contentsMargins();
+    grid->addItem(new QSpacerItem(titleWidth(title) - margins.left() - margins.right(), 0, QSizePolicy::Minimum),
+                  row + 1, 0, 1, grid->columnCount());
+}
 
 void QtDialogs::message(Kind kind, const QString& text)
 {
-    const QString title = QApplication::applicationDisplayName();
-    switch (kind) {
-    case Kind::Information:
-        QMessageBox::information(parent, title, text);
-        break;
-    case Kind::Warning:
-        QMessageBox::warning(parent, title, text);
-        break;
-    case Kind::Error:
-        QMessageBox::critical(parent, title, text);
-        break;
-    }
+    const QMessageBox::Icon icon = kind == Kind::Information ? QMessageBox::Information
+                                   : kind == Kind::Warning   ? QMessageBox::Warning
+                                                             : QMessageBox::Critical;
+    exec(parent, icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
 bool QtDialogs::question(const QString& text)
 {
-    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return exec(parent, QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& startDir)
@@ -37,7 +92,7 @@ void QtDialogs::information(const QString& title, const QString& text)
     if (informationWindow)
         informationWindow(title, text);
     else
-        QMessageBox::information(parent, title, text);
+        exec(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
 }
 
 bool QtDialogs::inputText(const QString& title, const QString& label, QString& text)

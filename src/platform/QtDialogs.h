@@ -2,6 +2,8 @@
 
 #include "platform/Dialogs.h"
 
+#include <QMessageBox>
+
 #include <functional>
 
 class QWidget;
@@ -15,6 +17,12 @@ public:
     QString openFile(const QString& title, const QString& filter, const QString& startDir) override;
     void information(const QString& title, const QString& text) override;
     bool inputText(const QString& title, const QString& label, QString& text) override;
+
+    // Fills a message box, its text shown as plain text (a file name is never markup), and makes
+    // it wide enough for its whole title, which a window manager would otherwise cut, and for
+    // every line of its text up to about 60 characters; longer lines may wrap.
+    static void prepareBox(QMessageBox& box, QMessageBox::Icon icon, const QString& title, const QString& text,
+                           QMessageBox::StandardButtons buttons);
 
     std::function<void(const QString& title, const QString& text)> informationWindow;
     QWidget* parent = nullptr;

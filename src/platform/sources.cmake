@@ -10,4 +10,5 @@ target_sources(qvl_core PRIVATE
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtShell.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTranslations.cpp
 )
