@@ -1,4 +1,3 @@
-#include "config/AppState.h"
 #include "app/Artwork.h"
 #include "app/FormTranslator.h"
 #include "app/InformationForm.h"
@@ -7,6 +6,7 @@
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
+#include "config/AppState.h"
 #include "platform/MachineRegistry.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -16,18 +16,32 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+namespace {
+
+void nameApplication()
+{
+    // No display name: on Linux Qt would append it to every window title, and the main window's
+    // title already holds the name. Message boxes fall back to the application name.
+    QCoreApplication::setApplicationName(QStringLiteral("Quarvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QVL_VERSION));
+}
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quarvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quarvel"));
-    QApplication::setApplicationVersion(QStringLiteral(QVL_VERSION));
-    QApplication::setWindowIcon(Artwork::windowIcon());
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quarvel, the Counter-Strike 1.6 configuration utility"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption settingsOption(
         QStringLiteral("settings"), QStringLiteral("Keep the program's settings in FILE."), QStringLiteral("FILE"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
@@ -37,6 +51,22 @@ int main(int argc, char** argv)
     parser.addOptions({settingsOption, demoOption, demoResetOption});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The demo workspace (with --demo)."),
                                  QStringLiteral("[DIR]"));
+
+    // Help and version need no display: they are answered before the window system is opened,
+    // which would abort where there is none. Without them, process() below reports bad options.
+    parser.parse(rawArguments(argc, argv));
+    const bool helpAsked = parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(versionOption)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        if (!helpAsked)
+            parser.showVersion();
+        parser.showHelp(0);
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
+    QApplication::setWindowIcon(Artwork::windowIcon());
     parser.process(app);
 
     QtDialogs dialogs;
