@@ -3,6 +3,7 @@
 #include "config/AppState.h"
 #include "config/OptionsColorSwatches.h"
 #include "config/OptionsLayout.h"
+#include "config/OptionsNumberMark.h"
 #include "config/OptionsSpinEdit.h"
 #include "config/OptionsValues.h"
 #include "platform/Dialogs.h"
@@ -59,8 +60,7 @@ ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
 {
-    m_column = column(this);
-    title(m_column, "ClientTitle", "Client options");
+    m_column = column(this, "ClientTitle", "Client options");
     buildGeneralOptions();
     buildVideoOptions();
     buildOtherOptions();
@@ -224,15 +224,8 @@ void ClientOptionsPage::TrackBar1Change()
 
 void ClientOptionsPage::TracktextChange()
 {
-    const QString text = Tracktext->text();
-    if (text.isEmpty())
-        return;
-    const std::optional<int> n = toInteger(text);
-    if (!n) {
-        conversionError(m_state, text);
-        return;
-    }
-    if (*n >= 1 && *n <= 500)
+    const std::optional<int> n = OptionsNumberMark::check(m_state, Tracktext);
+    if (n && *n >= 1 && *n <= 500)
         TrackBar1->setValue(*n);
 }
 
@@ -245,15 +238,8 @@ void ClientOptionsPage::TrackBar2Change()
 
 void ClientOptionsPage::CeditChange()
 {
-    const QString text = Cedit->text();
-    if (text.isEmpty())
-        return;
-    const std::optional<int> n = toInteger(text);
-    if (!n) {
-        conversionError(m_state, text);
-        return;
-    }
-    TrackBar2->setValue(*n); // the slider holds it to 0..2
+    if (const std::optional<int> n = OptionsNumberMark::check(m_state, Cedit))
+        TrackBar2->setValue(*n); // the slider holds it to 0..2
 }
 
 void ClientOptionsPage::dec_tChange()
@@ -263,13 +249,9 @@ void ClientOptionsPage::dec_tChange()
 
 void ClientOptionsPage::dec_eChange()
 {
-    const QString text = dec_e->text();
-    const std::optional<int> n = toInteger(text);
-    if (!n) {
-        conversionError(m_state, text);
-        return;
-    }
-    if (*n >= 1 && *n <= 500)
+    // An empty edit is no mistake: it leaves the file's r_decal alone.
+    const std::optional<int> n = OptionsNumberMark::check(m_state, dec_e, OptionsNumberMark::Empty::MeansNothing);
+    if (n && *n >= 1 && *n <= 500)
         dec_t->setValue(*n);
 }
 
@@ -312,21 +294,23 @@ bool ClientOptionsPage::readClientPart()
         TrackBar2->setValue(*n);
         TrackBar2Change(); // Apply writes Cedit: it follows even when the slider did not move
     }
-    if (const QString shells = read(store, "max_shells"); !shells.isEmpty())
+    if (const QString shells = m_readShells.read(store, "max_shells"); !shells.isEmpty())
         c1edit->setFieldText(shells);
+    // Apply writes these sliders' positions, so their edits show the position, a value held to
+    // the range included, even when the slider did not move.
     if (const QString decals = read(store, "r_decal"); !decals.isEmpty()) {
         const std::optional<int> n = toInteger(decals);
         if (!n)
             return conversionError(m_state, decals);
-        dec_e->setText(decals);
         dec_t->setValue(*n);
+        dec_tChange();
     }
     if (const QString puffs = read(store, "max_smokepuffs"); !puffs.isEmpty()) {
         const std::optional<int> n = toInteger(puffs);
         if (!n)
             return conversionError(m_state, puffs);
         TrackBar1->setValue(*n);
-        Tracktext->setText(puffs);
+        TrackBar1Change();
     }
 
     const QString rate = read(store, "rate");
@@ -344,6 +328,10 @@ void ClientOptionsPage::readPlayerName()
 
 bool ClientOptionsPage::ApplyClientOptions()
 {
+    for (const QLineEdit* edit : {Tracktext, Cedit, dec_e}) {
+        if (OptionsNumberMark::isMarked(edit))
+            return conversionError(m_state, edit->text());
+    }
     const QString shells = c1edit->fieldText();
     const bool writeShells = shells != QLatin1String("none");
     for (const auto& [text, field] : {std::pair{name->text(), m_nameBox}, std::pair{Cedit->text(), m_spritesBox},
@@ -381,11 +369,11 @@ bool ClientOptionsPage::ApplyClientOptions()
     writePair(store, "r_drawviewmodel", p11_1, p11_0);
     write(store, "fastsprites", Cedit->text());
     if (writeShells)
-        write(store, "max_shells", shells);
+        m_readShells.write(store, "max_shells", shells);
     if (!dec_e->text().isEmpty())
         write(store, "r_decal", QString::number(dec_t->value()));
     if (!name->text().isEmpty())
-        store.SetCfgVar("name", m_readName.bytesFor(name->text()));
+        m_readName.write(store, "name", name->text());
     if (TrackBar1->value() != 0)
         write(store, "max_smokepuffs", QString::number(TrackBar1->value()));
     const QList<QListWidgetItem*> selected = data->selectedItems();

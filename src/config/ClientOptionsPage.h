@@ -24,8 +24,9 @@ public:
     explicit ClientOptionsPage(AppState& state, QWidget* parent = nullptr);
 
     // Loads the working file, sets or removes the page's variable lines in a fixed order and
-    // saves. A text that cannot be written, a load or a save error is shown through the
-    // dialogs and nothing is written. Returns whether the file was saved.
+    // saves. A number edit that does not hold a whole number, a text that cannot be written, a
+    // load or a save error is shown through the dialogs and nothing is written. Returns
+    // whether the file was saved.
     bool ApplyClientOptions();
 
     // The client part of ReadOptionPages, over the store as loaded. A value that must be an
@@ -83,12 +84,12 @@ private:
     void buildGeneralOptions();
     void buildVideoOptions();
     void buildOtherOptions();
-    // Shows the conversion error for `text`; returns false so that a caller can stop with it.
 
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;
     QGroupBox* m_nameBox = nullptr;
     OptionsValues::KeptText m_readName;
+    OptionsValues::KeptText m_readShells;
     QGroupBox* m_shellsBox = nullptr;
     QGroupBox* m_spritesBox = nullptr;
 };

@@ -54,33 +54,37 @@ void guardWheel(QWidget* control)
 
 } // namespace
 
-QVBoxLayout* column(QWidget* page)
+QVBoxLayout* column(QWidget* page, const char* titleName, const char* title)
 {
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
+    outer->setSpacing(0);
 
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(6);
-    scroll->setWidget(content);
-    return layout;
-}
-
-QLabel* title(QVBoxLayout* column, const char* name, const char* text)
-{
-    QLabel* label = plainLabel(name, text);
+    auto* header = new QWidget(page);
+    header->setFixedHeight(HeaderHeight);
+    auto* headerRow = new QHBoxLayout(header);
+    headerRow->setContentsMargins(8, 0, 8, 0);
+    QLabel* label = plainLabel(titleName, title);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.4);
     label->setFont(font);
-    column->addWidget(label);
-    return label;
+    headerRow->addWidget(label, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    headerRow->addStretch(1);
+    outer->addWidget(header);
+
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll, 1);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(8, 0, 8, 8);
+    layout->setSpacing(6);
+    scroll->setWidget(content);
+    return layout;
 }
 
 QLabel* section(QVBoxLayout* column, const char* name, const char* text)

@@ -13,16 +13,20 @@ class QSlider;
 class QVBoxLayout;
 class QWidget;
 
-// Builds the scrolling column shared by both options pages: a title, section headings, and
-// one framed box per setting. A box's caption is a word-wrapped label (named after the box
-// with "Caption" appended) rather than the frame's title, since many captions are longer
+// Builds the layout shared by both options pages: a fixed header with the page's title, and
+// under it a scrolling column of section headings and one framed box per setting. A box's caption is a word-wrapped
+// label (named after the box with "Caption" appended) rather than the frame's title, since many captions are longer
 // than the page is wide. Every named widget can be translated by its object name.
 namespace OptionsLayout {
 
-// Fills `page` with a vertical scroll area; returns the layout of the column inside it.
-QVBoxLayout* column(QWidget* page);
+// The height of a page's header. The title stands at its left; its right part is left free for
+// the main window's Apply button, which it lays over the page.
+constexpr int HeaderHeight = 32;
 
-QLabel* title(QVBoxLayout* column, const char* name, const char* text);
+// Fills `page` with the header, titled `title` by a label named `titleName`, and a vertical
+// scroll area under it; returns the layout of the column inside the scroll area.
+QVBoxLayout* column(QWidget* page, const char* titleName, const char* title);
+
 QLabel* section(QVBoxLayout* column, const char* name, const char* text);
 
 // A box with its caption and, when `hint` is given, a tool tip shown anywhere over the box.

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 
 #include <QRadioButton>
+#include <QStringDecoder>
 
 namespace OptionsValues {
 
@@ -28,24 +29,66 @@ bool isWritable(const QString& text)
     return !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'));
 }
 
+Decoded decode(const QByteArray& bytes)
+{
+    // A leading byte-order mark is a character of the value, not a mark to drop.
+    QStringDecoder decoder(QStringConverter::System,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (!decoder.hasError())
+        return {text, false};
+    return {QString::fromLatin1(bytes), true};
+}
+
+QByteArray encode(const QString& text, bool latin1)
+{
+    if (!latin1)
+        return text.toLocal8Bit();
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (text.at(i).unicode() <= 0xff) {
+            bytes.append(static_cast<char>(text.at(i).unicode()));
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text.at(end).unicode() > 0xff)
+            ++end;
+        bytes.append(QStringView(text).mid(i, end - i).toLocal8Bit());
+        i = end;
+    }
+    return bytes;
+}
+
 QString read(CfgStore& store, const char* name)
 {
     QByteArray value;
     store.GetCfgVar(name, value);
-    return QString::fromLocal8Bit(value);
+    return decode(value).text;
 }
 
 QString KeptText::read(CfgStore& store, const char* name)
 {
-    m_bytes.clear();
-    store.GetCfgVar(name, m_bytes);
-    m_shown = QString::fromLocal8Bit(m_bytes);
+    QByteArray bytes;
+    store.GetCfgVar(name, bytes);
+    if (bytes.isEmpty())
+        return QString();
+    const Decoded decoded = decode(bytes);
+    m_bytes = bytes;
+    m_shown = decoded.text;
+    m_latin1 = decoded.latin1;
     return m_shown;
 }
 
 QByteArray KeptText::bytesFor(const QString& shown) const
 {
-    return shown == m_shown ? m_bytes : shown.toLocal8Bit();
+    return shown == m_shown ? m_bytes : encode(shown, m_latin1);
+}
+
+void KeptText::write(CfgStore& store, const char* name, const QString& shown) const
+{
+    store.SetCfgVar(name, bytesFor(shown));
 }
 
 bool isPresent(CfgStore& store, const char* name)

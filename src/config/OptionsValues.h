@@ -11,9 +11,21 @@ class CfgStore;
 class QRadioButton;
 
 // How the options pages read their values from the config line store and write them back.
-// Values are bytes in the file and text in the controls; they are converted here, with the
-// local 8-bit codec, and nowhere else.
+// Values are bytes in the file and text in the controls; they are converted here and nowhere
+// else.
 namespace OptionsValues {
+
+// A value's text as a control shows it. Bytes the system's code page cannot decode (a name
+// typed on another system) are read as Latin-1 instead, one character per byte, so that the
+// characters stay the same bytes when the text is edited and written back.
+struct Decoded {
+    QString text;
+    bool latin1 = false;
+};
+Decoded decode(const QByteArray& bytes);
+// The bytes of `text`: with the system's code page, or, for a text decoded as Latin-1, one
+// byte per character up to U+00FF and the system's code page for the characters above.
+QByteArray encode(const QString& text, bool latin1);
 
 // A whole decimal number as the integer fields take it: an optional sign, digits, blanks
 // around them ignored. Empty text, fractions and numbers beyond 32 bits are not integers.
@@ -29,17 +41,21 @@ bool isWritable(const QString& text);
 // line carries no value).
 QString read(CfgStore& store, const char* name);
 
-// A text read from the file, kept as its bytes beside the text shown. The text shown is decoded
-// with the system's code page, which cannot show every byte (a name typed on another system);
-// a field the user did not change is therefore written back as the very bytes it came from.
+// A text field's value as read from the file, kept as its bytes beside the text shown, so that
+// a field the user did not change is written back as the very bytes it came from, and an edited
+// one in the encoding it was read with.
 class KeptText final {
 public:
+    // The decoded value of the last line that sets `name`, or the empty text when none does.
+    // Only a non-empty value is kept: a field the file does not set keeps what it showed.
     QString read(CfgStore& store, const char* name);
     QByteArray bytesFor(const QString& shown) const;
+    void write(CfgStore& store, const char* name, const QString& shown) const;
 
 private:
     QByteArray m_bytes;
     QString m_shown;
+    bool m_latin1 = false;
 };
 // Whether any line runs the command `name`, whatever it carries after it.
 bool isPresent(CfgStore& store, const char* name);

@@ -3,6 +3,7 @@
 #include "config/AppState.h"
 #include "config/OptionsDisableButton.h"
 #include "config/OptionsLayout.h"
+#include "config/OptionsNumberMark.h"
 #include "config/OptionsSpinEdit.h"
 #include "config/OptionsValues.h"
 #include "platform/Dialogs.h"
@@ -46,8 +47,7 @@ ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
 {
-    m_column = column(this);
-    title(m_column, "ServerTitle", "Server options");
+    m_column = column(this, "ServerTitle", "Server options");
     buildTimeOptions();
     buildTeamOptions();
     buildOtherOptions();
@@ -216,12 +216,8 @@ void ServerOptionsPage::TrackBar3Change()
 
 void ServerOptionsPage::c4EditChange()
 {
-    const std::optional<int> n = toInteger(c4Edit->text());
-    if (!n) {
-        conversionError(m_state, c4Edit->text());
-        return;
-    }
-    TrackBar3->setValue(*n); // the slider holds it to its range
+    if (const std::optional<int> n = OptionsNumberMark::check(m_state, c4Edit))
+        TrackBar3->setValue(*n); // the slider holds it to its range
 }
 
 void ServerOptionsPage::TrackBar4Change()
@@ -231,12 +227,8 @@ void ServerOptionsPage::TrackBar4Change()
 
 void ServerOptionsPage::rtimeChange()
 {
-    const std::optional<int> n = toInteger(rtime->text());
-    if (!n) {
-        conversionError(m_state, rtime->text());
-        return;
-    }
-    TrackBar4->setValue(*n);
+    if (const std::optional<int> n = OptionsNumberMark::check(m_state, rtime))
+        TrackBar4->setValue(*n);
 }
 
 void ServerOptionsPage::hostagChange()
@@ -334,19 +326,21 @@ bool ServerOptionsPage::readServerPart()
         bar == TrackBar3 ? TrackBar3Change() : TrackBar4Change();
     }
 
-    if (const QString buyTime = read(store, "mp_buytime"); !buyTime.isEmpty())
+    if (const QString buyTime = m_kept[BuyTime].read(store, "mp_buytime"); !buyTime.isEmpty())
         MapTime->setText(buyTime);
     struct Field {
         const char* variable;
+        KeptField kept;
         OptionsSpinEdit* field;
         QRadioButton* disable;
     };
     const Field fields[] = {
-        {"mp_startmoney", money, nullptr}, {"mp_freezetime", freeze, nullptr}, {"mp_hostagepenalty", hostag, hdisable},
-        {"mp_winlimit", cycle, cycletext}, {"mp_limitteams", maxpl, Players},  {"sv_restartround", fresh, freshtext},
+        {"mp_startmoney", Money, money, nullptr},          {"mp_freezetime", Freeze, freeze, nullptr},
+        {"mp_hostagepenalty", Hostages, hostag, hdisable}, {"mp_winlimit", WinLimit, cycle, cycletext},
+        {"mp_limitteams", Teams, maxpl, Players},          {"sv_restartround", Restart, fresh, freshtext},
     };
     for (const Field& f : fields) {
-        const QString value = read(store, f.variable);
+        const QString value = m_kept[f.kept].read(store, f.variable);
         if (value.isEmpty())
             continue;
         f.field->setFieldText(value); // a changed text runs the field's handler
@@ -355,12 +349,32 @@ bool ServerOptionsPage::readServerPart()
         if (f.disable && value != Zero)
             f.disable->setChecked(false);
     }
-    // mp_timelimit and mp_maxrounds are not read: the map-rotation fields keep what they show.
+    readMapRotation();
     return true;
+}
+
+// Read by the rule that writes the pair: both 0 is Disable, anything else shows the numbers.
+// Neither field may zero the other meanwhile, or a file holding both would lose one.
+void ServerOptionsPage::readMapRotation()
+{
+    CfgStore& store = m_state.store;
+    const QString minutes = m_kept[Rotate].read(store, "mp_timelimit");
+    const QString maxRounds = m_kept[Rounds].read(store, "mp_maxrounds");
+    if (minutes.isEmpty() && maxRounds.isEmpty())
+        return;
+    m_rotationBusy = true;
+    rotate->setFieldText(minutes.isEmpty() ? Zero : minutes);
+    rounds->setFieldText(maxRounds.isEmpty() ? Zero : maxRounds);
+    m_rotationBusy = false;
+    periodtext->setChecked(isZero(rotate->fieldText()) && isZero(rounds->fieldText()));
 }
 
 bool ServerOptionsPage::ApplyServerOptions()
 {
+    for (const QLineEdit* edit : {c4Edit, rtime}) {
+        if (OptionsNumberMark::isMarked(edit))
+            return conversionError(m_state, edit->text());
+    }
     const std::pair<QString, QGroupBox*> written[] = {
         {MapTime->text(), m_buyTimeBox},
         {money->fieldText(), m_moneyBox},
@@ -394,13 +408,13 @@ bool ServerOptionsPage::ApplyServerOptions()
         write(store, "mp_hostagepenalty", Zero);
     write(store, "mp_c4timer", QString::number(TrackBar3->value()));
     write(store, "mp_roundtime", QString::number(TrackBar4->value()));
-    write(store, "mp_buytime", MapTime->text());
-    write(store, "mp_startmoney", money->fieldText());
-    write(store, "mp_freezetime", freeze->fieldText());
-    write(store, "mp_hostagepenalty", hdisable->isChecked() ? Zero : hostag->fieldText());
-    write(store, "mp_winlimit", cycletext->isChecked() ? Zero : cycle->fieldText());
-    write(store, "mp_limitteams", Players->isChecked() ? Zero : maxpl->fieldText());
-    write(store, "sv_restartround", freshtext->isChecked() ? Zero : fresh->fieldText());
+    m_kept[BuyTime].write(store, "mp_buytime", MapTime->text());
+    m_kept[Money].write(store, "mp_startmoney", money->fieldText());
+    m_kept[Freeze].write(store, "mp_freezetime", freeze->fieldText());
+    m_kept[Hostages].write(store, "mp_hostagepenalty", hdisable->isChecked() ? Zero : hostag->fieldText());
+    m_kept[WinLimit].write(store, "mp_winlimit", cycletext->isChecked() ? Zero : cycle->fieldText());
+    m_kept[Teams].write(store, "mp_limitteams", Players->isChecked() ? Zero : maxpl->fieldText());
+    m_kept[Restart].write(store, "sv_restartround", freshtext->isChecked() ? Zero : fresh->fieldText());
     writeMapRotation();
 
     return m_state.SaveCfg();
@@ -415,12 +429,13 @@ void ServerOptionsPage::writeMapRotation()
         write(store, "mp_maxrounds", Zero);
         return;
     }
+    // A zero is written as the field shows it ("00" read from the file stays "00").
     if (isZero(rounds->fieldText())) {
-        write(store, "mp_timelimit", rotate->fieldText());
-        write(store, "mp_maxrounds", Zero);
+        m_kept[Rotate].write(store, "mp_timelimit", rotate->fieldText());
+        m_kept[Rounds].write(store, "mp_maxrounds", rounds->fieldText());
     }
     if (isZero(rotate->fieldText())) {
-        write(store, "mp_maxrounds", rounds->fieldText());
-        write(store, "mp_timelimit", Zero);
+        m_kept[Rounds].write(store, "mp_maxrounds", rounds->fieldText());
+        m_kept[Rotate].write(store, "mp_timelimit", rotate->fieldText());
     }
 }

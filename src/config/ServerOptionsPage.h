@@ -1,6 +1,10 @@
 #pragma once
 
+#include "config/OptionsValues.h"
+
 #include <QWidget>
+
+#include <array>
 
 class AppState;
 class OptionsSpinEdit;
@@ -18,9 +22,10 @@ class ServerOptionsPage final : public QWidget {
 public:
     explicit ServerOptionsPage(AppState& state, QWidget* parent = nullptr);
 
-    // Loads the working file, sets the page's variable lines in a fixed order and saves.
-    // A text that cannot be written, a load or a save error is shown through the dialogs and
-    // nothing is written. Returns whether the file was saved.
+    // Loads the working file, sets the page's variable lines in a fixed order and saves. A
+    // number edit that does not hold a whole number, a text that cannot be written, a load or
+    // a save error is shown through the dialogs and nothing is written. Returns whether the
+    // file was saved.
     bool ApplyServerOptions();
 
     // The server part of ReadOptionPages, over the store as loaded. A value that must be an
@@ -85,6 +90,7 @@ private:
     void buildTimeOptions();
     void buildTeamOptions();
     void buildOtherOptions();
+    void readMapRotation();
     void writeMapRotation();
 
     AppState& m_state;
@@ -92,6 +98,9 @@ private:
     // While one map-rotation field zeroes the other, the other's handler stays quiet, so the
     // number just entered is kept.
     bool m_rotationBusy = false;
+    // The values of the text fields as read, by field.
+    enum KeptField { BuyTime, Money, Freeze, Hostages, WinLimit, Teams, Restart, Rotate, Rounds, KeptFieldCount };
+    std::array<OptionsValues::KeptText, KeptFieldCount> m_kept;
     QGroupBox* m_buyTimeBox = nullptr;
     QGroupBox* m_moneyBox = nullptr;
     QGroupBox* m_freezeBox = nullptr;

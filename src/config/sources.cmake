@@ -8,6 +8,7 @@ target_sources(qvl_core PRIVATE
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsValues.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSpinEdit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsNumberMark.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsColorSwatches.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientOptionsPage.cpp

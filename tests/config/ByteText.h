@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <ostream>
 
@@ -9,4 +10,10 @@
 inline void PrintTo(const QByteArray& b, std::ostream* os)
 {
     *os << '"' << b.toPercentEncoding(" !\"#$&'()*+,/:;<=>?@[\\]^`{|}").toStdString() << '"';
+}
+
+// And a text as text rather than a list of UTF-16 code units.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
 }

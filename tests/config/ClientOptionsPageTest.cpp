@@ -1,9 +1,11 @@
 #include "OptionPagesFixture.h"
+#include "config/OptionsLayout.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSlider>
 #include <QWheelEvent>
 
@@ -62,20 +64,30 @@ TEST_F(ClientPageTest, EachConsoleColourHasItsPosition)
     roundTrip(rows);
 }
 
+// Apply writes the sliders' positions, so an edit beside a slider shows the position a value
+// read from the file is held to, also when the slider stood there already and did not move.
 TEST_F(ClientPageTest, ValuesBeyondASliderAreHeldToIt)
 {
-    slider("TrackBar2")->setValue(2);
-    type("Cedit", QStringLiteral("5")); // the slider stays: the edit is out of step until the file is read
-    writeCfg("fastsprites \"5\"\nmax_smokepuffs \"900\"\nr_decal \"1000\"\nmp_roundtime \"15\"\nmp_c4timer \"120\"\n"
-             "mp_startmoney \"20000\"\nmp_timelimit \"30\"\n");
+    // Each slider at its end already, its edit out of step with it.
+    for (const auto& [bar, edit, typed] : {std::tuple{"TrackBar2", "Cedit", "5"},
+                                           {"dec_t", "dec_e", "0"},
+                                           {"TrackBar1", "Tracktext", "0"},
+                                           {"TrackBar3", "c4Edit", "95"}}) {
+        find<QAbstractSlider>(bar)->setValue(1000);
+        find<QLineEdit>(edit)->setText(QString::fromLatin1(typed));
+        EXPECT_EQ(shown(edit), QLatin1String(typed));
+    }
+    writeCfg("fastsprites \"5\"\nmax_smokepuffs \"900\"\nr_decal \"1000\"\nmp_roundtime \"15\"\nmp_c4timer \"120\"\n");
     read();
+    EXPECT_EQ(shown({"Cedit", "dec_e", "Tracktext", "c4Edit", "rtime"}), QStringLiteral("2 500 500 90 9"));
     ASSERT_TRUE(apply() && server.ApplyServerOptions());
-    const std::pair<const char*, const char*> written[] = {
-        {"fastsprites", "2"}, {"max_smokepuffs", "500"},  {"r_decal", "500"},   {"mp_roundtime", "9"},
-        {"mp_c4timer", "90"}, {"mp_startmoney", "20000"}, {"mp_timelimit", "0"}}; // the rotation is never read
+    const std::pair<const char*, const char*> written[] = {{"fastsprites", "2"},
+                                                           {"max_smokepuffs", "500"},
+                                                           {"r_decal", "500"},
+                                                           {"mp_roundtime", "9"},
+                                                           {"mp_c4timer", "90"}};
     for (const auto& [variable, value] : written)
         EXPECT_EQ(valueOf(variable), value) << variable;
-    EXPECT_EQ(shown("Cedit") + shown("rtime") + shown("c4Edit"), QStringLiteral("2990"));
 }
 
 TEST_F(ClientPageTest, NoNameOrColourReadsAsEmptyAndTheLastAndNoNameOrSmokePuffsAreWritten)
@@ -119,37 +131,73 @@ TEST_F(ClientPageTest, RadarAndCrosshairCommandsCountInEveryFormAndOnlyTheyAreRe
     EXPECT_EQ(shown("p1_1") + shown("p3_1") + shown("p3_0") + shown("p2_0"), QStringLiteral("1001"));
 }
 
-// The sliders of both pages. Emptying Tracktext or Cedit is no error: those edits wait for a number.
-TEST_F(ClientPageTest, SlidersAndEditsKeepInStepAndANonNumberIsAConversionError)
+// The sliders of both pages. An edit that does not hold a whole number is marked, silently,
+// and its slider stays; an empty dec_e is no mistake (Apply then leaves r_decal alone).
+TEST_F(ClientPageTest, SlidersAndEditsKeepInStepAndANonNumberIsMarked)
 {
-    // The slider is moved, the edit typed into (or cleared); the slider's end, and whether that is an error.
+    // The slider is moved, the edit typed into (or cleared); the slider's end, and whether the edit is marked.
     // clang-format off
     const std::tuple<const char*, const char*, int, const char*, int, bool> cases[] = {
         {"TrackBar1", "Tracktext", 120, "450", 450, false}, {"TrackBar1", "Tracktext", 121, "0", 121, false},
-        {"TrackBar1", "Tracktext", 122, "x", 122, true}, {"TrackBar1", "Tracktext", 123, "", 123, false},
-        {"TrackBar2", "Cedit", 0, "2", 2, false}, {"TrackBar2", "Cedit", 1, "a", 1, true}, {"TrackBar2", "Cedit", 0, "", 0, false},
-        {"dec_t", "dec_e", 77, "499", 499, false}, {"dec_t", "dec_e", 78, "q", 78, true}, {"dec_t", "dec_e", 79, "", 79, true},
+        {"TrackBar1", "Tracktext", 122, "x", 122, true}, {"TrackBar1", "Tracktext", 123, "", 123, true},
+        {"TrackBar2", "Cedit", 0, "2", 2, false}, {"TrackBar2", "Cedit", 1, "a", 1, true}, {"TrackBar2", "Cedit", 0, "", 0, true},
+        {"dec_t", "dec_e", 77, "499", 499, false}, {"dec_t", "dec_e", 78, "q", 78, true}, {"dec_t", "dec_e", 79, "", 79, false},
         {"TrackBar3", "c4Edit", 60, "95", 90, false}, {"TrackBar3", "c4Edit", 61, "x", 61, true},
         {"TrackBar3", "c4Edit", 62, "", 62, true}, {"TrackBar4", "rtime", 7, "0", 1, false},
         {"TrackBar4", "rtime", 8, "x", 8, true}, {"TrackBar4", "rtime", 9, "", 9, true}};
     // clang-format on
-    for (const auto& [slider, edit, moved, typed, held, error] : cases) {
-        dialogs.shown.clear();
-        find<QAbstractSlider>(slider)->setValue(moved);
-        EXPECT_EQ(shown(edit), QString::number(moved)) << slider;
+    for (const auto& [slider, edit, moved, typed, held, marked] : cases) {
+        find<QAbstractSlider>(slider)->setValue(moved); // a number from the slider clears a mark
+        EXPECT_EQ(shown(edit) + mark(edit), QString::number(moved)) << slider;
         if (*typed)
             type(edit, QString::fromLatin1(typed));
         else
             find<QLineEdit>(edit)->clear();
         EXPECT_EQ(shown(slider), QString::number(held)) << edit << " '" << typed << "'";
-        const QString text = QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(typed));
-        EXPECT_EQ(errors(), error ? QStringList{text} : QStringList()) << edit << " '" << typed << "'";
+        EXPECT_EQ(mark(edit), marked ? notInteger(QLatin1String(typed)) : QString()) << edit << " '" << typed << "'";
     }
+    EXPECT_TRUE(dialogs.shown.isEmpty());
     const char* words[] = {"best", "normal", "poor"};
     for (int position = 0; position < 3; ++position) {
         slider("TrackBar2")->setValue(position);
         EXPECT_EQ(find<QLabel>("smsprites")->text(), QLatin1String(words[position]));
     }
+}
+
+// Clearing a field with Backspace once brought up a message at each key and swallowed the next.
+TEST_F(ClientPageTest, TypingANonNumberMarksTheFieldAndApplyRefusesIt)
+{
+    writeCfg("max_smokepuffs \"120\"\nr_decal \"40\"\n");
+    const QByteArray file = cfg();
+    QLineEdit* puffs = find<QLineEdit>("Tracktext");
+    QTest::keyClick(puffs, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(puffs, Qt::Key_Backspace);
+    EXPECT_EQ(mark("Tracktext"), notInteger(QString()));
+    QTest::keyClicks(puffs, QStringLiteral("ab"));
+    EXPECT_EQ(shown({"Tracktext", "TrackBar1"}), QStringLiteral("ab 3")) << "where the last number put it";
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    state.messageSource = [](const QString&) { return QStringLiteral("« %1 » n'est pas un nombre entier"); };
+    QTest::keyClick(puffs, Qt::Key_C);
+    EXPECT_EQ(mark("Tracktext"), QStringLiteral("« abc » n'est pas un nombre entier")) << "the interface language";
+    state.messageSource = nullptr;
+
+    EXPECT_FALSE(apply());
+    EXPECT_EQ(errors(), QStringList{notInteger(QStringLiteral("abc"))});
+    EXPECT_EQ(cfg(), file);
+
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(puffs, Qt::Key_Backspace);
+    QTest::keyClicks(puffs, QStringLiteral("42"));
+    EXPECT_EQ(shown("TrackBar1") + mark("Tracktext"), QStringLiteral("42"));
+    QLineEdit* decals = find<QLineEdit>("dec_e");
+    QTest::keyClick(decals, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(decals, Qt::Key_Backspace);
+    EXPECT_EQ(shown("dec_e") + mark("dec_e"), QString());
+    ASSERT_TRUE(apply());
+    EXPECT_EQ(valueOf("max_smokepuffs") + " " + valueOf("r_decal"), "42 40") << "an empty dec_e leaves r_decal";
+    EXPECT_EQ(errors().size(), 1);
 }
 
 TEST_F(ClientPageTest, ANonIntegerValueStopsTheReadingThere)
@@ -166,13 +214,13 @@ TEST_F(ClientPageTest, ANonIntegerValueStopsTheReadingThere)
     }
 }
 
-// Both pages. Typing a quote into Cedit is a conversion error as well: the refusal comes last.
+// Both pages. A quote in Cedit is refused as no whole number.
 TEST_F(ClientPageTest, ATextWithADoubleQuoteIsRefusedAndNothingIsWritten)
 {
     writeCfg("name \"Gordon\"\nmp_buytime \"2\"\n");
     const QByteArray file = cfg();
     for (const auto& [edit, field] : {std::pair{"name", "Your name"},
-                                      {"Cedit", "Complexity of the smoke sprites"},
+                                      {"Cedit", "'\"' is not a valid integer value"},
                                       {"MapTime", "The desired amount of buy time for each round"}}) {
         find<QLineEdit>(edit)->setText(QStringLiteral("\""));
         EXPECT_FALSE(*edit == 'M' ? server.ApplyServerOptions() : apply()) << edit;
@@ -231,6 +279,32 @@ TEST_F(ClientPageTest, TheWheelMovesASliderOnlyOnceItHasTheFocus)
         GTEST_SKIP() << "no keyboard focus on this platform";
     turnWheel();
     EXPECT_NE(puffs->value(), 300);
+}
+
+// Both pages. The main window lays its Apply button, 24 pixels high, over the right end of a
+// page's header: the title alone stands there, at the left, and the boxes scroll below.
+TEST_F(ClientPageTest, EachPageHasAHeaderWithItsTitleAndRoomForTheApplyButton)
+{
+    static_assert(OptionsLayout::HeaderHeight >= 24);
+    for (const auto& [page, name, title] :
+         {std::tuple<QWidget*, const char*, const char*>{&client, "ClientTitle", "Client options"},
+          {&server, "ServerTitle", "Server options"}}) {
+        const auto* label = page->findChild<QLabel*>(QLatin1String(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->text(), QLatin1String(title));
+        const QRect titleAt(label->mapTo(page, QPoint(0, 0)), label->size());
+        EXPECT_TRUE(QRect(0, 0, page->width() / 2, OptionsLayout::HeaderHeight).contains(titleAt)) << name;
+        const auto* scroll = page->findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(scroll->mapTo(page, QPoint(0, 0)).y(), OptionsLayout::HeaderHeight) << name;
+        for (int x = page->width() / 2; x < page->width(); x += 10) {
+            for (int y = 0; y < OptionsLayout::HeaderHeight; y += 4) {
+                const QWidget* at = page->childAt(x, y);
+                EXPECT_TRUE(!at || (at->objectName().isEmpty() && at->children().contains(label)))
+                    << name << " " << x << "," << y << ": " << (at ? at->metaObject()->className() : "");
+            }
+        }
+    }
 }
 
 } // namespace

@@ -31,17 +31,24 @@ struct Row {
     const char* shownB = nullptr;
 };
 
-// Both option pages, shown, over one file in a temporary game folder.
+// Both option pages over one file in a temporary game folder; shown unless `hidden` (as while
+// the main window shows another tab).
 class OptionPagesFixture : public ::testing::Test {
 protected:
-    explicit OptionPagesFixture(const char* file)
+    explicit OptionPagesFixture(const char* file, bool hidden = false)
     {
         state.CfgDir = dir.dirWithSlash();
         state.CfgFile = QString::fromLatin1(file);
-        for (QWidget* page : {static_cast<QWidget*>(&client), static_cast<QWidget*>(&server)}) {
+        for (QWidget* page : pages())
             page->resize(490, 330);
+        if (!hidden)
+            showPages();
+    }
+    QList<QWidget*> pages() { return {&client, &server}; }
+    void showPages()
+    {
+        for (QWidget* page : pages())
             page->show();
-        }
     }
     virtual bool apply() = 0; // the page under test
 
@@ -51,6 +58,10 @@ protected:
     QByteArray cfg() const { return dir.read(state.CfgFile); }
     void read() { ReadOptionPages(state, client, server); }
     QStringList errors() const { return dialogs.texts(QStringLiteral("error")); }
+    static QString notInteger(const QString& text)
+    {
+        return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    }
 
     template <typename T = QWidget>
     T* find(const char* name)
@@ -74,6 +85,20 @@ protected:
         if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
             return spin->text();
         return qobject_cast<QLineEdit*>(w)->text();
+    }
+    // What several controls show, joined by blanks.
+    QString shown(std::initializer_list<const char*> names)
+    {
+        QStringList texts;
+        for (const char* name : names)
+            texts << shown(name);
+        return texts.join(QLatin1Char(' '));
+    }
+    // Whether an edit is marked as not holding a whole number, and why (its tool tip).
+    QString mark(const char* name)
+    {
+        auto* edit = find<QLineEdit>(name);
+        return edit->property("notInteger").toBool() ? edit->toolTip() : QString();
     }
     // Replaces a field's text by typing, as the user does.
     void type(const char* name, const QString& text)

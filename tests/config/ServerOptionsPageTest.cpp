@@ -68,6 +68,56 @@ TEST_F(ServerPageTest, MapRotationRule)
     }
 }
 
+// Read by the rule that writes the pair, so an untouched Apply gives back what the file held.
+// Reading one field must not zero the other, as typing into it does.
+TEST_F(ServerPageTest, MapRotationIsReadByItsRule)
+{
+    type("rotate", QStringLiteral("7"));
+    // mp_timelimit and mp_maxrounds in the file ("" for no line), rotate rounds periodtext, then written.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"", "", "7 0 0", "7/0"}, {"0", "0", "0 0 1", "0/0"}, {"20", "", "20 0 0", "20/0"}, {"", "15", "0 15 0", "0/15"},
+        {"20", "15", "20 15 0", "20/15"}, // both set: the rule writes neither, so both lines stay
+        {"", "", "20 15 0", "-/-"}};      // no line: the fields keep what they show
+    // clang-format on
+    for (const auto& [minutes, rounds, shownAfter, written] : cases) {
+        QByteArray file = "sv_lan \"1\"\n";
+        if (*minutes)
+            file += "mp_timelimit \"" + QByteArray(minutes) + "\"\n";
+        if (*rounds)
+            file += "mp_maxrounds \"" + QByteArray(rounds) + "\"\n";
+        writeCfg(file);
+        read();
+        EXPECT_EQ(shown({"rotate", "rounds", "periodtext"}), QLatin1String(shownAfter)) << file.constData();
+        ASSERT_TRUE(apply());
+        EXPECT_EQ(valueOf("mp_timelimit") + "/" + valueOf("mp_maxrounds"), written) << file.constData();
+        EXPECT_TRUE(cfg().startsWith(crlf(file))) << cfg().constData();
+    }
+}
+
+// Clearing c4Edit or rtime with Backspace and typing on: no message, the slider stays.
+TEST_F(ServerPageTest, ANonNumberInASliderEditIsMarkedAndRefusedByApply)
+{
+    writeCfg("mp_c4timer \"35\"\nmp_roundtime \"5\"\n");
+    const QByteArray file = cfg();
+    for (const auto& [edit, slider, number] : {std::tuple{"c4Edit", "TrackBar3", "45"}, {"rtime", "TrackBar4", "3"}}) {
+        QTest::keyClick(find(edit), Qt::Key_End);
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(find(edit), Qt::Key_Backspace);
+        QTest::keyClicks(find(edit), QStringLiteral("x"));
+        EXPECT_EQ(mark(edit), notInteger(QStringLiteral("x"))) << edit;
+        EXPECT_TRUE(dialogs.shown.isEmpty());
+        EXPECT_FALSE(apply());
+        EXPECT_EQ(errors(), QStringList{notInteger(QStringLiteral("x"))});
+        EXPECT_EQ(cfg(), file);
+        dialogs.shown.clear();
+        type(edit, QString::fromLatin1(number));
+        EXPECT_EQ(shown(slider) + mark(edit), QLatin1String(number));
+    }
+    ASSERT_TRUE(apply());
+    EXPECT_EQ(valueOf("mp_c4timer") + "/" + valueOf("mp_roundtime"), "45/3");
+}
+
 TEST_F(ServerPageTest, RotationFieldsZeroEachOther)
 {
     type("rounds", QStringLiteral("15"));
