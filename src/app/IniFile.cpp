@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 
 #include "config/TextLines.h"
+#include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -243,10 +244,9 @@ bool IniFile::writeKeys(const QString& path, const QString& section, const QList
 
 bool IniFile::replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
+    if (const QString refused = WriteCheck::refusal(path); !refused.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: the file is read-only").arg(shownPath(path));
+            *error = refused;
         return false;
     }
     QSaveFile file(path);
