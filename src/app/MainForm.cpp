@@ -10,8 +10,10 @@
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
+#include "config/OptionsLayout.h"
 #include "config/ServerOptionsPage.h"
 #include "platform/Dialogs.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
@@ -154,6 +156,7 @@ void TMainForm::FormCreate()
     // The selector shows the language in use; setting it is no user's choice, so nothing is
     // written or translated again.
     Lang->setCurrentIndex(language.isEmpty() ? -1 : Lang->findText(language, Qt::MatchFixedString));
+    QtTranslations::use(language);
     // Long hints (the configuration list's) stay ten seconds.
     for (QWidget* w : findChildren<QWidget*>())
         w->setToolTipDuration(10000);
@@ -195,9 +198,15 @@ void TMainForm::ReadOptionPages()
 
 void TMainForm::placeApplyButton()
 {
-    // Wide enough for its caption in every language, at the top right of the page area.
+    // Wide enough for its caption in every language, at the right end of the option page's
+    // header, where the page keeps nothing of its own.
     const int width = qMax(74, BitBtn8->sizeHint().width());
-    BitBtn8->setGeometry(500 - width - 6, 117 + 30, width, 24);
+    const int height = 24;
+    // The pages' stack, not a page: a page not shown yet may not have its place yet.
+    const QWidget* stack = TabSheet2->parentWidget();
+    const QPoint pageTopRight = stack->mapTo(this, QPoint(stack->width(), 0));
+    BitBtn8->setGeometry(pageTopRight.x() - width - 6, pageTopRight.y() + (OptionsLayout::HeaderHeight - height) / 2,
+                         width, height);
 }
 
 void TMainForm::PageControl1Change(int index)
@@ -237,6 +246,8 @@ void TMainForm::LangChange()
     if (m_updateForm)
         FormTranslator1->TranslateForm(m_updateForm);
     FormTranslator1->TranslateForm(this);
+    QtTranslations::use(language); // message boxes' own buttons
+    placeApplyButton();            // its caption's width changed
     // The option pages keep what they show: edits not yet applied survive a change of language.
 }
 

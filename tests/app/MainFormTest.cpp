@@ -3,10 +3,14 @@
 #include "app/SplashForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
 
@@ -166,4 +170,29 @@ TEST_F(MainFormTest, TheLinkOpensTheHomePage)
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_TRUE(shell.opened[0].startsWith(QStringLiteral("http://")));
     EXPECT_EQ(shell.opened[0], f.Label2->text());
+}
+
+TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
+{
+    program.write(QStringLiteral("Languages/Russian.lng"),
+                  TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/Languages/Russian.lng")));
+    TMainForm& f = start();
+    for (const char* language : {"English", "Russian"}) {
+        f.Lang->setCurrentIndex(f.Lang->findText(QLatin1String(language)));
+        f.LangChange();
+        for (int page : {1, 2}) {
+            f.PageControl1->setCurrentIndex(page);
+            QApplication::processEvents(); // the page lays itself out once shown
+            const QRect button = f.BitBtn8->geometry();
+            const QWidget* sheet = f.PageControl1->widget(page);
+            const auto* scroll = sheet->findChild<QScrollArea*>();
+            ASSERT_NE(scroll, nullptr);
+            const QRect content(scroll->viewport()->mapTo(&f, QPoint(0, 0)), scroll->viewport()->size());
+            EXPECT_FALSE(button.intersects(content)) << language << " page " << page;
+            EXPECT_TRUE(QRect(sheet->mapTo(&f, QPoint(0, 0)), sheet->size()).contains(button)) << language;
+            for (const QLabel* title : sheet->findChildren<QLabel*>(QRegularExpression(QStringLiteral("Title$"))))
+                EXPECT_FALSE(button.intersects(QRect(title->mapTo(&f, QPoint(0, 0)), title->sizeHint())))
+                    << language << " " << title->text().toStdString();
+        }
+    }
 }
