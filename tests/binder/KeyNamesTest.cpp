@@ -1,0 +1,3 @@
+#include "binder/KeyNames.h"
+
+#include <gtest/gtest.h>
