@@ -1,27 +1,100 @@
 #include "binder/BindReader.h"
 
+#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
+#include "config/ConsoleLine.h"
+#include "config/TextLines.h"
 
-const BoundKey* BindReading::find(const QString&) const
+#include <algorithm>
+
+namespace {
+
+bool isCommand(const ConsoleLine::Command& command, const char* name)
 {
+    return !command.tokens.empty() && command.tokens.front().text.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+class Reading {
+public:
+    void line(const QByteArray& text, int number)
+    {
+        const ConsoleLine::Command command = ConsoleLine::firstCommand(text);
+        const size_t n = command.tokens.size();
+        if (isCommand(command, "unbindall")) {
+            m_result.bound.clear();
+        } else if (n == 2 && isCommand(command, "unbind")) {
+            clear(KeyNames::canonical(keyText(command)));
+        } else if (n == 3 && isCommand(command, "bind")) {
+            const QString key = KeyNames::canonical(keyText(command));
+            if (key.isEmpty()) {
+                m_result.unknown.push_back({command.tokens[1].text, number});
+                return;
+            }
+            clear(key);
+            // A bind to nothing leaves the key doing nothing, as unbind does.
+            if (!command.tokens[2].text.isEmpty())
+                m_result.bound.push_back({key, command.tokens[2].text, number});
+        }
+    }
+
+    BindReading take() { return std::move(m_result); }
+
+private:
+    static QString keyText(const ConsoleLine::Command& command)
+    {
+        return QString::fromLocal8Bit(command.tokens[1].text);
+    }
+
+    void clear(const QString& key)
+    {
+        if (key.isEmpty())
+            return;
+        auto& bound = m_result.bound;
+        bound.erase(std::remove_if(bound.begin(), bound.end(), [&](const BoundKey& b) { return b.key == key; }),
+                    bound.end());
+    }
+
+    BindReading m_result;
+};
+
+} // namespace
+
+const BoundKey* BindReading::find(const QString& key) const
+{
+    const QString c = KeyNames::canonical(key);
+    if (c.isEmpty())
+        return nullptr;
+    for (const BoundKey& b : bound) {
+        if (b.key == c)
+            return &b;
+    }
     return nullptr;
 }
 
 namespace BindReader {
 
-BindReading read(const CfgStore&)
+BindReading read(const CfgStore& store)
 {
-    return {};
+    Reading reading;
+    for (int i = 1; i <= store.CfgTop(); ++i) {
+        const QByteArray line = store.CfgLines(i);
+        if (!line.isEmpty())
+            reading.line(line, i);
+    }
+    return reading.take();
 }
 
-BindReading readBytes(const QByteArray&)
+BindReading readBytes(const QByteArray& bytes)
 {
-    return {};
+    return readLines(TextLines::split(bytes));
 }
 
-BindReading readLines(const std::vector<QByteArray>&)
+BindReading readLines(const std::vector<QByteArray>& lines)
 {
-    return {};
+    Reading reading;
+    for (size_t i = 0; i < lines.size(); ++i)
+        reading.line(lines[i], static_cast<int>(i) + 1);
+    return reading.take();
 }
 
 } // namespace BindReader

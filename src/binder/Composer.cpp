@@ -1,32 +1,177 @@
 #include "binder/Composer.h"
 
-void ComposerChoice::checkEquipment(int, bool) {}
+#include "binder/BuyTables.h"
+#include "binder/KeyNames.h"
+
+void ComposerChoice::checkEquipment(int index, bool checked)
+{
+    if (index < 0 || index >= static_cast<int>(equipment.size()))
+        return;
+    equipment[static_cast<size_t>(index)] = checked;
+    // The vest alone and the vest with helmet are one slot of the buy menu.
+    if (checked && index <= 1)
+        equipment[static_cast<size_t>(1 - index)] = false;
+}
 
 bool ComposerChoice::isEmpty() const
 {
-    return true;
+    for (const bool e : equipment) {
+        if (e)
+            return false;
+    }
+    return primary < 0 && secondary < 0 && ammo < 0 && radio < 0 && chatText.isEmpty() && chatFor == ChatFor::None;
 }
 
 namespace Composer {
 
-int price(const ComposerChoice&)
+namespace {
+
+// Whether the chosen ammunition has its weapons; the problem to report when not.
+ComposerResult::Problem ammoProblem(const ComposerChoice& choice)
 {
-    return 0;
+    const bool hasPrimary = BuyTables::primary(choice.primary) != nullptr;
+    const bool hasSecondary = BuyTables::secondary(choice.secondary) != nullptr;
+    switch (choice.ammo) {
+    case BuyTables::FullPrimary:
+        return hasPrimary ? ComposerResult::Problem::None : ComposerResult::Problem::NoPrimary;
+    case BuyTables::FullSecondary:
+        return hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoSecondary;
+    case BuyTables::FullBoth:
+        return hasPrimary && hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoBoth;
+    default:
+        return ComposerResult::Problem::None;
+    }
 }
 
-ComposerResult build(const ComposerChoice&, const QString&)
+QString englishText(ComposerResult::Problem problem)
 {
+    using P = ComposerResult::Problem;
+    switch (problem) {
+    case P::NoPrimary:
+        return QStringLiteral("Cannot buy ammo for no primary weapon!");
+    case P::NoSecondary:
+        return QStringLiteral("Cannot buy ammo for no secondary weapon!");
+    case P::NoBoth:
+        return QStringLiteral("Cannot buy ammo for no secondary and no primary weapon!");
+    case P::NoRecipient:
+        return QStringLiteral("Enter the custom message please. Your radio commands can be heared only by your team");
+    case P::ChatCharacters:
+        return QStringLiteral("The custom message cannot hold a double quote (\") or a semicolon (;): the game would "
+                              "cut the command there.");
+    case P::TooLong:
+        return QStringLiteral("The bind is too long: %1 bytes, and the game takes at most %2. Choose fewer items.");
+    case P::None:
+        break;
+    }
     return {};
 }
 
-QString messageKey(ComposerResult::Problem)
+} // namespace
+
+int price(const ComposerChoice& choice)
 {
+    int total = 0;
+    const BuyTables::BuyItem* primary = BuyTables::primary(choice.primary);
+    const BuyTables::BuyItem* secondary = BuyTables::secondary(choice.secondary);
+    if (primary)
+        total += primary->price;
+    if (secondary)
+        total += secondary->price;
+    if (ammoProblem(choice) == ComposerResult::Problem::None) {
+        if (primary && (choice.ammo == BuyTables::FullPrimary || choice.ammo == BuyTables::FullBoth))
+            total += primary->ammoPrice;
+        if (secondary && (choice.ammo == BuyTables::FullSecondary || choice.ammo == BuyTables::FullBoth))
+            total += secondary->ammoPrice;
+    }
+    for (int i = 0; i < BuyTables::EquipmentCount; ++i) {
+        if (choice.equipment[static_cast<size_t>(i)])
+            total += BuyTables::equipment(i)->price;
+    }
+    return total;
+}
+
+ComposerResult build(const ComposerChoice& choice, const QString& key)
+{
+    using P = ComposerResult::Problem;
+    ComposerResult result;
+    result.price = price(choice);
+    result.problem = ammoProblem(choice);
+    if (result.problem != P::None)
+        return result;
+    if (!choice.chatText.isEmpty()) {
+        if (choice.chatText.contains('"') || choice.chatText.contains(';')) {
+            result.problem = P::ChatCharacters;
+            return result;
+        }
+        if (choice.chatFor == ComposerChoice::ChatFor::None) {
+            result.problem = P::NoRecipient;
+            return result;
+        }
+    }
+
+    QByteArray chain;
+    if (const BuyTables::BuyItem* primary = BuyTables::primary(choice.primary))
+        chain += primary->script;
+    if (const BuyTables::BuyItem* secondary = BuyTables::secondary(choice.secondary))
+        chain += secondary->script;
+    for (int i = 0; i < BuyTables::EquipmentCount; ++i) {
+        if (choice.equipment[static_cast<size_t>(i)])
+            chain += BuyTables::equipment(i)->script;
+    }
+    chain += BuyTables::ammoScript(choice.ammo);
+    chain += BuyTables::radioScript(choice.radio);
+    // The body is one quoted argument with no escape: the text goes in bare, ended by a `;`.
+    if (!choice.chatText.isEmpty())
+        chain += (choice.chatFor == ComposerChoice::ChatFor::Team ? "say_team " : "say ") + choice.chatText + ';';
+    chain += "wait; slot10;";
+
+    const qsizetype line = QByteArrayView("alias \"\" \"\"").size() + KeyNames::aliasFor(key).size() + chain.size();
+    if (chain.size() > MaxArgument) {
+        result.problem = P::TooLong;
+        result.length = static_cast<int>(chain.size());
+        result.limit = MaxArgument;
+    } else if (line > MaxLine) {
+        result.problem = P::TooLong;
+        result.length = static_cast<int>(line);
+        result.limit = MaxLine;
+    } else {
+        result.chain = chain;
+    }
+    return result;
+}
+
+QString messageKey(ComposerResult::Problem problem)
+{
+    using P = ComposerResult::Problem;
+    switch (problem) {
+    case P::NoPrimary:
+        return QStringLiteral("noprimary");
+    case P::NoSecondary:
+        return QStringLiteral("nosecondary");
+    case P::NoBoth:
+        return QStringLiteral("noboth");
+    case P::NoRecipient:
+        return QStringLiteral("EnterIt");
+    case P::ChatCharacters:
+        return QStringLiteral("chatchars");
+    case P::TooLong:
+        return QStringLiteral("toolong");
+    case P::None:
+        break;
+    }
     return {};
 }
 
-QString problemText(const ComposerResult&, const std::function<QString(const QString&)>&)
+QString problemText(const ComposerResult& result, const std::function<QString(const QString&)>& message)
 {
-    return {};
+    if (result.ok())
+        return {};
+    QString text = message ? message(messageKey(result.problem)) : QString();
+    if (text.isEmpty())
+        text = englishText(result.problem);
+    if (result.problem == ComposerResult::Problem::TooLong)
+        text = text.arg(result.length).arg(result.limit);
+    return text;
 }
 
 } // namespace Composer
