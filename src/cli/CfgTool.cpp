@@ -1,5 +1,9 @@
 #include "cli/CfgTool.h"
 
+#include "binder/BindLines.h"
+#include "binder/BindReader.h"
+#include "binder/Composer.h"
+#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 
@@ -12,6 +16,9 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "       qvl-cfg set FILE NAME VALUE\n"
                           "       qvl-cfg delete FILE NAME\n"
                           "       qvl-cfg normalize FILE\n"
+                          "       qvl-cfg binds FILE\n"
+                          "       qvl-cfg bind FILE KEY COMMAND\n"
+                          "       qvl-cfg unbind FILE KEY\n"
                           "\n"
                           "Reads and edits Counter-Strike configuration files (config.cfg, autoexec.cfg, ...).\n"
                           "NAME is matched against the first command of each line, as the game reads it,\n"
@@ -20,12 +27,73 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "line (or adds one at the end); delete removes the matching commands; normalize\n"
                           "loads and saves the file (CR LF line ends, empty lines dropped).\n"
                           "\n"
-                          "Exit codes: 0 done, 1 no line matches (get), 2 usage or file error.\n";
+                          "binds prints what the file leaves bound once the game has run it, one KEY<TAB>COMMAND\n"
+                          "line per key, and warns about binds of keys the game does not know; bind binds KEY\n"
+                          "to COMMAND (replacing the key's bind lines, or adding one); unbind removes the\n"
+                          "key's bind lines. KEY is a key name of the game (F2, q, KP_5, MOUSE4, SEMICOLON).\n"
+                          "\n"
+                          "Exit codes: 0 done, 1 no line matches (get, unbind), 2 usage or file error.\n";
 
 int usageError(QTextStream& err, const QString& message)
 {
     err << "qvl-cfg: " << message << " (see qvl-cfg --help)\n";
     return 2;
+}
+
+int saved(CfgStore& store, const QString& file, QTextStream& err)
+{
+    QString error;
+    if (store.SaveCfg(file, &error))
+        return 0;
+    err << "qvl-cfg: " << error << '\n';
+    return 2;
+}
+
+// binds, bind and unbind on the loaded file.
+int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, QTextStream& err)
+{
+    const QString& command = args[0];
+    const QString& file = args[1];
+    if (command == QLatin1String("binds")) {
+        const BindReading reading = BindReader::read(store);
+        QByteArray text;
+        for (const BoundKey& b : reading.bound)
+            text += b.key.toLocal8Bit() + '\t' + b.command + '\n';
+        out.flush();
+        out.device()->write(text); // the commands' bytes as the file holds them
+        for (const UnknownKeyBind& u : reading.unknown) {
+            err << "qvl-cfg: " << file << ':' << u.line << ": warning: the game has no key named '"
+                << QString::fromLocal8Bit(u.name) << "'\n";
+        }
+        return 0;
+    }
+
+    const QString& key = args[2];
+    if (command == QLatin1String("unbind")) {
+        if (key.trimmed().isEmpty())
+            return usageError(err, QStringLiteral("empty KEY for %1").arg(file));
+        if (BindLines::removeBinds(store, key) == 0) {
+            err << "qvl-cfg: no line of " << file << " binds " << key << '\n';
+            return 1;
+        }
+        return saved(store, file, err);
+    }
+
+    if (!KeyNames::isKnown(key))
+        return usageError(err, QStringLiteral("the game has no key named '%1'; %2 is unchanged").arg(key, file));
+    const QByteArray bound = args[3].toLocal8Bit();
+    // The command goes into one quoted argument of one line: the game has no escape for a quote.
+    if (bound.trimmed().isEmpty() || bound.contains('"') || bound.contains('\r') || bound.contains('\n'))
+        return usageError(err,
+                          QStringLiteral("COMMAND must be one line without a double quote; %1 is unchanged").arg(file));
+    if (bound.size() > Composer::MaxArgument) {
+        return usageError(err, QStringLiteral("COMMAND is %1 bytes long and the game takes at most %2; %3 is unchanged")
+                                   .arg(bound.size())
+                                   .arg(Composer::MaxArgument)
+                                   .arg(file));
+    }
+    BindLines::setBind(store, key, bound);
+    return saved(store, file, err);
 }
 
 } // namespace
@@ -48,6 +116,9 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
                              : command == QLatin1String("set")       ? 4
                              : command == QLatin1String("delete")    ? 3
                              : command == QLatin1String("normalize") ? 2
+                             : command == QLatin1String("binds")     ? 2
+                             : command == QLatin1String("bind")      ? 4
+                             : command == QLatin1String("unbind")    ? 3
                                                                      : -1;
     if (wanted < 0)
         return usageError(err, QStringLiteral("unknown command '%1'").arg(command));
@@ -64,6 +135,8 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "qvl-cfg: " << error << '\n';
         return 2;
     }
+    if (command == QLatin1String("binds") || command == QLatin1String("bind") || command == QLatin1String("unbind"))
+        return runBindCommand(args, store, out, err);
     const QByteArray name = wanted > 2 ? args[2].toLocal8Bit() : QByteArray();
     if (wanted > 2 && ConsoleLine::tokens(name).empty())
         return usageError(err, QStringLiteral("empty NAME for %1").arg(file));

@@ -102,6 +102,76 @@ TEST(CfgTool, ErrorsNameTheFileOrTheCommand)
     EXPECT_EQ(runTool(dir, {u"get"_s, locked, u"rate"_s}).out, "1\n");
 }
 
+TEST(CfgTool, BindsListsWhatTheFileLeavesBound)
+{
+    TempDir dir;
+    const QByteArray text = "unbindall\r\n"
+                            "bind \"w\" \"+forward\"\r\n"
+                            "bind ESC quit\r\n"
+                            "  BIND mouse1 +attack // indented\n"
+                            "bind \";\" \"say \xe9t\xe9\"\r\n"
+                            "say bind MOUSE2 x\r\n"
+                            "bind kp_multiply \"+duck\"\r\n"
+                            "bind W \"+forward; +jump\"\r\n"
+                            "unbind mouse1\r\n";
+    dir.write(u"config.cfg"_s, text);
+    const ToolRun run = runTool(dir, {u"binds"_s, u"config.cfg"_s});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "SEMICOLON\tsay \xe9t\xe9\nw\t+forward; +jump\n");
+    EXPECT_EQ(run.err, "qvl-cfg: config.cfg:3: warning: the game has no key named 'ESC'\n"
+                       "qvl-cfg: config.cfg:7: warning: the game has no key named 'kp_multiply'\n");
+    EXPECT_EQ(dir.read(u"config.cfg"_s), text);
+}
+
+TEST(CfgTool, BindAndUnbindEditOnlyThatKeysLines)
+{
+    const QString bind = u"bind"_s, unbind = u"unbind"_s, file = u"config.cfg"_s;
+    const QByteArray before = "bind \"F2\" \"QVL_F2\"\r\n"
+                              "say bind \"F2\" x\r\n"
+                              "bind f2 \"old\"\r\n"
+                              "bind \"F22\" y\r\n"
+                              "bind SEMICOLON z\r\n";
+    const struct {
+        QStringList args;
+        int exitCode;
+        QByteArray after; // "=" for unchanged
+    } cases[] = {
+        {{bind, file, u"f2"_s, u"+jump; wait"_s},
+         0,
+         "bind \"F2\" \"+jump; wait\"\r\nsay bind \"F2\" x\r\nbind \"F2\" \"+jump; wait\"\r\nbind \"F22\" y\r\n"
+         "bind SEMICOLON z\r\n"},
+        {{bind, file, u"Q"_s, u"+duck"_s}, 0, before + "bind \"q\" \"+duck\""},
+        {{bind, file, u";"_s, u"say hi"_s},
+         0,
+         "bind \"F2\" \"QVL_F2\"\r\nsay bind \"F2\" x\r\nbind f2 \"old\"\r\nbind \"F22\" y\r\nbind \"SEMICOLON\" \"say "
+         "hi\"\r\n"},
+        {{unbind, file, u"F2"_s}, 0, "say bind \"F2\" x\r\nbind \"F22\" y\r\nbind SEMICOLON z\r\n"},
+        {{unbind, file, u";"_s},
+         0,
+         "bind \"F2\" \"QVL_F2\"\r\nsay bind \"F2\" x\r\nbind f2 \"old\"\r\nbind \"F22\" y\r\n"},
+        {{unbind, file, u"F3"_s}, 1, "="},
+        {{bind, file, u"ESC"_s, u"quit"_s}, 2, "="},
+        {{bind, file, u"F2"_s, u"say \"hi\""_s}, 2, "="},
+        {{bind, file, u"F2"_s, u"say hi\nquit"_s}, 2, "="},
+        {{bind, file, u"F2"_s, u" "_s}, 2, "="},
+        {{bind, file, u"F2"_s, QString(515, u'x')}, 2, "="},
+        {{bind, file, u"F2"_s}, 2, "="},
+        {{unbind, file, u""_s}, 2, "="},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').left(60).toStdString());
+        TempDir dir;
+        dir.write(file, before);
+        const ToolRun run = runTool(dir, c.args);
+        EXPECT_EQ(dir.read(file), c.after == "=" ? before : c.after);
+        EXPECT_EQ(run.out, "");
+        if (c.exitCode != 0)
+            expectOneLine(run, c.exitCode, file);
+        else
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+}
+
 TEST(CfgTool, HelpAndVersion)
 {
     TempDir dir;
