@@ -1,6 +1,7 @@
 #include "binder/BindFiles.h"
 
 #include "binder/BindLines.h"
+#include "binder/Composer.h"
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
 
@@ -60,6 +61,14 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     const QString alias = KeyNames::aliasFor(key);
     if (alias.isEmpty()) {
         setError(error, QStringLiteral("'%1' is not a key the game knows").arg(key));
+        return false;
+    }
+    // The body becomes one quoted argument of one line, and the game has no escape for a quote.
+    if (body.contains('"') || body.contains('\r') || body.contains('\n') || body.size() > Composer::MaxArgument) {
+        setError(error, QStringLiteral("The alias for %1 cannot be written: it must be one line of at most %2 bytes "
+                                       "without a double quote")
+                            .arg(KeyNames::canonical(key))
+                            .arg(Composer::MaxArgument));
         return false;
     }
     const QString autoexec = autoexecPath(state);

@@ -19,7 +19,8 @@ bool ensureAutoexec(const QString& cfgDir, QString* error = nullptr);
 
 // Writes the alias line `alias "QVL_KEY" "BODY"` into autoexec.cfg, then the bind line
 // `bind "KEY" "QVL_KEY"` into the working file. When the bind cannot be written, autoexec.cfg
-// is put back as it was, so no half of the pair stays on disk.
+// is put back as it was, so no half of the pair stays on disk. A body the game would misread (a
+// double quote, a line break, more than Composer::MaxArgument bytes) is refused unwritten.
 bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error = nullptr);
 
 // Removes the working file's binds of `key`; `removed` (optional) gets how many lines went.

@@ -79,6 +79,13 @@ TEST(BindFiles, WriteBindOfPunctuationAndMissingAutoexec)
     QString error;
     EXPECT_FALSE(BindFiles::WriteBind(g.state, "ESC", "wait; slot10;", &error));
     EXPECT_TRUE(error.contains("ESC"));
+    const QByteArray before = g.config();
+    for (const QByteArray& body : {QByteArray("say \"hi\""), QByteArray("a\r\nquit"), QByteArray(515, 'x')}) {
+        EXPECT_FALSE(BindFiles::WriteBind(g.state, "F5", body, &error));
+        EXPECT_TRUE(error.contains("F5")) << error.toStdString();
+    }
+    EXPECT_EQ(g.config(), before);
+    EXPECT_FALSE(g.autoexec().contains("QVL_F5"));
 }
 
 TEST(BindFiles, WriteBindMovesALineThatALaterUnbindWouldUndo)
