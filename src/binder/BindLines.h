@@ -30,7 +30,9 @@ void setAlias(CfgStore& store, const QString& name, const QByteArray& body);
 int removeAliasDefinitions(CfgStore& store);
 
 // Whether the store's lines differ from what is on disk at its file path (an edit not yet
-// saved). A missing or unreadable file counts as different.
+// saved). Line ends and empty lines do not count; a missing or unreadable file does. The file
+// is compared, since the store keeps no mark of its own edits: a change made to the file by
+// another program since the load counts too.
 bool hasUnsavedChange(const CfgStore& store);
 
 } // namespace BindLines
