@@ -143,30 +143,7 @@ int removeAliasDefinitions(CfgStore& store)
 
 bool hasUnsavedChange(const CfgStore& store)
 {
-    if (store.filePath().isEmpty())
-        return false;
-    CfgStore disk;
-    if (!disk.LoadCfg(store.filePath()))
-        return true;
-    // Empty slots are never written, so only the lines that would be written count.
-    auto nextLine = [](const CfgStore& s, int& i) {
-        while (++i <= s.CfgTop()) {
-            QByteArray line = s.CfgLines(i);
-            if (!line.isEmpty())
-                return line;
-        }
-        return QByteArray();
-    };
-    int a = 0;
-    int b = 0;
-    while (true) {
-        const QByteArray left = nextLine(store, a);
-        const QByteArray right = nextLine(disk, b);
-        if (left != right)
-            return true;
-        if (left.isEmpty())
-            return false;
-    }
+    return store.isModified();
 }
 
 } // namespace BindLines

@@ -29,10 +29,8 @@ void setAlias(CfgStore& store, const QString& name, const QByteArray& body);
 // many.
 int removeAliasDefinitions(CfgStore& store);
 
-// Whether the store's lines differ from what is on disk at its file path (an edit not yet
-// saved). Line ends and empty lines do not count; a missing or unreadable file does. The file
-// is compared, since the store keeps no mark of its own edits: a change made to the file by
-// another program since the load counts too.
+// Whether a Set or a Delete changed a line of the store since it was last loaded or saved (an
+// edit not yet written). Reading never counts, nor does a change another program made on disk.
 bool hasUnsavedChange(const CfgStore& store);
 
 } // namespace BindLines

@@ -124,6 +124,7 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
     m_top = static_cast<int>(m_lines.size());
     m_lines.emplace_back();
     m_indexed = false;
+    m_modified = false;
     m_path = path;
     return true;
 }
@@ -259,30 +260,37 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
         QByteArray rest = line.sliced(command.tokens.back().end);
         if (rest.trimmed().isEmpty())
             rest.clear();
-        line = line.first(command.tokens.front().begin) + built + rest;
+        QByteArray replaced = line.first(command.tokens.front().begin) + built + rest;
+        if (replaced != line)
+            m_modified = true;
+        line = std::move(replaced);
     });
     if (!found && !nameTokens.empty()) {
         m_lines[static_cast<size_t>(m_top)] = built;
+        m_modified = true;
         fileSlot(m_top);
     }
 }
 
 void CfgStore::DeleteCfgLines(QByteArrayView name)
 {
-    forEachMatch(ConsoleLine::tokens(name), [](QByteArray& line, const ConsoleLine::Command& command) {
-        if (!command.bySemicolon) {
-            line.clear(); // nothing but the command, perhaps with a comment
-            return;
-        }
-        qsizetype after = command.end + 1;
-        while (after < line.size() && static_cast<unsigned char>(line[after]) <= 0x20)
-            ++after;
-        const ConsoleLine::Command next = ConsoleLine::firstCommand(line.sliced(after));
-        if (next.tokens.empty() && !next.bySemicolon)
-            line.clear(); // only a comment or blanks followed the command
-        else
-            line = line.first(command.tokens.front().begin) + line.sliced(after);
-    });
+    const bool found =
+        forEachMatch(ConsoleLine::tokens(name), [](QByteArray& line, const ConsoleLine::Command& command) {
+            if (!command.bySemicolon) {
+                line.clear(); // nothing but the command, perhaps with a comment
+                return;
+            }
+            qsizetype after = command.end + 1;
+            while (after < line.size() && static_cast<unsigned char>(line[after]) <= 0x20)
+                ++after;
+            const ConsoleLine::Command next = ConsoleLine::firstCommand(line.sliced(after));
+            if (next.tokens.empty() && !next.bySemicolon)
+                line.clear(); // only a comment or blanks followed the command
+            else
+                line = line.first(command.tokens.front().begin) + line.sliced(after);
+        });
+    if (found)
+        m_modified = true;
 }
 
 bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)

@@ -38,6 +38,8 @@ public:
     bool SaveCfg(const QString& reloadPath, QString* error = nullptr);
 
     int CfgTop() const { return m_top; }
+    // Whether a Set or a Delete changed a line since the last load (a save loads again).
+    bool isModified() const { return m_modified; }
     // Slot i (1-based); slots beyond the current capacity read as empty.
     QByteArray CfgLines(int i) const;
     const QString& filePath() const { return m_path; }
@@ -74,5 +76,6 @@ private:
     int m_shift = 32;            // bucket = the top bits of the scrambled key
 
     int m_top = 0;
+    bool m_modified = false;
     QString m_path;
 };

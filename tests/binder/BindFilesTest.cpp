@@ -217,9 +217,13 @@ TEST(BindLines, UnsavedChangeIsWhatWouldChangeTheFile)
     ASSERT_TRUE(store.LoadCfg(path));
     store.SetCfgVar("bind \"x\"", "b");
     EXPECT_TRUE(BindLines::hasUnsavedChange(store));
-    ASSERT_TRUE(store.LoadCfg(path));
-    QFile::remove(path);
+    ASSERT_TRUE(store.SaveCfg(path));
+    EXPECT_FALSE(BindLines::hasUnsavedChange(store)) << "a save loads the file again";
+    store.DeleteCfgLines("rate");
     EXPECT_TRUE(BindLines::hasUnsavedChange(store));
+    ASSERT_TRUE(store.LoadCfg(path));
+    store.DeleteCfgLines("name"); // matches nothing
+    EXPECT_FALSE(BindLines::hasUnsavedChange(store));
 }
 
 } // namespace
