@@ -7,6 +7,7 @@
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
+#include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
@@ -32,7 +33,7 @@
 
 namespace {
 
-enum Page { MainPage, ClientPage, ServerPage, BinderPage, HudPage };
+enum Page { MainPage, ClientPage, ServerPage, BinderTab, HudPage };
 
 } // namespace
 
@@ -98,7 +99,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Label2->installEventFilter(this);
 
     buildMainPage();
-    for (QWidget* sheet : {TabSheet2, TabSheet3}) {
+    for (QWidget* sheet : {TabSheet2, TabSheet3, TabSheet4}) {
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(0, 0, 0, 0);
     }
@@ -106,6 +107,8 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     TabSheet2->layout()->addWidget(clientPage);
     serverPage = new ServerOptionsPage(m_state, TabSheet3);
     TabSheet3->layout()->addWidget(serverPage);
+    binderPage = new BinderPage(m_state, TabSheet4);
+    TabSheet4->layout()->addWidget(binderPage);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
@@ -181,6 +184,7 @@ void TMainForm::FormShow()
     bool whole = false;
     const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
     MouseButtons = whole ? buttons : 3;
+    binderPage->applyMouseButtons(MouseButtons);
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
     LocateCfgFolder();
@@ -219,7 +223,9 @@ void TMainForm::PageControl1Change(int index)
     if (index < 0 || index > HudPage)
         return;
     showStatus(message(QLatin1String(keys[index])));
-    if (index != MainPage)
+    if (index == BinderTab)
+        binderPage->ReadBinds(); // it loads the working file itself
+    else if (index != MainPage)
         m_state.LoadCfg();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class AppState;
+class BinderPage;
 class ClientOptionsPage;
 class ServerOptionsPage;
 class MachineRegistry;
@@ -87,6 +88,7 @@ public:
     QLabel* Label2 = nullptr;
     ClientOptionsPage* clientPage = nullptr;
     ServerOptionsPage* serverPage = nullptr;
+    BinderPage* binderPage = nullptr;
 
     QGroupBox* GroupBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;

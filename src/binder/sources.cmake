@@ -7,3 +7,14 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BindLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindFiles.cpp
 )
+# The Binder page's key table (data only), then the page and its pictures (widgets).
+target_sources(qvl_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/KeyTable.cpp
+)
+target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/KeyLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BinderArtwork.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BinderPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BinderMap.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BinderComposer.cpp
+)

@@ -55,6 +55,11 @@ const QList<Entry>& english()
         // Shown when the desktop has no program for .cfg files; %1 is the file's path.
         {"noeditor", QStringLiteral("No program is set up to open .cfg files on this computer.\r\nOpen %1 with a text "
                                     "editor.")},
+        // Refusals of the bind composer; nothing is written. %1 is the length, %2 the game's limit.
+        {"chatchars", QStringLiteral("The custom message cannot hold a double quote or a semicolon: the game would cut "
+                                     "the command there. Remove them and bind again; nothing was written.")},
+        {"toolong", QStringLiteral("This bind is too long for the game: %1 characters where at most %2 fit. Choose "
+                                   "fewer items and bind again; nothing was written.")},
     };
     return table;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// The Binder page's pictures, drawn at run time: the mouse in its variants, its buttons free and
+// bound, the wheel, and one tile per item of the buy composer.
+namespace BinderArtwork {
+
+// The mouse's body for 2 to 5 buttons, 55 x 77.
+QPixmap mouseBody(int buttons);
+// The free middle button (17 x 25) and a free side button (7 x 16).
+QPixmap middleButton();
+QPixmap sideButton();
+// A bound button, wheel arrow or side button, drawn in the used colour at the overlay's size.
+QPixmap overlay(const QString& name, int width, int height);
+// The wheel's track (20 x 60) and its two arrows (14 x 7).
+QPixmap wheelTrack();
+QPixmap wheelArrow(bool up);
+
+// The number of item tiles and one of them, 100 x 75: 0 is the default picture (also for the
+// vests, the goggles and the defuse kit), 1 to 16 the primary weapons, 17 to 22 the pistols,
+// 23 the grenade, 24 the flashbang, 25 the smoke grenade.
+constexpr int ItemFrames = 26;
+QPixmap itemFrame(int frame);
+
+} // namespace BinderArtwork

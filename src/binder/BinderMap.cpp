@@ -1,0 +1,148 @@
+// The Binder page's picture: reading the working file's binds into it, and the clicks on it.
+#include "binder/BindFiles.h"
+#include "binder/BinderPage.h"
+#include "binder/KeyLabel.h"
+#include "binder/KeyNames.h"
+#include "binder/KeyTable.h"
+#include "config/AppState.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include <algorithm>
+
+void BinderPage::ReadBinds()
+{
+    const QString working = m_state.settings.read(QStringLiteral("cfg_file"));
+    if (!working.isEmpty())
+        m_state.CfgFile = working;
+    // Showing the page rewrites no file. Every edit of the binder is saved where it is made, so
+    // the store holds nothing to save here; what differs on disk is the user's own edit, which wins.
+    if (!m_state.LoadCfg())
+        return;
+    BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
+
+    ClearComposer();
+    m_reading = BindReader::read(m_state.store);
+    for (KeyLabel* label : std::as_const(keyLabels)) {
+        const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
+        label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
+        label->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
+    }
+    for (auto it = overlays.cbegin(); it != overlays.cend(); ++it) {
+        const BoundKey* bound = m_reading.find(it.key());
+        it.value()->setVisible(bound != nullptr);
+        it.value()->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
+    }
+    fillBindKey();
+    reportMissingKeys(m_reading);
+}
+
+void BinderPage::fillBindKey()
+{
+    // Every key of the picture once, in the game's spelling, less the keys the file binds.
+    QStringList keys;
+    for (int i = 0; i < AllKeys->count(); ++i) {
+        const QString key = AllKeys->item(i)->text();
+        if (!m_reading.find(key))
+            keys << key;
+    }
+    std::sort(keys.begin(), keys.end(),
+              [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    const QString current = BindKey->currentText();
+    BindKey->clear();
+    BindKey->addItems(keys);
+    BindKey->setCurrentIndex(current.isEmpty() ? -1 : BindKey->findText(current, Qt::MatchExactly));
+}
+
+void BinderPage::reportMissingKeys(const BindReading& reading)
+{
+    struct Missing {
+        int line;
+        QString name;
+    };
+    std::vector<Missing> missing;
+    for (const UnknownKeyBind& u : reading.unknown)
+        missing.push_back({u.line, QString::fromLocal8Bit(u.name)});
+    for (const BoundKey& b : reading.bound) {
+        const bool pictured =
+            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(), [&](KeyLabel* l) {
+                return !l->inert() && KeyNames::sameKey(l->key(), b.key);
+            });
+        if (!pictured)
+            missing.push_back({b.line, b.key});
+    }
+    std::stable_sort(missing.begin(), missing.end(),
+                     [](const Missing& a, const Missing& b) { return a.line < b.line; });
+    QStringList lines;
+    for (const Missing& m : missing) {
+        const QString line =
+            QLatin1Char('\'') + m.name + QStringLiteral("' ") + m_state.message(QStringLiteral("keynotfound"));
+        if (!lines.contains(line))
+            lines << line;
+    }
+    const QString text = lines.join(QLatin1Char('\n'));
+    const QString file = m_state.workingPath();
+    // Once per working file and run: showing the page again repeats nothing it already said.
+    if (text.isEmpty() || m_reported.value(file) == text)
+        return;
+    m_reported.insert(file, text);
+    m_state.dialogs.information(m_state.message(QStringLiteral("Error")), text);
+}
+
+void BinderPage::selectKey(const QString& key)
+{
+    BindKey->setCurrentIndex(BindKey->findText(key, Qt::MatchFixedString));
+}
+
+void BinderPage::KeyLabelClick(KeyLabel* label)
+{
+    if (label->inert())
+        return;
+    if (label->used() && !UnbindKey(label, label->key()))
+        return;
+    selectKey(label->key());
+}
+
+void BinderPage::mouseImageClick(QLabel* image)
+{
+    for (const KeyTable::MouseKey& k : KeyTable::mouseImages()) {
+        if (image->objectName() == QLatin1String(k.name))
+            selectKey(QString::fromLatin1(k.key));
+    }
+}
+
+void BinderPage::overlayClick(QLabel* overlay)
+{
+    const QString key = overlays.key(overlay);
+    if (!key.isEmpty())
+        UnbindKey(overlay, key);
+}
+
+bool BinderPage::UnbindKey(QWidget* item, const QString& key)
+{
+    const QString question = QLatin1Char('"') + item->objectName() + QStringLiteral("\" ") +
+                             m_state.message(QStringLiteral("thiskeyis")) + QLatin1Char('"') + item->toolTip() +
+                             QStringLiteral("\".\n ") + m_state.message(QStringLiteral("doyouwant"));
+    if (!m_state.dialogs.question(question))
+        return false;
+    QString error;
+    const bool done = BindFiles::UnbindKey(m_state, key, &error);
+    if (!done)
+        m_state.dialogs.error(error);
+    ReadBinds();
+    return done;
+}
+
+void BinderPage::RemoveAllAliases()
+{
+    if (!m_state.dialogs.question(m_state.message(QStringLiteral("aliases"))))
+        return;
+    QString error;
+    if (!BindFiles::RemoveAllAliases(m_state, &error))
+        m_state.dialogs.error(error);
+    ReadBinds();
+}

@@ -1,0 +1,342 @@
+#include "binder/BinderPage.h"
+
+#include "binder/BinderArtwork.h"
+#include "binder/BuyTables.h"
+#include "binder/KeyLabel.h"
+#include "binder/KeyTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* text, const QRect& rect)
+{
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(rect);
+    return l;
+}
+
+QComboBox* list(QWidget* parent, const char* name, const char* hint, const QRect& rect)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    if (hint)
+        c->setToolTip(QString::fromUtf8(hint));
+    c->setGeometry(rect);
+    return c;
+}
+
+QFrame* connector(QWidget* parent, const char* name, const QRect& rect)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setGeometry(rect);
+    line->setStyleSheet(QStringLiteral("background: rgb(0, 128, 128);"));
+    return line;
+}
+
+QLabel* picture(QWidget* parent, const QString& name, const QRect& rect, const QPixmap& pixmap, bool visible)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(rect);
+    l->setPixmap(pixmap);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    l->setVisible(visible);
+    return l;
+}
+
+// The glyphs of the three small buttons: a tick (bind), a sweep (clear), a cross (remove all).
+QIcon glyph(int which)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(which == 0 ? QColor(0, 128, 128) : which == 1 ? QColor(0x40, 0x46, 0x50) : QColor(0xb0, 0x20, 0x20), 2.4);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    if (which == 0) {
+        p.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    } else if (which == 1) {
+        p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
+        p.drawLine(QPointF(4, 12), QPointF(12, 4));
+    } else {
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    }
+    return QIcon(pm);
+}
+
+QPushButton* smallButton(QWidget* parent, const char* name, const char* hint, int which, const QRect& rect)
+{
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setIcon(glyph(which));
+    b->setGeometry(rect);
+    return b;
+}
+
+} // namespace
+
+BinderPage::BinderPage(AppState& state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("BinderPage"));
+    // The page holds as much as the window's other pages in a fixed space: a smaller type.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    buildComposer();
+    buildKeyboard();
+    buildMouse();
+    applyMouseButtons(3);
+    ClearComposer();
+    // All four connectors show until the first choice.
+    for (QFrame* line : {b_primary, b_secondary, b_ammo, b_equip})
+        line->show();
+}
+
+void BinderPage::translatableEntry(const QString& name, const QString& text,
+                                   const std::function<void(const QString&)>& set)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    set(text);
+    connect(action, &QAction::changed, this, [action, set] { set(action->text()); });
+}
+
+void BinderPage::buildComposer()
+{
+    BinderCaption = label(this, "BinderCaption",
+                          "To bind : click on unused key at keyboard (or mouse) and choose bind settings here.",
+                          QRect(6, 2, 484, 15));
+
+    auto* weapon = new QGroupBox(QStringLiteral("Weapon"), this);
+    weapon->setObjectName(QStringLiteral("WeaponBox"));
+    weapon->setGeometry(4, 18, 170, 126);
+    Primary = list(weapon, "Primary", "Primary weapon", QRect(8, 22, 154, 24));
+    Primary->setMaxVisibleItems(17);
+    Secondary = list(weapon, "Secondary", "Secondary weapon", QRect(8, 58, 154, 24));
+    Ammo = list(weapon, "Ammo", "Ammo", QRect(8, 94, 154, 24));
+    Primary->addItem(QString());
+    Secondary->addItem(QString());
+    const QStringList primaries = BuyTables::primaryNames();
+    for (int i = 0; i < primaries.size(); ++i) {
+        Primary->addItem(primaries[i]);
+        translatableEntry(QStringLiteral("PrimaryEntry%1").arg(i + 1), primaries[i],
+                          [this, i](const QString& s) { Primary->setItemText(i + 1, s); });
+    }
+    const QStringList pistols = BuyTables::secondaryNames();
+    for (int i = 0; i < pistols.size(); ++i) {
+        Secondary->addItem(pistols[i]);
+        translatableEntry(QStringLiteral("SecondaryEntry%1").arg(i + 1), pistols[i],
+                          [this, i](const QString& s) { Secondary->setItemText(i + 1, s); });
+    }
+    const QStringList ammo = BuyTables::ammoNames();
+    for (int i = 0; i < ammo.size(); ++i) {
+        Ammo->addItem(ammo[i]);
+        translatableEntry(QStringLiteral("AmmoEntry%1").arg(i), ammo[i],
+                          [this, i](const QString& s) { Ammo->setItemText(i, s); });
+    }
+
+    b_primary = connector(this, "b_primary", QRect(174, 51, 8, 2));
+    b_secondary = connector(this, "b_secondary", QRect(174, 87, 8, 2));
+    b_ammo = connector(this, "b_ammo", QRect(174, 123, 8, 2));
+    Image = new QLabel(this);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setGeometry(182, 44, 100, 75);
+    b_equip = connector(this, "b_equip", QRect(282, 81, 8, 2));
+
+    auto* equipment = new QGroupBox(QStringLiteral("Equipment"), this);
+    equipment->setObjectName(QStringLiteral("EquipmentBox"));
+    equipment->setGeometry(290, 18, 200, 126);
+    Equipment = new QListWidget(equipment);
+    Equipment->setObjectName(QStringLiteral("Equipment"));
+    Equipment->setGeometry(6, 18, 188, 102);
+    Equipment->setSelectionMode(QAbstractItemView::NoSelection);
+    Equipment->setFocusPolicy(Qt::NoFocus);
+    const QStringList items = BuyTables::equipmentNames();
+    for (int i = 0; i < items.size(); ++i) {
+        auto* item = new QListWidgetItem(items[i], Equipment);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        translatableEntry(QStringLiteral("EquipmentEntry%1").arg(i), items[i],
+                          [this, i](const QString& s) { Equipment->item(i)->setText(s); });
+    }
+    connect(Equipment, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { ToggleEquipment(Equipment->row(item)); });
+
+    auto* chat = new QGroupBox(QStringLiteral("Chat && Radio cmds"), this);
+    chat->setObjectName(QStringLiteral("ChatBox"));
+    chat->setGeometry(4, 146, 296, 70);
+    label(chat, "RadioCaption", "Radio:", QRect(8, 22, 96, 18));
+    Radio = list(chat, "Radio", nullptr, QRect(104, 18, 186, 22));
+    Radio->setMaxVisibleItems(23);
+    const QStringList radio = BuyTables::radioNames();
+    for (int i = 0; i < radio.size(); ++i) {
+        Radio->addItem(radio[i]);
+        if (!radio[i].isEmpty())
+            translatableEntry(QStringLiteral("RadioEntry%1").arg(i), radio[i],
+                              [this, i](const QString& s) { Radio->setItemText(i, s); });
+    }
+    label(chat, "CustomCaption", "Custom message", QRect(8, 46, 96, 18));
+    custommsg = new QLineEdit(chat);
+    custommsg->setObjectName(QStringLiteral("custommsg"));
+    custommsg->setGeometry(104, 43, 92, 22);
+    label(chat, "ForCaption", "FOR", QRect(196, 46, 32, 18))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ForBox = list(chat, "ForBox", nullptr, QRect(230, 43, 60, 22));
+    for (int i = 0; i < 2; ++i) {
+        const QString text = QString::fromLatin1(i == 0 ? "Team" : "All");
+        ForBox->addItem(text);
+        translatableEntry(QStringLiteral("ForBoxEntry%1").arg(i), text,
+                          [this, i](const QString& s) { ForBox->setItemText(i, s); });
+    }
+
+    auto* total = new QGroupBox(QStringLiteral("Total price:"), this);
+    total->setObjectName(QStringLiteral("PriceBox"));
+    total->setGeometry(306, 146, 184, 36);
+    auto* dollar = new QLabel(QStringLiteral("$"), total);
+    dollar->setGeometry(10, 16, 10, 16);
+    PRICE = new QLineEdit(total);
+    PRICE->setObjectName(QStringLiteral("PRICE"));
+    PRICE->setReadOnly(true);
+    PRICE->setFrame(false);
+    PRICE->setFocusPolicy(Qt::NoFocus);
+    PRICE->setGeometry(22, 15, 150, 18);
+    PRICE->setStyleSheet(QStringLiteral("background: transparent; font-weight: bold;"));
+
+    label(this, "BindCaption", "Bind to key", QRect(308, 184, 100, 12));
+    BindKey = list(this, "BindKey", nullptr, QRect(306, 196, 100, 22));
+    BindKey->setMaxVisibleItems(20);
+    BindButton = smallButton(this, "BindButton", "Bind!", 0, QRect(410, 196, 26, 22));
+    ClearButton = smallButton(this, "ClearButton", "Clear", 1, QRect(438, 196, 26, 22));
+    RemoveAllButton = smallButton(this, "RemoveAllButton", "Remove ALL aliases", 2, QRect(466, 196, 26, 22));
+
+    AllKeys = new QListWidget(this);
+    AllKeys->setObjectName(QStringLiteral("AllKeys"));
+    AllKeys->hide();
+
+    connect(Primary, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("Primary")); });
+    connect(Secondary, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("Secondary")); });
+    connect(Ammo, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("ammo")); });
+    connect(BindButton, &QPushButton::clicked, this, &BinderPage::WriteBind);
+    connect(ClearButton, &QPushButton::clicked, this, &BinderPage::ClearComposer);
+    connect(RemoveAllButton, &QPushButton::clicked, this, &BinderPage::RemoveAllAliases);
+}
+
+void BinderPage::buildKeyboard()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    KeyboardCaption = label(this, "KeyboardCaption", "Keyboard", QRect(6, 220, 90, 15));
+    KeyboardCaption->setFont(bold);
+    auto* unusedSquare = new QFrame(this);
+    unusedSquare->setGeometry(100, 223, 10, 10);
+    unusedSquare->setStyleSheet(QStringLiteral("background: white; border: 1px solid #707070;"));
+    UnusedLegend = label(this, "UnusedLegend", "- Unused key", QRect(114, 220, 110, 15));
+    auto* usedSquare = new QFrame(this);
+    usedSquare->setGeometry(228, 223, 10, 10);
+    usedSquare->setStyleSheet(QStringLiteral("background: rgb(0, 128, 128); border: 1px solid #707070;"));
+    UsedLegend = label(this, "UsedLegend", "- Used key", QRect(242, 220, 110, 15));
+
+    for (const KeyTable::Key& k : KeyTable::keyboard()) {
+        auto* key =
+            new KeyLabel(QString::fromLatin1(k.name), QString::fromLatin1(k.key), QString::fromUtf8(k.caption), this);
+        key->setGeometry(k.rect());
+        if (!key->inert())
+            connect(key, &KeyLabel::clicked, this, [this, key] { KeyLabelClick(key); });
+        keyLabels << key;
+    }
+}
+
+void BinderPage::buildMouse()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    MouseCaption = label(this, "MouseCaption", "Mouse", QRect(403, 220, 86, 15));
+    MouseCaption->setFont(bold);
+    MouseFrame = new QFrame(this);
+    MouseFrame->setGeometry(401, 236, 89, 96);
+    MouseFrame->setFrameShape(QFrame::StyledPanel);
+
+    const QRect body(405, 251, 55, 77);
+    m2 = picture(this, QStringLiteral("m2"), body, BinderArtwork::mouseBody(2), false);
+    m3 = picture(this, QStringLiteral("m3"), body, BinderArtwork::mouseBody(3), false);
+    m4 = picture(this, QStringLiteral("m4"), body, BinderArtwork::mouseBody(4), false);
+    m5 = picture(this, QStringLiteral("m5"), body, BinderArtwork::mouseBody(5), false);
+    const QString wheelHint = QStringLiteral("Scrollbar at the MOUSE");
+    scrollbar = picture(this, QStringLiteral("scrollbar"), QRect(466, 237, 20, 60), BinderArtwork::wheelTrack(), true);
+    scrollbar->setToolTip(wheelHint);
+    for (const KeyTable::MouseKey& k : KeyTable::mouseImages()) {
+        const QString name = QString::fromLatin1(k.name);
+        QPixmap pm = name == QLatin1String("m1")         ? BinderArtwork::middleButton()
+                     : name.startsWith(QLatin1Char('m')) ? BinderArtwork::sideButton()
+                                                         : BinderArtwork::wheelArrow(name == QLatin1String("scrollup"));
+        const bool arrow = !name.startsWith(QLatin1Char('m'));
+        QLabel* image = picture(this, name, k.rect(), pm, arrow);
+        image->setCursor(Qt::PointingHandCursor);
+        image->installEventFilter(this);
+        if (arrow)
+            image->setToolTip(wheelHint);
+    }
+    m1 = findChild<QLabel*>(QStringLiteral("m1"), Qt::FindDirectChildrenOnly);
+    m41 = findChild<QLabel*>(QStringLiteral("m41"), Qt::FindDirectChildrenOnly);
+    m51 = findChild<QLabel*>(QStringLiteral("m51"), Qt::FindDirectChildrenOnly);
+    scrollup = findChild<QLabel*>(QStringLiteral("scrollup"), Qt::FindDirectChildrenOnly);
+    scrolldown = findChild<QLabel*>(QStringLiteral("scrolldown"), Qt::FindDirectChildrenOnly);
+    for (const KeyTable::MouseKey& k : KeyTable::mouseOverlays()) {
+        const QString name = QString::fromLatin1(k.name);
+        QLabel* overlay = picture(this, name, k.rect(), BinderArtwork::overlay(name, k.width, k.height), false);
+        overlay->setCursor(Qt::PointingHandCursor);
+        overlay->installEventFilter(this);
+        overlays.insert(QString::fromLatin1(k.key), overlay);
+    }
+}
+
+void BinderPage::applyMouseButtons(int buttons)
+{
+    m_mouseButtons = buttons;
+    m2->setVisible(buttons == 2);
+    m3->setVisible(buttons == 3);
+    m4->setVisible(buttons == 4);
+    m5->setVisible(buttons == 5);
+    m41->setVisible(buttons == 4 || buttons == 5);
+    m51->setVisible(buttons == 5);
+    m1->setVisible(buttons >= 3 && buttons <= 5);
+    // Free buttons above the body, bound ones above them.
+    for (QLabel* image : {m1, m41, m51})
+        image->raise();
+    for (QLabel* overlay : std::as_const(overlays))
+        overlay->raise();
+    AllKeys->clear();
+    AllKeys->addItems(KeyTable::bindableKeys(buttons == 4 || buttons == 5 ? buttons : 3));
+    fillBindKey();
+}
+
+bool BinderPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        auto* image = static_cast<QLabel*>(watched);
+        if (overlays.values().contains(image))
+            overlayClick(image);
+        else
+            mouseImageClick(image);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "binder/BinderPage.h"
+#include "binder/KeyLabel.h"
+#include "config/AppState.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The Binder page, shown, over a temporary game folder whose working file is config.cfg.
+class BinderPageTest : public ::testing::Test {
+protected:
+    BinderPageTest()
+    {
+        state.CfgDir = game.dirWithSlash();
+        state.CfgFile = QStringLiteral("config.cfg");
+        settings.values[QStringLiteral("cfg_file")] = state.CfgFile;
+        page.resize(494, 334);
+        page.show();
+    }
+
+    // Tests write lines with "\n"; the game ends them with "\r\n".
+    static std::string crlf(QByteArray text) { return text.replace('\n', "\r\n").toStdString(); }
+    void writeCfg(const QByteArray& text, const QString& name = QStringLiteral("config.cfg"))
+    {
+        game.write(name, QByteArray::fromStdString(crlf(text)));
+    }
+    // Files as text, so that a failure shows their lines.
+    std::string cfg(const QString& name = QStringLiteral("config.cfg")) const { return game.read(name).toStdString(); }
+    std::string autoexec() const { return game.read(QStringLiteral("autoexec.cfg")).toStdString(); }
+
+    template <typename T = QWidget>
+    T* find(const QString& name)
+    {
+        T* widget = page.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    KeyLabel* key(const char* name) { return find<KeyLabel>(QString::fromLatin1(name)); }
+    // "used <hint>" or "unused" for a key label.
+    std::string mark(const char* name)
+    {
+        KeyLabel* label = key(name);
+        if (!label)
+            return "missing";
+        return label->used() ? "used " + label->toolTip().toStdString()
+               : label->color() == KeyLabel::UnusedColor && label->toolTip().isEmpty() ? "unused"
+                                                                                       : "odd";
+    }
+    // "shown <hint>" or "hidden" for a mouse overlay.
+    std::string overlay(const char* name)
+    {
+        QLabel* image = page.overlays.value(QString::fromLatin1(name));
+        if (!image)
+            return "missing";
+        return image->isHidden() ? "hidden" : "shown " + image->toolTip().toStdString();
+    }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    // Picks a list entry as the user does.
+    static void choose(QComboBox* list, int index)
+    {
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+    QStringList offered() const
+    {
+        QStringList keys;
+        for (int i = 0; i < page.BindKey->count(); ++i)
+            keys << page.BindKey->itemText(i);
+        return keys;
+    }
+
+    TempDir game;
+    MemorySettings settings;
+    FakeDialogs dialogs;
+    AppState state{settings, dialogs};
+    BinderPage page{state};
+};

@@ -1,0 +1,125 @@
+#include "BinderPageFixture.h"
+
+#include "binder/KeyNames.h"
+
+#include <QAction>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(BinderPageTest, DemoConfigMarksItsKeysWithTheirCommands)
+{
+    game.write(u"config.cfg"_s, TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/demo/cstrike/config.cfg")));
+    const std::string before = cfg();
+    page.ReadBinds();
+
+    EXPECT_EQ(mark("w"), "used +forward");
+    EXPECT_EQ(mark("but14"), "used toggleconsole"); // the backquote
+    EXPECT_EQ(mark("but22"), "used sizedown");      // the main-row minus, not the keypad's
+    EXPECT_EQ(mark("but11"), "unused");
+    EXPECT_EQ(mark("but15"), "used centerview"); // END
+    EXPECT_EQ(mark("KP_ENTER"), "used +attack");
+    EXPECT_EQ(mark("but10"), "used +speed"); // KP_PLUS
+    EXPECT_EQ(mark("KP_5"), "used buyequip");
+    // The right SHIFT and ALT are the same keys as the left ones.
+    EXPECT_EQ(mark("RSHIFT"), "used +speed");
+    EXPECT_EQ(mark("RALT"), "used +strafe");
+    EXPECT_EQ(mark("F2"), "unused");
+    EXPECT_EQ(mark("CAPSLOCK"), "unused");
+    EXPECT_EQ(overlay("MOUSE1"), "shown +attack");
+    EXPECT_EQ(overlay("MOUSE4"), "shown +use");
+    EXPECT_EQ(overlay("MOUSE5"), "hidden");
+    EXPECT_EQ(overlay("MWHEELUP"), "shown invprev");
+
+    const QStringList keys = offered();
+    EXPECT_TRUE(keys.contains(u"F2"_s));
+    EXPECT_TRUE(keys.contains(u"KP_MINUS"_s));
+    EXPECT_TRUE(keys.contains(u"CAPSLOCK"_s));
+    for (const QString& bound : {u"w"_s, u"`"_s, u"-"_s, u"KP_ENTER"_s, u"SHIFT"_s, u"MOUSE1"_s, u"ESCAPE"_s})
+        EXPECT_FALSE(keys.contains(bound)) << bound.toStdString();
+    EXPECT_EQ(keys.count(u"F3"_s), 1);
+    EXPECT_FALSE(keys.contains(u"ESC"_s));
+
+    // Showing the page rewrote nothing; it only created the missing autoexec.cfg.
+    EXPECT_EQ(cfg(), before);
+    EXPECT_EQ(autoexec(), "unbindall");
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.first().text.toStdString();
+}
+
+TEST_F(BinderPageTest, DemoAutoexecHoldsTheUsersOwnAlias)
+{
+    const QByteArray demo = TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/demo/cstrike/autoexec.cfg"));
+    EXPECT_TRUE(demo.contains("\r\nalias ")) << demo.constData();
+    EXPECT_FALSE(demo.contains("QVL_"));
+}
+
+TEST_F(BinderPageTest, ClickOnAFreeKeyOrMouseButtonSelectsIt)
+{
+    writeCfg("bind \"MWHEELUP\" \"invprev\"\n");
+    page.ReadBinds();
+
+    click(key("q"));
+    EXPECT_EQ(page.BindKey->currentText(), u"q"_s);
+    click(key("but17"));
+    EXPECT_EQ(KeyNames::canonical(page.BindKey->currentText()), u"SEMICOLON"_s);
+    click(page.m1);
+    EXPECT_EQ(page.BindKey->currentText(), u"MOUSE3"_s);
+    click(page.scrolldown);
+    EXPECT_EQ(page.BindKey->currentText(), u"MWHEELDOWN"_s);
+    // A bound wheel direction is not offered: its free arrow selects nothing.
+    click(page.scrollup);
+    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    // A label that pictures no key does nothing.
+    click(key("NUMLOCK"));
+    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
+{
+    writeCfg("bind \"F2\" \"+attack\"\nbind \"MOUSE2\" \"+attack2\"\n", u"a.cfg"_s);
+    writeCfg("bind \"F3\" \"+reload\"\nunbind \"F3\"\nbind \"F4\" \"+use\"\n", u"b.cfg"_s);
+    settings.values[u"cfg_file"_s] = u"a.cfg"_s;
+    page.ReadBinds();
+    EXPECT_EQ(mark("F2"), "used +attack");
+    EXPECT_EQ(overlay("MOUSE2"), "shown +attack2");
+
+    settings.values[u"cfg_file"_s] = u"b.cfg"_s;
+    page.ReadBinds();
+    EXPECT_EQ(state.CfgFile, u"b.cfg"_s);
+    EXPECT_EQ(mark("F2"), "unused");
+    EXPECT_EQ(overlay("MOUSE2"), "hidden");
+    EXPECT_EQ(mark("F3"), "unused"); // unbound again further down
+    EXPECT_EQ(mark("F4"), "used +use");
+    EXPECT_TRUE(offered().contains(u"F2"_s));
+    EXPECT_TRUE(offered().contains(u"MOUSE2"_s));
+    EXPECT_FALSE(offered().contains(u"F4"_s));
+}
+
+TEST_F(BinderPageTest, KeysThePictureLacksAreListedInOneWindowOncePerFile)
+{
+    writeCfg("bind \"\\\" \"+mlook\"\nbind kp_multiply \"+duck\"\nbind \"JOY1\" \"+jump\"\nbind \"w\" \"+forward\"\n");
+    page.ReadBinds();
+    ASSERT_EQ(dialogs.texts(u"window"_s).size(), 1);
+    EXPECT_EQ(dialogs.shown.first().title, u"Error!"_s);
+    EXPECT_EQ(dialogs.texts(u"window"_s).first(), u"'\\' key is not found at your keyboard\n"
+                                                  "'kp_multiply' key is not found at your keyboard\n"
+                                                  "'JOY1' key is not found at your keyboard"_s);
+    EXPECT_EQ(mark("w"), "used +forward");
+
+    page.ReadBinds();
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+TEST_F(BinderPageTest, TranslatedListEntriesStillFindTheirItems)
+{
+    auto* entry = page.findChild<QAction*>(u"PrimaryEntry3"_s);
+    ASSERT_NE(entry, nullptr);
+    entry->setText(u"Pistolet-mitrailleur MP5"_s);
+    EXPECT_EQ(page.Primary->itemText(3), u"Pistolet-mitrailleur MP5"_s);
+    page.findChild<QAction*>(u"EquipmentEntry0"_s)->setText(u"Gilet"_s);
+    EXPECT_EQ(page.Equipment->item(0)->text(), u"Gilet"_s);
+
+    choose(page.Primary, 3);
+    EXPECT_EQ(page.PRICE->text(), u"1500"_s);
+    EXPECT_EQ(page.imageFrame(), 3);
+}
