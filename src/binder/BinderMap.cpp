@@ -1,5 +1,6 @@
 // The Binder page's picture: reading the working file's binds into it, and the clicks on it.
 #include "binder/BindFiles.h"
+#include "binder/BindLines.h"
 #include "binder/BinderPage.h"
 #include "binder/KeyLabel.h"
 #include "binder/KeyNames.h"
@@ -19,9 +20,9 @@ void BinderPage::ReadBinds()
     const QString working = m_state.settings.read(QStringLiteral("cfg_file"));
     if (!working.isEmpty())
         m_state.CfgFile = working;
-    // Showing the page rewrites no file. Every edit of the binder is saved where it is made, so
-    // the store holds nothing to save here; what differs on disk is the user's own edit, which wins.
-    if (!m_state.LoadCfg())
+    // Showing the page rewrites no file: only an edit the store holds and has not written yet
+    // is saved (into the file it came from). A change made on disk by another program wins.
+    if (!(BindLines::hasUnsavedChange(m_state.store) ? m_state.SaveCfg() : m_state.LoadCfg()))
         return;
     BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
 

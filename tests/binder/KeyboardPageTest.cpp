@@ -123,3 +123,20 @@ TEST_F(BinderPageTest, TranslatedListEntriesStillFindTheirItems)
     EXPECT_EQ(page.PRICE->text(), u"1500"_s);
     EXPECT_EQ(page.imageFrame(), 3);
 }
+
+TEST_F(BinderPageTest, ReadingSavesOnlyAnEditTheStoreHoldsAndLeavesOtherChangesOnDisk)
+{
+    writeCfg("bind \"w\" \"+forward\"\n");
+    page.ReadBinds();
+    // Another program changes the file: reading again takes its content and writes nothing.
+    writeCfg("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\n");
+    page.ReadBinds();
+    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\n"));
+    EXPECT_EQ(mark("F5"), "used snapshot");
+
+    // An edit held in the store and not yet written is saved before reading.
+    state.store.SetCfgVar("bind \"F6\"", "save quick");
+    page.ReadBinds();
+    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\""));
+    EXPECT_EQ(mark("F6"), "used save quick");
+}
