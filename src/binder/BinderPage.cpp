@@ -170,6 +170,9 @@ void BinderPage::buildComposer()
     Equipment->setGeometry(6, 18, 188, 102);
     Equipment->setSelectionMode(QAbstractItemView::NoSelection);
     Equipment->setFocusPolicy(Qt::NoFocus);
+    // All seven items stay in sight; a long translated one is cut short rather than scrolled.
+    Equipment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Equipment->setTextElideMode(Qt::ElideRight);
     const QStringList items = BuyTables::equipmentNames();
     for (int i = 0; i < items.size(); ++i) {
         auto* item = new QListWidgetItem(items[i], Equipment);
