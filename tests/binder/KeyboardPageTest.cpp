@@ -140,3 +140,33 @@ TEST_F(BinderPageTest, ReadingSavesOnlyAnEditTheStoreHoldsAndLeavesOtherChangesO
     EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\""));
     EXPECT_EQ(mark("F6"), "used save quick");
 }
+
+TEST_F(BinderPageTest, EveryKeyTheGameKnowsHasOnePlaceAndNoLabelsOverlap)
+{
+    QStringList pictured;
+    for (KeyLabel* label : page.keyLabels) {
+        if (label->inert())
+            continue;
+        EXPECT_EQ(KeyNames::canonical(label->key()), label->key()) << label->objectName().toStdString();
+        if (!pictured.contains(label->key()))
+            pictured << label->key();
+        for (KeyLabel* other : page.keyLabels) {
+            EXPECT_TRUE(other == label || !other->geometry().intersects(label->geometry()))
+                << label->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+        EXPECT_TRUE(page.rect().contains(label->geometry())) << label->objectName().toStdString();
+    }
+    pictured << page.overlays.keys();
+    QStringList missing;
+    for (const QString& key : KeyNames::all()) {
+        if (!pictured.contains(key))
+            missing << key;
+    }
+    EXPECT_EQ(missing, QStringList{u"\\"_s}); // a key no plain keyboard picture has room for
+    // The list offers each key once, MOUSE4 and MOUSE5 only for a mouse that has them.
+    page.ReadBinds();
+    QStringList keys = offered();
+    keys.removeDuplicates();
+    EXPECT_EQ(keys.size(), page.BindKey->count());
+    EXPECT_EQ(page.BindKey->count(), pictured.size() - 2);
+}
