@@ -22,12 +22,14 @@ void BinderPage::ReadBinds()
         m_state.CfgFile = working;
     // Showing the page rewrites no file: only an edit the store holds and has not written yet
     // is saved (into the file it came from). A change made on disk by another program wins.
-    if (!(BindLines::hasUnsavedChange(m_state.store) ? m_state.SaveCfg() : m_state.LoadCfg()))
-        return;
-    BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
+    const bool loaded = BindLines::hasUnsavedChange(m_state.store) ? m_state.SaveCfg() : m_state.LoadCfg();
+    if (loaded)
+        BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
 
     ClearComposer();
-    m_reading = BindReader::read(m_state.store);
+    // A file that cannot be read (the error is shown) binds nothing the page could show: the
+    // marks of the file read before would be another file's.
+    m_reading = loaded ? BindReader::read(m_state.store) : BindReading();
     for (KeyLabel* label : std::as_const(keyLabels)) {
         const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
         label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
@@ -39,7 +41,8 @@ void BinderPage::ReadBinds()
         it.value()->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
     }
     fillBindKey();
-    reportMissingKeys(m_reading);
+    if (loaded)
+        reportMissingKeys(m_reading);
 }
 
 void BinderPage::fillBindKey()

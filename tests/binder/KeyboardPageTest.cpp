@@ -93,6 +93,13 @@ TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
     EXPECT_TRUE(offered().contains(u"F2"_s));
     EXPECT_TRUE(offered().contains(u"MOUSE2"_s));
     EXPECT_FALSE(offered().contains(u"F4"_s));
+
+    // A working file that cannot be read says so and shows no other file's binds.
+    settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
+    page.ReadBinds();
+    EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    EXPECT_EQ(mark("F4"), "unused");
+    EXPECT_TRUE(offered().contains(u"F4"_s));
 }
 
 TEST_F(BinderPageTest, KeysThePictureLacksAreListedInOneWindowOncePerFile)
