@@ -60,6 +60,13 @@ const QList<Entry>& english()
                                      "the command there. Remove them and bind again; nothing was written.")},
         {"toolong", QStringLiteral("This bind is too long for the game: %1 characters where at most %2 fit. Choose "
                                    "fewer items and bind again; nothing was written.")},
+        // The wizard's refusal of a file name, and its question before it replaces a file (%1, its path).
+        {"notbarename",
+         QStringLiteral("Wrong file name!\r\nType a bare file name such as name.cfg: no folder or drive, "
+                        "no device name (CON, NUL, COM1 ...), no double quote or control character, and "
+                        "no dot or blank at the end.\r\nPlease correct it")},
+        {"replacecfg", QStringLiteral("%1 already exists.\r\nDo you want to replace it with a copy of your working "
+                                      "configuration and the wizard's answers? Its own lines will be lost.")},
     };
     return table;
 }

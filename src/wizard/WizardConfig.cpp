@@ -1,0 +1,171 @@
+#include "wizard/WizardConfig.h"
+
+#include "config/AppState.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "platform/WriteCheck.h"
+#include "wizard/WizardAnswers.h"
+#include "wizard/WizardName.h"
+#include "wizard/WizardTables.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A value is written inside double quotes and the game knows no escape, so a quote or a line
+// break would end the line early and turn the rest into commands.
+bool isWritable(const QByteArray& bytes)
+{
+    return !bytes.contains('"') && !bytes.contains('\r') && !bytes.contains('\n');
+}
+
+bool readAll(const QString& path, QByteArray& bytes, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Writes `bytes` to a temporary file beside `path` and renames it into place, so that `path`
+// holds either its old content or all of the new one.
+bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
+{
+    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
+        error = refusal;
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+// Puts the target back as it was before the copy: removed when it was new, else its old bytes.
+void undoCopy(const QString& path, bool existed, const QByteArray& oldBytes)
+{
+    QString ignored;
+    if (existed)
+        writeWhole(path, oldBytes, ignored);
+    else
+        QFile::remove(path);
+}
+
+} // namespace
+
+WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
+{
+    WizardResult result;
+    result.cfgFile = state.CfgFile;
+
+    // 1. Everything is checked before anything changes.
+    const WizardName::Verdict verdict = WizardName::classify(answers.cfgName, state.CfgDir, state.CfgFile);
+    if (verdict.kind == WizardName::Kind::Refused) {
+        state.dialogs.information(state.message(QStringLiteral("Information")), state.message(verdict.messageKey));
+        result.outcome = WizardResult::Outcome::BackToName;
+        return result;
+    }
+    const std::optional<int> buttons = WizardTables::buttonCount(answers.buttonsIndex, answers.buttonsText);
+    if (!buttons) {
+        state.dialogs.error(state.message(QStringLiteral("notinteger")).arg(answers.buttonsText));
+        return result;
+    }
+    if (!isWritable(answers.name.bytes())) {
+        state.dialogs.error(state.message(QStringLiteral("notwritable")).arg(answers.nameCaption.trimmed()));
+        return result;
+    }
+
+    // 2. Another configuration (autoexec.cfg holds the binder's aliases) is replaced only on Yes.
+    const bool copying = verdict.kind != WizardName::Kind::WorkingFile;
+    const QString workingPath = state.workingPath();
+    const QString targetFile = copying ? answers.cfgName : state.CfgFile;
+    const QString targetPath = state.CfgDir + targetFile;
+    if (verdict.kind == WizardName::Kind::OtherFile &&
+        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)))) {
+        result.outcome = WizardResult::Outcome::BackToName;
+        return result;
+    }
+
+    // 3. The new file is a whole copy of the working file, or nothing.
+    const CfgStore before = state.store;
+    QString error;
+    bool targetExisted = false;
+    QByteArray targetOldBytes;
+    if (copying) {
+        // The store reads the working file first, so that a file it refuses is named as itself and
+        // not as the copy.
+        if (!state.store.LoadCfg(workingPath, &error)) {
+            state.store = before;
+            state.dialogs.error(error);
+            return result;
+        }
+        QByteArray bytes;
+        // A folder in the file's place is left to the write below, which says it cannot replace it.
+        targetExisted = QFileInfo(targetPath).isFile();
+        if (!readAll(workingPath, bytes, error) || (targetExisted && !readAll(targetPath, targetOldBytes, error)) ||
+            !writeWhole(targetPath, bytes, error)) {
+            state.store = before;
+            state.dialogs.error(error);
+            return result;
+        }
+    }
+
+    // 4. The answers' variables, in their order, then the save.
+    CfgStore& store = state.store;
+    bool saved = store.LoadCfg(targetPath, &error);
+    if (saved) {
+        for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
+            store.SetCfgVar(var.name, var.value);
+        saved = store.SaveCfg(targetPath, &error);
+    }
+    if (!saved) {
+        if (copying)
+            undoCopy(targetPath, targetExisted, targetOldBytes);
+        state.store = before;
+        state.dialogs.error(error);
+        return result;
+    }
+    state.CfgFile = targetFile;
+
+    // 5. The settings. The file is written by now, so a setting that cannot be stored is reported
+    // and the rest are still written.
+    const QString showServer = answers.runsServer ? QStringLiteral("yes") : QStringLiteral("no");
+    const std::pair<const char*, QString> settings[] = {
+        {"show_server", showServer}, {"mouse_btns", QString::number(*buttons)}, {"cfg_file", state.CfgFile}};
+    QStringList errors;
+    for (const auto& [name, value] : settings) {
+        if (!state.settings.write(QLatin1String(name), value, &error))
+            errors << error;
+    }
+    if (!errors.isEmpty())
+        state.dialogs.error(errors.join(QStringLiteral("\r\n")));
+
+    result.outcome = WizardResult::Outcome::Written;
+    result.cfgFile = state.CfgFile;
+    result.newFile = copying;
+    result.showServer = answers.runsServer;
+    result.mouseButtons = *buttons;
+    return result;
+}

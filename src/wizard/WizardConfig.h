@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class AppState;
+struct WizardAnswers;
+
+// What the wizard's window does after Done.
+struct WizardResult {
+    enum class Outcome {
+        Written,    // the configuration is written: close the wizard and refresh the main window
+        BackToName, // the file name was refused or the user kept the other file: show page t1
+        Stopped,    // an error was shown; nothing changed: stay where it is
+    };
+    Outcome outcome = Outcome::Stopped;
+    QString cfgFile;        // the working file afterwards (a new one is rescanned and selected)
+    bool newFile = false;   // CfgFile switched to another file
+    bool showServer = true; // whether the Server options tab shows
+    int mouseButtons = 0;   // the count for the binder's mouse picture
+
+    bool written() const { return outcome == Outcome::Written; }
+};
+
+// Writes the wizard's answers into a configuration: checks everything first and changes nothing
+// on an error (shown through state.dialogs); asks before replacing another file; makes a new file
+// as a whole copy of the working file; sets the answers' variables through the store and saves;
+// then stores the settings show_server, mouse_btns and cfg_file.
+WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers);

@@ -1,0 +1,293 @@
+#include "wizard/WizardConfig.h"
+
+#include "config/AppState.h"
+#include "config/MessageTexts.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "wizard/WizardAnswers.h"
+
+#include <QDir>
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+using Outcome = WizardResult::Outcome;
+
+namespace {
+
+// A file with none of the variables the wizard writes, as a user might keep by hand.
+const QByteArray Plain = "// my settings\r\nunbindall\r\nbind \"TAB\" \"+showscores\"\r\ncl_updaterate \"101\"\r\n";
+
+class WizardConfigTest : public ::testing::Test {
+public: // the failure table arranges each case through the fixture
+    WizardConfigTest()
+        : state(settings, dialogs)
+    {
+        state.CfgDir = dir.dirWithSlash();
+        state.CfgFile = u"config.cfg"_s;
+        settings.values = {{u"cfg_file"_s, u"config.cfg"_s}, {u"show_server"_s, u"yes"_s}, {u"mouse_btns"_s, u"3"_s}};
+    }
+
+    WizardResult run() { return WriteWizardConfig(state, answers); }
+
+    // Every entry of the folder: a file's bytes, or "<folder>".
+    QMap<QString, QByteArray> disk() const
+    {
+        QMap<QString, QByteArray> out;
+        const QDir d(dir.path());
+        for (const QFileInfo& e :
+             d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            out[e.fileName()] = e.isDir() ? QByteArray("<folder>") : TempDir::readFile(e.filePath());
+        return out;
+    }
+
+    TempDir dir;
+    MemorySettings settings;
+    FakeDialogs dialogs;
+    AppState state;
+    WizardAnswers answers;
+};
+
+TEST_F(WizardConfigTest, AFileWithNoneOfTheVariablesGetsThemAppendedInOrder)
+{
+    dir.write(u"config.cfg"_s, Plain);
+    answers.connection = 3;
+    answers.name.text = u"Neo"_s;
+    answers.rightHand = false;
+    answers.showWeapon = false;
+    answers.computerSpeed = 0;
+
+    const WizardResult r = run();
+
+    ASSERT_EQ(r.outcome, Outcome::Written) << dialogs.texts(u"error"_s).join(u"|"_s).toStdString();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(dir.read(u"config.cfg"_s), Plain + "rate \"5000\"\r\n"
+                                                 "bind \"w\" \"+forward\"\r\n"
+                                                 "bind \"s\" \"+back\"\r\n"
+                                                 "bind \"a\" \"+moveleft\"\r\n"
+                                                 "bind \"d\" \"+moveright\"\r\n"
+                                                 "name \"Neo\"\r\n"
+                                                 "lefthand \"0\"\r\n"
+                                                 "r_drawviewmodel \"0\"\r\n"
+                                                 "setinfo vgui_menus \"0\"\r\n"
+                                                 "max_shells \"100\"\r\n"
+                                                 "r_decal \"100\"\r\n"
+                                                 "max_smokepuffs \"100\"\r\n"
+                                                 "fastsprites \"2\"");
+}
+
+TEST_F(WizardConfigTest, AGameWrittenConfigIsChangedInPlaceAndKeepsEverythingElse)
+{
+    const QByteArray original = TempDir::testData(u"config.cfg"_s);
+    ASSERT_TRUE(original.contains("name \"Pl\xe9yer\xa0One\"")); // bytes the pages show as Latin-1
+    dir.write(u"config.cfg"_s, original);
+    answers.connection = 5;
+    answers.wasd = false;
+    answers.name.readBytes = "Pl\xe9yer\xa0One";
+    answers.name.readText = QString::fromLatin1(answers.name.readBytes);
+    answers.name.readAsLatin1 = true;
+    answers.name.text = answers.name.readText;
+
+    ASSERT_EQ(run().outcome, Outcome::Written);
+
+    QList<QByteArray> before = original.split('\n');
+    QList<QByteArray> after = dir.read(u"config.cfg"_s).split('\n');
+    ASSERT_EQ(after.size(), before.size() + 1); // two lines appended; the file now ends without a line end
+    QMap<int, QByteArray> changed;
+    for (int i = 0; i < before.size() - 1; ++i) {
+        if (after[i] != before[i])
+            changed[i + 1] = after[i];
+    }
+    // Only the lines the answers name; cl_updaterate and cl_cmdrate stay as they were.
+    // (UPARROW and DOWNARROW are bound to +forward and +back already.)
+    const QMap<int, QByteArray> expected = {{54, "bind \"LEFTARROW\" \"+moveleft\"\r"},
+                                            {55, "bind \"RIGHTARROW\" \"+moveright\"\r"},
+                                            {166, "rate \"9999\"\r"}};
+    EXPECT_EQ(changed, expected);
+    EXPECT_EQ(after.mid(before.size() - 1), (QList<QByteArray>{"lefthand \"1\"\r", "r_drawviewmodel \"1\""}));
+}
+
+TEST_F(WizardConfigTest, AnEmptyNameLeavesTheNameLineAlone)
+{
+    dir.write(u"config.cfg"_s, "name \"Old\"\r\nrate \"3000\"\r\n");
+    answers.name.text.clear();
+    ASSERT_EQ(run().outcome, Outcome::Written);
+    EXPECT_TRUE(dir.read(u"config.cfg"_s).startsWith("name \"Old\"\r\nrate \"3000\"\r\n"));
+}
+
+TEST_F(WizardConfigTest, ANewNameCopiesTheWorkingFileWritesIntoTheCopyAndMakesItTheWorkingFile)
+{
+    dir.write(u"config.cfg"_s, Plain);
+    answers.cfgName = u"Mine.CFG"_s;
+    answers.runsServer = false;
+    answers.buttonsIndex = 4;
+    answers.buttonsText = u"more"_s;
+
+    const WizardResult r = run();
+
+    ASSERT_EQ(r.outcome, Outcome::Written);
+    EXPECT_EQ(dir.read(u"config.cfg"_s), Plain); // the old working file is not touched
+    const QByteArray copy = dir.read(u"Mine.CFG"_s);
+    EXPECT_TRUE(copy.startsWith(Plain + "bind \"w\" \"+forward\"\r\n")) << copy.toStdString();
+    EXPECT_EQ(state.CfgFile, u"Mine.CFG"_s);
+    EXPECT_EQ(state.store.filePath(), dir.file(u"Mine.CFG"_s));
+    EXPECT_TRUE(r.newFile);
+    EXPECT_EQ(r.cfgFile, u"Mine.CFG"_s);
+    EXPECT_FALSE(r.showServer);
+    EXPECT_EQ(r.mouseButtons, 5);
+    EXPECT_EQ(settings.values,
+              (QMap<QString, QString>{
+                  {u"cfg_file"_s, u"Mine.CFG"_s}, {u"show_server"_s, u"no"_s}, {u"mouse_btns"_s, u"5"_s}}));
+    // Nothing else in the folder: no temporary file is left behind.
+    EXPECT_EQ(disk().keys(), (QList<QString>{u"Mine.CFG"_s, u"config.cfg"_s}));
+}
+
+TEST_F(WizardConfigTest, TheWorkingFilesOwnNameKeepsEveryLine)
+{
+    // The working file by its name in other letter case, and Done pressed again with the name that
+    // the first run made the working file.
+    dir.write(u"config.cfg"_s, Plain);
+    answers.cfgName = u"CONFIG.CFG"_s;
+    ASSERT_EQ(run().outcome, Outcome::Written);
+    EXPECT_TRUE(dir.read(u"config.cfg"_s).startsWith(Plain));
+    EXPECT_EQ(state.CfgFile, u"config.cfg"_s);
+
+    answers.cfgName = u"mine.cfg"_s;
+    ASSERT_EQ(run().outcome, Outcome::Written);
+    const QByteArray first = dir.read(u"mine.cfg"_s);
+    answers.connection = 0;
+    const WizardResult again = run();
+    ASSERT_EQ(again.outcome, Outcome::Written);
+    EXPECT_FALSE(again.newFile);
+    const QByteArray second = dir.read(u"mine.cfg"_s);
+    EXPECT_TRUE(second.startsWith(first)) << second.toStdString();
+    EXPECT_EQ(second.mid(first.size()).trimmed(), "rate \"1500\"");
+}
+
+TEST_F(WizardConfigTest, AnotherExistingFileIsReplacedOnlyAfterYes)
+{
+    const QByteArray aliases = "alias QVL_F2 \"buy;m4a1\"\r\n";
+    dir.write(u"config.cfg"_s, Plain);
+    dir.write(u"autoexec.cfg"_s, aliases);
+    answers.cfgName = u"autoexec.cfg"_s;
+
+    dialogs.answers.enqueue(false);
+    const WizardResult no = run();
+    EXPECT_EQ(no.outcome, Outcome::BackToName);
+    ASSERT_EQ(dialogs.texts(u"question"_s).size(), 1);
+    EXPECT_TRUE(dialogs.texts(u"question"_s)[0].contains(QDir::toNativeSeparators(dir.file(u"autoexec.cfg"_s))));
+    EXPECT_EQ(dir.read(u"autoexec.cfg"_s), aliases);
+    EXPECT_EQ(state.CfgFile, u"config.cfg"_s);
+    EXPECT_EQ(settings.writes, 0);
+
+    dialogs.answers.enqueue(true);
+    ASSERT_EQ(run().outcome, Outcome::Written);
+    EXPECT_TRUE(dir.read(u"autoexec.cfg"_s).startsWith(Plain));
+    EXPECT_EQ(state.CfgFile, u"autoexec.cfg"_s);
+}
+
+// Every way Done can fail: the message the user sees, and nothing changed anywhere.
+TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAsTheyWere)
+{
+    struct Case {
+        const char* what;
+        std::function<void(WizardConfigTest&)> arrange;
+        Outcome outcome;
+        QString shownKind;
+        QString shownText; // contained in the message
+    };
+    const auto english = [](const char* key) { return MessageTexts::englishText(QLatin1String(key)); };
+    const Case cases[] = {
+        {"wrong extension", [](WizardConfigTest& t) { t.answers.cfgName = u"mine.cfg.bak"_s; }, Outcome::BackToName,
+         u"window"_s, english("wrongext")},
+        {"a path", [](WizardConfigTest& t) { t.answers.cfgName = u"../mine.cfg"_s; }, Outcome::BackToName, u"window"_s,
+         english("notbarename")},
+        {"a device", [](WizardConfigTest& t) { t.answers.cfgName = u"nul.cfg"_s; }, Outcome::BackToName, u"window"_s,
+         english("notbarename")},
+        {"buttons not a number",
+         [](WizardConfigTest& t) {
+             t.answers.cfgName = u"mine.cfg"_s; // checked before the copy is made
+             t.answers.buttonsText = u"two"_s;
+         },
+         Outcome::Stopped, u"error"_s, u"'two' is not a valid integer value"_s},
+        {"a quote in the name",
+         [](WizardConfigTest& t) {
+             t.answers.cfgName = u"mine.cfg"_s;
+             t.answers.name.text = u"The \"One\""_s;
+             t.answers.nameCaption = u"Your name "_s;
+         },
+         Outcome::Stopped, u"error"_s, u"\"Your name\": the text holds a double quote"_s},
+        {"a line break in the name", [](WizardConfigTest& t) { t.answers.name.text = u"Neo\nquit"_s; },
+         Outcome::Stopped, u"error"_s, u"a line break"_s},
+        {"the new name is a folder",
+         [](WizardConfigTest& t) {
+             t.answers.cfgName = u"mine.cfg"_s;
+             ASSERT_TRUE(QDir(t.dir.path()).mkdir(u"mine.cfg"_s));
+             t.dialogs.answers.enqueue(true);
+         },
+         Outcome::Stopped, u"error"_s, u"mine.cfg: "_s},
+        {"the working file is gone",
+         [](WizardConfigTest& t) {
+             t.state.CfgFile = u"gone.cfg"_s;
+             t.settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
+         },
+         Outcome::Stopped, u"error"_s, u"gone.cfg: "_s},
+        {"the working file is gone, a new name",
+         [](WizardConfigTest& t) {
+             t.state.CfgFile = u"gone.cfg"_s;
+             t.settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
+             t.answers.cfgName = u"mine.cfg"_s;
+         },
+         Outcome::Stopped, u"error"_s, u"Cannot read "_s + QDir::toNativeSeparators(u"/"_s)},
+        {"the working file is too big for the store",
+         [](WizardConfigTest& t) {
+             t.dir.write(u"config.cfg"_s, QByteArray(CfgStore::MaxFileSize + 1, 'x'));
+             t.answers.cfgName = u"mine.cfg"_s;
+         },
+         Outcome::Stopped, u"error"_s, u"config.cfg"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WizardConfigTest& t = *this;
+        t.dialogs.shown.clear();
+        t.dialogs.answers.clear();
+        t.answers = WizardAnswers();
+        t.answers.name.text = u"Neo"_s;
+        t.state.CfgFile = u"config.cfg"_s;
+        t.settings.values[u"cfg_file"_s] = u"config.cfg"_s;
+        QDir(t.dir.path()).removeRecursively();
+        QDir().mkpath(t.dir.path());
+        t.dir.write(u"config.cfg"_s, Plain);
+        ASSERT_TRUE(t.state.store.LoadCfg(t.dir.file(u"config.cfg"_s)));
+        t.state.store.SetCfgVar("fps_max", "100"); // an edit not yet saved stays in the store
+        c.arrange(t);
+        const QMap<QString, QByteArray> before = disk();
+        const QMap<QString, QString> settingsBefore = t.settings.values;
+        const int writesBefore = t.settings.writes;
+        const QString cfgFileBefore = t.state.CfgFile;
+
+        const WizardResult r = run();
+
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_FALSE(r.written());
+        EXPECT_EQ(disk(), before);
+        EXPECT_EQ(t.settings.values, settingsBefore);
+        EXPECT_EQ(t.settings.writes, writesBefore);
+        EXPECT_EQ(t.state.CfgFile, cfgFileBefore);
+        EXPECT_EQ(t.state.store.filePath(), t.dir.file(u"config.cfg"_s));
+        QByteArray fps;
+        EXPECT_TRUE(t.state.store.GetCfgVar("fps_max", fps));
+        const QStringList shown = t.dialogs.texts(c.shownKind);
+        ASSERT_EQ(shown.size(), 1) << "shown: " << t.dialogs.shown.size();
+        EXPECT_TRUE(shown[0].contains(c.shownText)) << shown[0].toStdString();
+        if (c.shownKind == u"window"_s) {
+            EXPECT_EQ(t.dialogs.shown.last().title, english("Information"));
+        }
+    }
+}
+
+} // namespace
