@@ -290,4 +290,45 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
     }
 }
 
+// Settings that cannot store one name, as a registry key the user may not write.
+class RefusingSettings final : public SettingsStore {
+public:
+    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString* error) override
+    {
+        if (action != QLatin1String("write"))
+            return values.value(name);
+        if (name == refused) {
+            if (error)
+                *error = u"Cannot store the setting "_s + name + u": access denied"_s;
+            return QString();
+        }
+        values[name] = value;
+        return QString();
+    }
+    QString refused;
+    QMap<QString, QString> values;
+};
+
+TEST(WizardSettingsTest, ASettingThatCannotBeStoredIsReportedAndTheOthersAreStillWritten)
+{
+    TempDir dir;
+    dir.write(u"config.cfg"_s, Plain);
+    RefusingSettings settings;
+    settings.refused = u"show_server"_s;
+    FakeDialogs dialogs;
+    AppState state(settings, dialogs);
+    state.CfgDir = dir.dirWithSlash();
+    state.CfgFile = u"config.cfg"_s;
+    WizardAnswers answers;
+    answers.cfgName = u"mine.cfg"_s;
+
+    const WizardResult r = WriteWizardConfig(state, answers);
+
+    // The file is written and is the working file: the window must still follow it.
+    EXPECT_EQ(r.outcome, Outcome::Written);
+    EXPECT_EQ(state.CfgFile, u"mine.cfg"_s);
+    EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"Cannot store the setting show_server: access denied"_s});
+    EXPECT_EQ(settings.values, (QMap<QString, QString>{{u"mouse_btns"_s, u"2"_s}, {u"cfg_file"_s, u"mine.cfg"_s}}));
+}
+
 } // namespace
