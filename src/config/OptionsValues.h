@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/TextCodec.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,31 +13,19 @@ class CfgStore;
 class QRadioButton;
 
 // How the options pages read their values from the config line store and write them back.
-// Values are bytes in the file and text in the controls; they are converted here and nowhere
-// else.
+// Values are bytes in the file and text in the controls; they are converted by TextCodec.
 namespace OptionsValues {
 
-// A value's text as a control shows it. Bytes the system's code page cannot decode (a name
-// typed on another system) are read as Latin-1 instead, one character per byte, so that the
-// characters stay the same bytes when the text is edited and written back.
-struct Decoded {
-    QString text;
-    bool latin1 = false;
-};
-Decoded decode(const QByteArray& bytes);
-// The bytes of `text`: with the system's code page, or, for a text decoded as Latin-1, one
-// byte per character up to U+00FF and the system's code page for the characters above.
-QByteArray encode(const QString& text, bool latin1);
+using TextCodec::decode;
+using TextCodec::Decoded;
+using TextCodec::encode;
+using TextCodec::isWritable;
 
 // A whole decimal number as the integer fields take it: an optional sign, digits, blanks
 // around them ignored. Empty text, fractions and numbers beyond 32 bits are not integers.
 std::optional<int> toInteger(const QString& text);
 // Shows the conversion error for `text`, which is not a whole number; returns false.
 bool conversionError(const AppState& state, const QString& text);
-
-// A value is written inside double quotes and the game has no escape character, so a value
-// holding a double quote or a line break would break its line (and the lines after it).
-bool isWritable(const QString& text);
 
 // The value of the last line that sets `name`; the empty text when no line does (or when the
 // line carries no value).

@@ -1,6 +1,7 @@
 #include "wizard/WizardConfig.h"
 
 #include "config/AppState.h"
+#include "config/TextCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/WriteCheck.h"
@@ -22,13 +23,6 @@ namespace {
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// A value is written inside double quotes and the game knows no escape, so a quote or a line
-// break would end the line early and turn the rest into commands.
-bool isWritable(const QByteArray& bytes)
-{
-    return !bytes.contains('"') && !bytes.contains('\r') && !bytes.contains('\n');
 }
 
 bool readAll(const QString& path, QByteArray& bytes, QString& error)
@@ -92,7 +86,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         state.dialogs.error(state.message(QStringLiteral("notinteger")).arg(answers.buttonsText));
         return result;
     }
-    if (!isWritable(answers.name.bytes())) {
+    if (!TextCodec::isWritable(answers.name.text)) {
         state.dialogs.error(state.message(QStringLiteral("notwritable")).arg(answers.nameCaption.trimmed()));
         return result;
     }
