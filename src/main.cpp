@@ -103,13 +103,14 @@ int main(int argc, char** argv)
     MainForm.setSplash(&SplashForm);
     MainForm.FormTranslator1->TranslateForm(&SplashForm);
 
-    Twizard wizard(&MainForm);
+    Twizard wizard(state, MainForm);
     TUpdateForm UpdateForm(&MainForm);
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);
     MainForm.setUpdateForm(&UpdateForm);
     // Translated at start-up too, so that a restart keeps the update window in the chosen language.
     MainForm.FormTranslator1->TranslateForm(&UpdateForm);
+    wizard.translate(*MainForm.FormTranslator1);
     dialogs.informationWindow = [&InformationForm](const QString& title, const QString& text) {
         InformationForm.ShowInformation(title, text);
     };

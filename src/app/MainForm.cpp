@@ -251,6 +251,8 @@ void TMainForm::LangChange()
         FormTranslator1->TranslateForm(m_splash);
     if (m_updateForm)
         FormTranslator1->TranslateForm(m_updateForm);
+    if (m_wizard)
+        m_wizard->translate(*FormTranslator1);
     FormTranslator1->TranslateForm(this);
     QtTranslations::use(language); // message boxes' own buttons
     placeApplyButton();            // its caption's width changed

@@ -68,6 +68,12 @@ public:
     void ReadOptionPages();
     void LangChange();
 
+    // The wizard's choice of an existing configuration: selected and read as a click in the list.
+    void useCfgEntry(const QString& name);
+    // After the wizard has written `cfgFile`: the list shows and selects it, the server tab and the
+    // binder's mouse picture follow the answers, and the option pages show the file.
+    void wizardWritten(const QString& cfgFile, bool showServer, int mouseButtons);
+
     std::unique_ptr<TFormTranslator> FormTranslator1;
 
     bool FirstShow = false;

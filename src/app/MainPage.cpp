@@ -3,6 +3,7 @@
 
 #include "app/CfgFolder.h"
 #include "app/WizardForm.h"
+#include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "platform/Dialogs.h"
 #include "platform/MachineRegistry.h"
@@ -226,7 +227,7 @@ void TMainForm::ScanCfgList()
     const int row = CfgFolder::pickEntry(names, m_state.CfgFile);
     selectWithoutReading(row);
     if (m_wizard)
-        m_wizard->Configs->setCurrentRow(row);
+        m_wizard->Configs->setCurrentIndex(row);
     m_state.CfgFile = row >= 0 ? names[row] : QStringLiteral("config.cfg");
 }
 
@@ -266,6 +267,34 @@ void TMainForm::ListBox1Click()
         return;
     m_state.CfgFile = item->text();
     writeSetting(QStringLiteral("cfg_file"), m_state.CfgFile);
+    ReadOptionPages();
+}
+
+void TMainForm::useCfgEntry(const QString& name)
+{
+    const QList<QListWidgetItem*> found = ListBox1->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    selectWithoutReading(ListBox1->row(found.first()));
+    ListBox1Click();
+}
+
+void TMainForm::wizardWritten(const QString& cfgFile, bool showServer, int mouseButtons)
+{
+    ScanCfgList();
+    // The scan picks the file the setting cfg_file names; the written file is the working file
+    // even when that setting could not be stored.
+    const QList<QListWidgetItem*> found = ListBox1->findItems(cfgFile, Qt::MatchFixedString);
+    if (!found.isEmpty()) {
+        const int row = ListBox1->row(found.first());
+        selectWithoutReading(row);
+        if (m_wizard)
+            m_wizard->Configs->setCurrentIndex(row);
+        m_state.CfgFile = found.first()->text();
+    }
+    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), showServer);
+    MouseButtons = mouseButtons;
+    binderPage->applyMouseButtons(mouseButtons);
     ReadOptionPages();
 }
 

@@ -34,6 +34,8 @@ public:
     bool readClientPart();
     // The last step of ReadOptionPages: the player name, or the empty text without a name line.
     void readPlayerName();
+    // What the name was read from, so that an unchanged name is written back as its own bytes.
+    const OptionsValues::KeptText& readName() const { return m_readName; }
 
     void BitBtn5Click();
     void TrackBar1Change();

@@ -35,7 +35,7 @@ const QList<Entry>& english()
         {"aliases", QStringLiteral("Do you want to remove ALL aliases form AUTOEXEC.CFG?")},
         {"ConfigCreate",
          QStringLiteral("You created your own config.\r\nNOTE! - to execute all CVARS from your config - "
-                        "enter in the console \r\nexecute YourConfig.cfg")},
+                        "enter in the console \r\nexec YourConfig.cfg")},
         {"wrongext", QStringLiteral("Wrong filename extension!\r\nMust be name.cfg.\r\nPlease correct it")},
         {"hud_default", QStringLiteral("This HUD now set as default in C.S.")},
         {"notconnected", QStringLiteral("You are not connected to the internet!")},
@@ -67,6 +67,15 @@ const QList<Entry>& english()
                         "no dot or blank at the end.\r\nPlease correct it")},
         {"replacecfg", QStringLiteral("%1 already exists.\r\nDo you want to replace it with a copy of your working "
                                       "configuration and the wizard's answers? Its own lines will be lost.")},
+        // The wizard's lists: the computer speeds (the blanks line the texts up) and the mouse's
+        // button counts that are words.
+        {"wizspeed0", QStringLiteral("Bad       (bad videocard, low RAM)")},
+        {"wizspeed1", QStringLiteral("Poor      (poor videocard, poor RAM)")},
+        {"wizspeed2", QStringLiteral("Normal  (medium configuration)")},
+        {"wizspeed3", QStringLiteral("Good     (for quite fast computers)")},
+        {"wizspeed4", QStringLiteral("Best      (best videocard, a lot of RAM)")},
+        {"wizbuttons3", QStringLiteral("3 (or 2 + scroll as MOUSE3)")},
+        {"wizbuttonsmore", QStringLiteral("more")},
     };
     return table;
 }

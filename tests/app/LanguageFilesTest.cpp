@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
+#include "app/WizardForm.h"
 #include "config/AppState.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
@@ -11,6 +12,7 @@
 
 #include <QComboBox>
 #include <QMap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 
@@ -35,7 +37,7 @@ QMap<QString, QString> entries(const QString& path)
     return map;
 }
 
-// The three translated windows, created and translated as the program does at start-up (never
+// The four translated windows, created and translated as the program does at start-up (never
 // shown, so no configuration folder is needed), in a program folder of their own.
 class LanguageFilesTest : public ::testing::Test {
 protected:
@@ -49,6 +51,9 @@ protected:
         main->setUpdateForm(&update);
         main->FormTranslator1->TranslateForm(&splash);
         main->FormTranslator1->TranslateForm(&update);
+        wizard = std::make_unique<Twizard>(state, *main);
+        main->setWizard(wizard.get());
+        wizard->translate(*main->FormTranslator1);
     }
 
     void chooseLanguage(const QString& language)
@@ -66,6 +71,7 @@ protected:
     TSplashForm splash;
     TUpdateForm update;
     std::unique_ptr<TMainForm> main;
+    std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
 };
 
 } // namespace
@@ -120,6 +126,8 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     chooseLanguage(u"French"_s);
     const QMap<QString, QString> french = entries(sourceFile(u"French"_s));
     EXPECT_EQ(main->PageControl1->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
+    EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
+    EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
     EXPECT_EQ(splash.message(u"wrongext"_s),
               french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));

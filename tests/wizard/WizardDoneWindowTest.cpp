@@ -1,0 +1,147 @@
+#include "WizardWindowFixture.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a failed Done must leave as it was.
+struct Snapshot {
+    QMap<QString, QByteArray> files;
+    QMap<QString, QString> settings;
+    QString cfgFile;
+    QStringList listed;
+    bool serverTab = true;
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+} // namespace
+
+class WizardDoneTest : public WizardWindowTest {
+protected:
+    Snapshot snapshot() const
+    {
+        Snapshot s;
+        for (const QFileInfo& info : QDir(game.path()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            s.files.insert(info.fileName(), info.isDir() ? QByteArray("<dir>") : game.read(info.fileName()));
+        s.settings = settings.values;
+        s.cfgFile = state.CfgFile;
+        s.listed = listed();
+        s.serverTab = serverTabShown();
+        return s;
+    }
+    // Answers that change everything they can, then Done.
+    void answerAndFinish(const QString& cfgName)
+    {
+        open();
+        typeCfgName(cfgName);
+        next();
+        control<QRadioButton>("server1")->click();
+        choose(control<QComboBox>("buttons"), 4);
+        choose(control<QComboBox>("w7"), 0);
+        next();
+        control<QRadioButton>("arrows")->click();
+        choose(control<QComboBox>("w6"), 2);
+        next();
+        control<QLineEdit>("name")->setText(u"Trinity"_s);
+        next();
+        next();
+    }
+};
+
+TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainWindowFollows)
+{
+    start();
+    answerAndFinish(u"mine.cfg"_s);
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(form->isVisible());
+
+    EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(ConfigCfg)) << "the working file is copied, not changed";
+    const QByteArray mine = game.read(u"mine.cfg"_s);
+    EXPECT_TRUE(mine.startsWith("unbindall\r\nbind \"w\" \"+forward\"\r\nname \"Trinity\"\r\ncl_updaterate \"60\"\r\n"))
+        << mine.constData();
+    EXPECT_TRUE(mine.contains("\r\nrate \"3500\"\r\nbind \"UPARROW\" \"+forward\"\r\n")) << mine.constData();
+    EXPECT_TRUE(mine.contains("\r\nfastsprites \"2\"")) << mine.constData();
+
+    EXPECT_TRUE(listed().contains(u"mine.cfg"_s));
+    EXPECT_EQ(selected(), u"mine.cfg"_s);
+    EXPECT_EQ(control<QComboBox>("Configs")->currentText(), u"mine.cfg"_s);
+    EXPECT_EQ(state.CfgFile, u"mine.cfg"_s);
+    EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"mine.cfg"_s);
+    EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
+    EXPECT_EQ(settings.values.value(u"mouse_btns"_s), u"5"_s);
+    EXPECT_FALSE(serverTabShown());
+    EXPECT_EQ(form->MouseButtons, 5);
+    EXPECT_EQ(form->clientPage->name->text(), u"Trinity"_s) << "the option pages show the new file";
+
+    // The same answers into the file that is now the working file keep its lines; "Yes" brings
+    // the server tab back.
+    open();
+    next();
+    control<QRadioButton>("server0")->click();
+    goTo(4);
+    next();
+    // Every line stays; the store decides only whether the last one ends in CR LF.
+    EXPECT_EQ(game.read(u"mine.cfg"_s).trimmed(), mine.trimmed());
+    EXPECT_TRUE(serverTabShown());
+    EXPECT_EQ(dialogs.texts(u"error"_s), QStringList());
+}
+
+TEST_F(WizardDoneTest, TheWorkingFilesOwnNameKeepsEveryLine)
+{
+    start();
+    open();
+    typeCfgName(u"CONFIG.CFG"_s);
+    goTo(4);
+    next();
+    EXPECT_FALSE(wizard->isVisible());
+    const QByteArray after = game.read(u"config.cfg"_s);
+    EXPECT_TRUE(after.startsWith(ConfigCfg)) << after.constData();
+    EXPECT_FALSE(QDir(game.path()).entryList().contains(u"CONFIG.CFG"_s));
+}
+
+TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
+{
+    struct Case {
+        const char* what;
+        QString cfgName;
+        QString buttons;     // typed into the box after the answers; empty: none
+        const char* shownAs; // the kind of message
+        QString pageAfter;
+    };
+    const Case cases[] = {
+        {"a folder in the new file's place", u"blocked.cfg"_s, {}, "error", u"t5"_s},
+        {"a count that is no number", u"mine.cfg"_s, u"two"_s, "error", u"t5"_s},
+        {"a name outside the folder", u"../up.cfg"_s, {}, "window", u"t1"_s},
+        {"a name without the extension", u"mine.txt"_s, {}, "window", u"t1"_s},
+        {"another config kept", u"other.cfg"_s, {}, "question", u"t1"_s},
+    };
+    QDir(game.path()).mkdir(u"blocked.cfg"_s);
+    start();
+    const Snapshot before = snapshot();
+    for (const Case& c : cases) {
+        dialogs.shown.clear();
+        // A replacement, where one is asked for, is agreed to unless the case is the refusal.
+        dialogs.answers.clear();
+        dialogs.answers.enqueue(c.shownAs != std::string_view("question"));
+        open();
+        typeCfgName(c.cfgName);
+        next();
+        control<QRadioButton>("server1")->click();
+        goTo(4);
+        if (!c.buttons.isEmpty()) {
+            back();
+            back();
+            back();
+            control<QComboBox>("buttons")->setEditText(c.buttons);
+            goTo(4);
+        }
+        next();
+        EXPECT_TRUE(wizard->isVisible()) << c.what;
+        EXPECT_EQ(page(), c.pageAfter) << c.what;
+        EXPECT_EQ(dialogs.texts(QLatin1String(c.shownAs)).size(), 1) << c.what;
+        EXPECT_TRUE(snapshot() == before) << c.what;
+        control<QPushButton>("BitBtn3")->click();
+    }
+}

@@ -1,0 +1,163 @@
+#include "WizardWindowFixture.h"
+
+#include <QGroupBox>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(WizardWindowTest, ButtonsWalkThePagesAndTheForwardButtonFinishesOnlyOnTheLast)
+{
+    start();
+    open();
+    EXPECT_FALSE(form->isVisible()) << "the main window hides while the wizard is open";
+    EXPECT_EQ(page(), u"t1"_s);
+    back();
+    EXPECT_EQ(page(), u"t1"_s);
+
+    QPushButton* forward = control<QPushButton>("BitBtn2");
+    const QStringList pages = {u"t2"_s, u"t3"_s, u"t4"_s, u"t5"_s};
+    for (const QString& expected : pages) {
+        EXPECT_EQ(forward->text(), u"&Next"_s) << "before " << expected.toStdString();
+        next();
+        EXPECT_EQ(page(), expected);
+    }
+    EXPECT_EQ(forward->text(), u"&Done"_s);
+    EXPECT_EQ(forward->icon().cacheKey(), control<QPushButton>("Done")->icon().cacheKey());
+    back();
+    EXPECT_EQ(page(), u"t4"_s);
+    EXPECT_EQ(forward->text(), u"&Next"_s);
+    EXPECT_EQ(forward->icon().cacheKey(), control<QPushButton>("next")->icon().cacheKey());
+
+    // Cancel writes nothing, shows the main window again, and the next opening starts on t1
+    // with the answers kept.
+    typeCfgName(u"mine.cfg"_s);
+    control<QPushButton>("BitBtn3")->click();
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(ConfigCfg));
+    EXPECT_FALSE(QFile::exists(game.file(u"mine.cfg"_s)));
+    open();
+    EXPECT_EQ(page(), u"t1"_s);
+    EXPECT_EQ(forward->text(), u"&Next"_s);
+    EXPECT_EQ(control<QLineEdit>("CfgName")->text(), u"mine.cfg"_s);
+}
+
+TEST_F(WizardWindowTest, ServerAndButtonAnswersAreReadFromTheSettingsAtEachEntryToThePage)
+{
+    struct Case {
+        const char* showServer; // nullptr: no such setting
+        bool serverChecked;
+    };
+    const Case cases[] = {{"no", false}, {"yes", true}, {"No", true}, {"", true}, {nullptr, true}};
+    start();
+    open();
+    for (const Case& c : cases) {
+        if (c.showServer)
+            settings.values[u"show_server"_s] = QString::fromLatin1(c.showServer);
+        else
+            settings.values.remove(u"show_server"_s);
+        goTo(1);
+        EXPECT_EQ(control<QRadioButton>("server0")->isChecked(), c.serverChecked) << c.showServer;
+        EXPECT_EQ(control<QRadioButton>("server1")->isChecked(), !c.serverChecked) << c.showServer;
+        control<QRadioButton>(c.serverChecked ? "server1" : "server0")->click(); // dropped on the next entry
+        back();
+    }
+
+    QComboBox* buttons = control<QComboBox>("buttons");
+    settings.values[u"mouse_btns"_s] = u"5"_s;
+    next();
+    EXPECT_EQ(buttons->currentText(), u"5"_s);
+    choose(buttons, 4); // "more", left behind
+    back();
+    settings.values.remove(u"mouse_btns"_s);
+    next();
+    EXPECT_EQ(buttons->currentText(), u"3"_s) << "without the setting, the count of the mouse picture";
+    EXPECT_EQ(wizard->answers().buttonsIndex, -1) << "a count from the setting keeps no earlier choice";
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "the design name makes no new file: no advice";
+}
+
+TEST_F(WizardWindowTest, AnotherFileNameBringsTheExecAdviceAtEachEntryToTheServerPage)
+{
+    start();
+    open();
+    typeCfgName(u"myname.cfg"_s); // the design name in other letter case is a new name
+    next();
+    back();
+    next();
+    const QStringList advice = dialogs.texts(u"information"_s);
+    ASSERT_EQ(advice.size(), 2);
+    EXPECT_EQ(advice[0], state.message(u"ConfigCreate"_s));
+    EXPECT_TRUE(advice[0].endsWith(u"\r\nexec YourConfig.cfg"_s)) << advice[0].toStdString();
+}
+
+TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
+{
+    start();
+    ClientOptionsPage* client = form->clientPage;
+    // Edits on the client page not yet applied are what the wizard copies.
+    client->p1_0->click();
+    client->p11_0->click();
+    client->name->setText(u"Neo"_s);
+    client->findChild<QGroupBox*>(u"ClientBox1"_s)->setTitle(u"Nickname"_s); // as a language change does
+    open();
+
+    goTo(2);
+    QComboBox* w6 = control<QComboBox>("w6");
+    ASSERT_EQ(w6->count(), client->data->count());
+    for (int i = 0; i < w6->count(); ++i)
+        EXPECT_EQ(w6->itemText(i), client->data->item(i)->text());
+    EXPECT_EQ(control<QGroupBox>("w5")->title(), client->findChild<QGroupBox*>(u"ClientBox16"_s)->title());
+    EXPECT_EQ(w6->currentIndex(), -1);
+    choose(w6, 3);
+    back();
+    next();
+    EXPECT_EQ(w6->currentIndex(), -1) << "the connection is chosen anew at each entry";
+
+    next();
+    EXPECT_EQ(control<QGroupBox>("wiz1")->title(), u"Nickname"_s);
+    EXPECT_EQ(control<QGroupBox>("wiz2")->title(), client->findChild<QGroupBox*>(u"ClientBox2"_s)->title());
+    EXPECT_EQ(control<QLineEdit>("name")->text(), u"Neo"_s);
+    EXPECT_EQ(control<QRadioButton>("w1")->text(), client->p1_1->text());
+    EXPECT_FALSE(control<QRadioButton>("w1")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("w3")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("w4")->isChecked());
+
+    // Changed on the wizard, then on the client page: the next entry copies the client page.
+    control<QRadioButton>("w1")->click();
+    back();
+    client->p11_1->click();
+    next();
+    EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("w3")->isChecked());
+}
+
+TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingClearsTheChoice)
+{
+    start();
+    QComboBox* configs = control<QComboBox>("Configs");
+    QStringList entries;
+    for (int i = 0; i < configs->count(); ++i)
+        entries << configs->itemText(i);
+    EXPECT_EQ(entries, listed());
+    open();
+    EXPECT_EQ(configs->currentText(), u"config.cfg"_s);
+
+    typeCfgName(u"x"_s);
+    EXPECT_EQ(configs->currentIndex(), -1);
+    choose(configs, int(entries.indexOf(u"other.cfg"_s)));
+    EXPECT_EQ(control<QLineEdit>("CfgName")->text(), u"MyName.CFG"_s);
+    EXPECT_EQ(configs->currentText(), u"other.cfg"_s) << "the list shows the file the wizard writes";
+    EXPECT_EQ(state.CfgFile, u"other.cfg"_s);
+    EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
+    EXPECT_EQ(selected(), u"other.cfg"_s);
+    EXPECT_EQ(form->clientPage->name->text(), QString()) << "the pages show the chosen file";
+
+    // Done writes into the chosen file and leaves config.cfg alone.
+    goTo(4);
+    next();
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(game.read(u"other.cfg"_s).startsWith("rate \"3000\"\r\nbind \"w\" \"+forward\"\r\n"))
+        << game.read(u"other.cfg"_s).constData();
+    EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(ConfigCfg));
+    EXPECT_EQ(selected(), u"other.cfg"_s);
+}
