@@ -1,6 +1,7 @@
 #include "app/FormTranslator.h"
 
 #include "app/IniFile.h"
+#include "config/RuntimeHint.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractButton>
@@ -117,6 +118,8 @@ const Binding Bindings[] = {
 
 const Binding* bindingOf(QObject* o, Property p)
 {
+    if (p == Property::Hint && RuntimeHint::isMarked(o))
+        return nullptr; // set while the program runs, from the file or the user's input
     for (const Binding& b : Bindings) {
         if (b.property == p && b.matches(o))
             return &b;

@@ -6,6 +6,7 @@
 #include "binder/KeyNames.h"
 #include "binder/KeyTable.h"
 #include "config/AppState.h"
+#include "config/RuntimeHint.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
@@ -33,11 +34,13 @@ void BinderPage::ReadBinds()
     for (KeyLabel* label : std::as_const(keyLabels)) {
         const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
         label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
+        RuntimeHint::mark(label);
         label->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
     }
     for (auto it = overlays.cbegin(); it != overlays.cend(); ++it) {
         const BoundKey* bound = m_reading.find(it.key());
         it.value()->setVisible(bound != nullptr);
+        RuntimeHint::mark(it.value());
         it.value()->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
     }
     fillBindKey();

@@ -2,6 +2,7 @@
 
 #include "config/AppState.h"
 #include "config/OptionsValues.h"
+#include "config/RuntimeHint.h"
 
 #include <QLineEdit>
 #include <QVariant>
@@ -21,6 +22,7 @@ std::optional<int> check(const AppState& state, QLineEdit* edit, Empty empty)
     const bool marked = !n && !(empty == Empty::MeansNothing && text.isEmpty());
     if (marked) {
         // Set again for every text: the tool tip names the text and speaks the current language.
+        RuntimeHint::mark(edit);
         edit->setToolTip(state.message(QStringLiteral("notinteger")).arg(text));
         if (!isMarked(edit)) {
             edit->setProperty(MarkProperty, true);

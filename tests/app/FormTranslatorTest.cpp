@@ -1,6 +1,7 @@
 #include "app/FormTranslator.h"
 
 #include "app/LanguageIni.h"
+#include "config/RuntimeHint.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
@@ -149,3 +150,21 @@ TEST(FormTranslatorTest, TemplateWriteFailureIsReportedOnceAndTranslationGoesOn)
 }
 
 } // namespace
+
+TEST(FormTranslatorTest, AHintSetWhileTheProgramRunsIsNeitherExportedNorReplaced)
+{
+    TempDir dir;
+    QWidget window;
+    window.setObjectName(u"MainForm"_s);
+    auto* key = named(new QLabel(u"F2"_s, &window), "F2");
+    RuntimeHint::mark(key);
+    key->setToolTip(u"QVL_F2"_s); // the command the file binds the key to
+    FakeDialogs dialogs;
+    TFormTranslator translator(dir.path(), dir.file(u"qvl.ini"_s), dialogs);
+    ASSERT_TRUE(translator.ExportTexts(&window, dir.file(u"t.lng"_s)));
+    EXPECT_FALSE(dir.read(u"t.lng"_s).contains("QVL_F2"));
+    EXPECT_TRUE(dir.read(u"t.lng"_s).contains("MainForm.F2.Caption=F2"));
+    dir.write(u"x.lng"_s, "[Translations]\r\nMainForm.F2.Hint=stale\r\n");
+    translator.ApplyTranslations(&window, dir.file(u"x.lng"_s));
+    EXPECT_EQ(key->toolTip(), u"QVL_F2"_s);
+}
