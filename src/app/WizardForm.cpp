@@ -74,13 +74,13 @@ Twizard::Twizard(AppState& state, TMainForm& main)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(0, 0, 8, 8);
+    outer->setContentsMargins(0, 0, 0, 0);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignTop);
     outer->addWidget(Image1);
     auto* right = new QVBoxLayout;
-    right->setContentsMargins(0, 8, 0, 0);
+    right->setContentsMargins(0, 8, 8, 8);
     outer->addLayout(right, 1);
 
     // Pages without tabs: only the buttons below move between them.
@@ -103,9 +103,7 @@ Twizard::Twizard(AppState& state, TMainForm& main)
     connect(wasd, &QRadioButton::clicked, this, &Twizard::wasdClick);
     connect(arrows, &QRadioButton::clicked, this, &Twizard::arrowsClick);
 
-    // Wide enough for the longest language's questions; the pages never change the size.
-    setFixedSize(640, 380);
-    Image1->setPixmap(sidePicture(height()));
+    fitSize();
     fillLists();
 }
 
@@ -142,6 +140,21 @@ void Twizard::translate(TFormTranslator& translator)
         translator.ApplyTranslations(this, file);
     CfgName->setText(typed);
     fillLists();
+    fitSize();
+}
+
+// Group titles do not wrap: the window is as wide as the longest question of the language in use.
+void Twizard::fitSize()
+{
+    // A title set a moment ago has not reached the outer layouts yet.
+    WizardTabs->updateGeometry();
+    for (QLayout* inner : layout()->findChildren<QLayout*>())
+        inner->invalidate();
+    layout()->invalidate();
+    const QSize needed = layout()->minimumSize();
+    setFixedSize(qMax(640, needed.width()), qMax(360, needed.height()));
+    if (Image1->pixmap().height() != height())
+        Image1->setPixmap(sidePicture(height()));
 }
 
 void Twizard::showEvent(QShowEvent* event)
@@ -154,6 +167,10 @@ void Twizard::showEvent(QShowEvent* event)
     // The list shows the working file while the name stands for it.
     const bool working = CfgName->text() == WizardAnswers::workingFileText();
     Configs->setCurrentIndex(working ? Configs->findText(m_state.CfgFile, Qt::MatchFixedString) : -1);
+    // The questions copied from the client page take their place now, so that the size fits
+    // them before the window is placed; their pages copy them again when entered.
+    copyCaptions();
+    fitSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     setPage(0);
@@ -251,10 +268,11 @@ void Twizard::t2Show()
 
 namespace {
 
+// The question of a client page box, which its caption label carries.
 QString clientCaption(const ClientOptionsPage& page, const char* box)
 {
-    const auto* found = page.findChild<QGroupBox*>(QLatin1String(box));
-    return found ? found->title() : QString();
+    const auto* found = page.findChild<QLabel*>(QLatin1String(box) + QLatin1String("Caption"));
+    return found ? found->text() : QString();
 }
 
 // Copies a pair of radio buttons, captions and states, including a pair with neither checked.
@@ -271,6 +289,15 @@ void copyPair(const QRadioButton* fromFirst, const QRadioButton* fromSecond, QRa
 }
 
 } // namespace
+
+void Twizard::copyCaptions()
+{
+    const ClientOptionsPage& client = *m_main.clientPage;
+    w5->setTitle(clientCaption(client, "ClientBox16"));
+    wiz1->setTitle(clientCaption(client, "ClientBox1"));
+    wiz2->setTitle(clientCaption(client, "ClientBox2"));
+    wiz3->setTitle(clientCaption(client, "ClientBox9"));
+}
 
 void Twizard::t3Show()
 {

@@ -100,6 +100,8 @@ private:
     void buildPlayerPage();
     void buildClosingPage();
     void fillLists();
+    void copyCaptions();
+    void fitSize();
     void setPage(int index);
     void t2Show();
     void t3Show();
