@@ -101,6 +101,24 @@ TEST_F(WizardDoneTest, TheWorkingFilesOwnNameKeepsEveryLine)
     EXPECT_FALSE(QDir(game.path()).entryList().contains(u"CONFIG.CFG"_s));
 }
 
+TEST_F(WizardDoneTest, ANameTheSystemCannotShowGoesBackAsItsOwnBytesUntilItIsEdited)
+{
+    const QByteArray odd = "unbindall\r\nname \"J\xf6rg\xff\"\r\n"; // not text in the system's code page
+    game.write(u"config.cfg"_s, odd);
+    start();
+    open();
+    goTo(4);
+    next();
+    EXPECT_TRUE(game.read(u"config.cfg"_s).startsWith(odd)) << game.read(u"config.cfg"_s).constData();
+
+    open();
+    goTo(3);
+    control<QLineEdit>("name")->setText(u"Jorg"_s);
+    goTo(4);
+    next();
+    EXPECT_TRUE(game.read(u"config.cfg"_s).startsWith("unbindall\r\nname \"Jorg\"\r\n"));
+}
+
 TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
 {
     struct Case {
@@ -109,6 +127,7 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         QString buttons;     // typed into the box after the answers; empty: none
         const char* shownAs; // the kind of message
         QString pageAfter;
+        QString name = u"Player"_s;
     };
     const Case cases[] = {
         {"a folder in the new file's place", u"blocked.cfg"_s, {}, "error", u"t5"_s},
@@ -116,6 +135,7 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         {"a name outside the folder", u"../up.cfg"_s, {}, "window", u"t1"_s},
         {"a name without the extension", u"mine.txt"_s, {}, "window", u"t1"_s},
         {"another config kept", u"other.cfg"_s, {}, "question", u"t1"_s},
+        {"a name with a double quote", u"mine.cfg"_s, {}, "error", u"t5"_s, u"a\"b"_s},
     };
     QDir(game.path()).mkdir(u"blocked.cfg"_s);
     start();
@@ -129,6 +149,8 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         typeCfgName(c.cfgName);
         next();
         control<QRadioButton>("server1")->click();
+        goTo(3);
+        control<QLineEdit>("name")->setText(c.name);
         goTo(4);
         if (!c.buttons.isEmpty()) {
             back();
