@@ -12,6 +12,7 @@
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
 #include "config/OptionsLayout.h"
+#include "config/RuntimeHint.h"
 #include "config/ServerOptionsPage.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Status->setObjectName(QStringLiteral("Status"));
     Status->setGeometry(4, 0, 494, 16);
     Status->setStyleSheet(QStringLiteral("color: white; background: black;"));
+    RuntimeHint::mark(Status); // its tip holds a status text cut short, set at run time
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
