@@ -4,6 +4,3 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/WizardName.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WizardConfig.cpp
 )
-target_sources(qvl_gui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/WizardPages.cpp
-)
