@@ -26,13 +26,18 @@ protected:
         game.write(QStringLiteral("config.cfg"), "unbindall\r\nrate \"25000\"\r\n");
     }
 
-    TMainForm& start()
+    // The main window, made but not shown yet (its first show finds the folder and reads it).
+    TMainForm& create()
     {
         form = std::make_unique<TMainForm>(state, shell, registry);
         form->steamHome = home.path();
         form->openWizard = [this] { ++wizardOpened; };
         form->quitProgram = [this] { ++quits; };
-        form->show();
+        return *form;
+    }
+    TMainForm& start()
+    {
+        create().show();
         return *form;
     }
 

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "app/MainForm.h"
+#include "app/MainFormFixture.h"
 #include "app/WizardForm.h"
-#include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
-#include "support/FakeDialogs.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
 #include "wizard/WizardAnswers.h"
 
 #include <QComboBox>
@@ -25,24 +21,21 @@
 // The main window and its wizard over a game folder holding config.cfg and other.cfg, with
 // settings of their own; dialogs, shell and machine registry are fakes. The wizard opens
 // without a modal loop of its own, so a test drives it as the user does and reads the results.
-class WizardWindowTest : public ::testing::Test {
+class WizardWindowTest : public MainFormTest {
 protected:
     static constexpr const char* ConfigCfg = "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"Player\"\r\n"
                                              "cl_updaterate \"60\"\r\nlefthand \"1\"\r\n// mine\r\n";
 
     void SetUp() override
     {
-        settings.values[QStringLiteral("qvl_path")] = program.path();
-        settings.values[QStringLiteral("cfg_dir")] = game.dirWithSlash();
-        settings.values[QStringLiteral("cfg_file")] = QStringLiteral("config.cfg");
+        MainFormTest::SetUp();
         game.write(QStringLiteral("config.cfg"), ConfigCfg);
         game.write(QStringLiteral("other.cfg"), "rate \"3000\"\r\n");
     }
 
     void start()
     {
-        form = std::make_unique<TMainForm>(state, shell, registry);
-        form->steamHome = home.path();
+        create();
         wizard = std::make_unique<Twizard>(state, *form);
         form->setWizard(wizard.get());
         form->openWizard = [this] { wizard->show(); };
@@ -86,27 +79,11 @@ protected:
     {
         return form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet3));
     }
-    QStringList listed() const
-    {
-        QStringList names;
-        for (int i = 0; i < form->ListBox1->count(); ++i)
-            names << form->ListBox1->item(i)->text();
-        return names;
-    }
     QString selected() const
     {
         const QList<QListWidgetItem*> items = form->ListBox1->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
     }
 
-    TempDir game;
-    TempDir program;
-    TempDir home;
-    MemorySettings settings;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FakeRegistry registry;
-    AppState state{settings, dialogs};
-    std::unique_ptr<TMainForm> form;
     std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
 };
