@@ -88,19 +88,6 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
     EXPECT_EQ(dialogs.texts(u"error"_s), QStringList());
 }
 
-TEST_F(WizardDoneTest, TheWorkingFilesOwnNameKeepsEveryLine)
-{
-    start();
-    open();
-    typeCfgName(u"CONFIG.CFG"_s);
-    goTo(4);
-    next();
-    EXPECT_FALSE(wizard->isVisible());
-    const QByteArray after = game.read(u"config.cfg"_s);
-    EXPECT_TRUE(after.startsWith(ConfigCfg)) << after.constData();
-    EXPECT_FALSE(QDir(game.path()).entryList().contains(u"CONFIG.CFG"_s));
-}
-
 TEST_F(WizardDoneTest, ANameTheSystemCannotShowGoesBackAsItsOwnBytesUntilItIsEdited)
 {
     const QByteArray odd = "unbindall\r\nname \"J\xf6rg\xff\"\r\n"; // not text in the system's code page
