@@ -141,9 +141,4 @@ int removeAliasDefinitions(CfgStore& store)
     return deleteNamed(store, names);
 }
 
-bool hasUnsavedChange(const CfgStore& store)
-{
-    return store.isModified();
-}
-
 } // namespace BindLines

@@ -29,8 +29,4 @@ void setAlias(CfgStore& store, const QString& name, const QByteArray& body);
 // many.
 int removeAliasDefinitions(CfgStore& store);
 
-// Whether a Set or a Delete changed a line of the store since it was last loaded or saved (an
-// edit not yet written). Reading never counts, nor does a change another program made on disk.
-bool hasUnsavedChange(const CfgStore& store);
-
 } // namespace BindLines

@@ -1,6 +1,5 @@
 // The Binder page's picture: reading the working file's binds into it, and the clicks on it.
 #include "binder/BindFiles.h"
-#include "binder/BindLines.h"
 #include "binder/BinderPage.h"
 #include "binder/KeyLabel.h"
 #include "binder/KeyNames.h"
@@ -23,7 +22,7 @@ void BinderPage::ReadBinds()
         m_state.CfgFile = working;
     // Showing the page rewrites no file: only an edit the store holds and has not written yet
     // is saved (into the file it came from). A change made on disk by another program wins.
-    const bool loaded = BindLines::hasUnsavedChange(m_state.store) ? m_state.SaveCfg() : m_state.LoadCfg();
+    const bool loaded = m_state.store.isModified() ? m_state.SaveCfg() : m_state.LoadCfg();
     if (loaded)
         BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
 

@@ -201,29 +201,4 @@ TEST(BindFiles, EnsureAutoexecCreatesOnlyAMissingFile)
     EXPECT_TRUE(error.contains("autoexec.cfg")) << error.toStdString();
 }
 
-TEST(BindLines, UnsavedChangeIsWhatWouldChangeTheFile)
-{
-    TempDir dir;
-    const QString path = dir.write("config.cfg", "rate 1\n\nbind w a");
-    CfgStore store;
-    EXPECT_FALSE(BindLines::hasUnsavedChange(store)); // nothing loaded
-    ASSERT_TRUE(store.LoadCfg(path));
-    EXPECT_FALSE(BindLines::hasUnsavedChange(store)); // line ends and empty lines do not count
-    QByteArray value;
-    store.GetCfgVar("rate", value);
-    EXPECT_FALSE(BindLines::hasUnsavedChange(store));
-    store.SetCfgVar("rate", "1"); // `rate 1` becomes `rate "1"`
-    EXPECT_TRUE(BindLines::hasUnsavedChange(store));
-    ASSERT_TRUE(store.LoadCfg(path));
-    store.SetCfgVar("bind \"x\"", "b");
-    EXPECT_TRUE(BindLines::hasUnsavedChange(store));
-    ASSERT_TRUE(store.SaveCfg(path));
-    EXPECT_FALSE(BindLines::hasUnsavedChange(store)) << "a save loads the file again";
-    store.DeleteCfgLines("rate");
-    EXPECT_TRUE(BindLines::hasUnsavedChange(store));
-    ASSERT_TRUE(store.LoadCfg(path));
-    store.DeleteCfgLines("name"); // matches nothing
-    EXPECT_FALSE(BindLines::hasUnsavedChange(store));
-}
-
 } // namespace

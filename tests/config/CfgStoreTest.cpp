@@ -339,3 +339,28 @@ TEST_F(CfgStoreTest, FailedLoadsAndSavesChangeNothing)
 }
 
 } // namespace
+
+TEST(CfgStore, ModifiedMeansASetOrDeleteChangedALineSinceTheLoad)
+{
+    TempDir dir;
+    const QString path = dir.write(QStringLiteral("config.cfg"), "rate 1\n\nbind w a");
+    CfgStore store;
+    EXPECT_FALSE(store.isModified()); // nothing loaded
+    ASSERT_TRUE(store.LoadCfg(path));
+    EXPECT_FALSE(store.isModified());
+    QByteArray value;
+    store.GetCfgVar("rate", value);
+    EXPECT_FALSE(store.isModified());
+    store.SetCfgVar("rate", "1"); // `rate 1` becomes `rate "1"`
+    EXPECT_TRUE(store.isModified());
+    ASSERT_TRUE(store.LoadCfg(path));
+    store.SetCfgVar("bind \"x\"", "b");
+    EXPECT_TRUE(store.isModified());
+    ASSERT_TRUE(store.SaveCfg(path));
+    EXPECT_FALSE(store.isModified()) << "a save loads the file again";
+    store.DeleteCfgLines("rate");
+    EXPECT_TRUE(store.isModified());
+    ASSERT_TRUE(store.LoadCfg(path));
+    store.DeleteCfgLines("name"); // matches nothing
+    EXPECT_FALSE(store.isModified());
+}
