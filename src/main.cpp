@@ -67,6 +67,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setWindowIcon(Artwork::windowIcon());
+    // Lets a Wayland desktop match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
     parser.process(app);
 
     QtDialogs dialogs;
@@ -78,7 +80,10 @@ int main(int argc, char** argv)
     if (parser.isSet(demoOption) || parser.isSet(demoResetOption)) {
         const QString dir =
             parser.positionalArguments().isEmpty() ? ProgramFolder::defaultDemoDir() : parser.positionalArguments()[0];
-        settingsPath = ProgramFolder::prepareDemo(dir, dataDir, parser.isSet(demoResetOption), &error);
+        if (dataDir.isEmpty())
+            error = ProgramFolder::missingDataError(exeDir);
+        else
+            settingsPath = ProgramFolder::prepareDemo(dir, dataDir, parser.isSet(demoResetOption), &error);
         if (settingsPath.isEmpty()) {
             dialogs.error(error);
             return 2;

@@ -35,24 +35,41 @@ QString platformDefault(const QString& executableDir)
 #endif
 }
 
+QStringList dataDirCandidates(const QString& executableDir)
+{
+    return {
+        QDir::cleanPath(executableDir + QStringLiteral("/data")),
+        QDir::cleanPath(executableDir + QStringLiteral("/../share/quarvel")),
+    };
+}
+
 QString findDataDir(const QString& executableDir)
 {
-    const QStringList candidates = {
-        executableDir + QStringLiteral("/data"),
-        executableDir + QStringLiteral("/../share/quarvel"),
-        QStringLiteral(QVL_DATA_DIR),
-    };
-    for (const QString& dir : candidates) {
-        if (QFileInfo::exists(dir + QStringLiteral("/qvl.ini")))
-            return QDir::cleanPath(dir);
+    for (const QString& dir : dataDirCandidates(executableDir)) {
+        if (QFileInfo(dir + QStringLiteral("/qvl.ini")).isFile())
+            return dir;
     }
     return QString();
+}
+
+QString missingDataError(const QString& executableDir)
+{
+    QStringList places;
+    for (const QString& dir : dataDirCandidates(executableDir))
+        places << QDir::toNativeSeparators(dir);
+    return QStringLiteral("Cannot find the program's data files (qvl.ini, Languages): looked in %1")
+        .arg(places.join(QStringLiteral(" and ")));
 }
 
 bool ensure(SettingsStore& settings, const QString& dataDir, const QString& executableDir, QString* error)
 {
     if (!settings.read(QStringLiteral("qvl_path")).isEmpty())
         return true;
+    if (dataDir.isEmpty()) {
+        if (error)
+            *error = missingDataError(executableDir);
+        return false;
+    }
     const QString dir = platformDefault(executableDir);
     if (!fillFrom(dataDir, dir)) {
         if (error)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class SettingsStore;
 
@@ -11,11 +12,20 @@ namespace ProgramFolder {
 // Windows, ~/.local/share/Quarvel elsewhere.
 QString platformDefault(const QString& executableDir);
 
-// The program's data files as installed or built: the first of the candidates that holds qvl.ini.
+// Where the program's read-only data files (qvl.ini, Languages, huds, demo) may be, best first:
+// data/ beside the executable (a Windows copy, and the build tree, which links it to the source
+// tree's data/), then ../share/quarvel (installed under a prefix: bin/qvl, share/quarvel).
+QStringList dataDirCandidates(const QString& executableDir);
+
+// The first candidate that holds qvl.ini, or an empty text when none does.
 QString findDataDir(const QString& executableDir);
+
+// The error shown when findDataDir finds nothing: it names the folders looked in.
+QString missingDataError(const QString& executableDir);
 
 // Does what an installer would when `qvl_path` is missing: chooses the platform's folder,
 // writes `qvl_path`, and fills the folder with the data files it lacks (never replacing one).
+// Without data files (an empty `dataDir`) it fails and writes nothing.
 bool ensure(SettingsStore& settings, const QString& dataDir, const QString& executableDir, QString* error);
 
 // Prepares the demo workspace in `dir` (made afresh when `reset`): a program folder, a game

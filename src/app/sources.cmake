@@ -9,7 +9,6 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CfgFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
 )
-target_compile_definitions(qvl_core PRIVATE QVL_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SplashForm.cpp

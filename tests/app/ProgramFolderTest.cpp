@@ -77,3 +77,39 @@ TEST(ProgramFolder, EnsureActsOnlyWhenNoProgramFolderIsKnown)
     EXPECT_EQ(settings.values[QStringLiteral("qvl_path")], QStringLiteral("/somewhere/else"));
     EXPECT_EQ(settings.writes, 0);
 }
+
+TEST(ProgramFolder, DataIsFoundBesideTheExecutableOrUnderItsInstallPrefix)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("usr/share/quarvel/qvl.ini"), "English\r\n");
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("usr/bin"))));
+    EXPECT_EQ(ProgramFolder::findDataDir(dir.file(QStringLiteral("usr/bin"))), dir.file("usr/share/quarvel"));
+
+    // A data folder beside the executable (a Windows copy, the build tree) wins over the prefix.
+    dir.write(QStringLiteral("usr/bin/data/qvl.ini"), "English\r\n");
+    EXPECT_EQ(ProgramFolder::findDataDir(dir.file(QStringLiteral("usr/bin"))), dir.file("usr/bin/data"));
+
+    // Folders without a qvl.ini file are no data folder: the caller must hear that none was found.
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("opt/bin/data/Languages"))));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("opt/share/quarvel/qvl.ini"))));
+    EXPECT_TRUE(ProgramFolder::findDataDir(dir.file(QStringLiteral("opt/bin"))).isEmpty());
+}
+
+TEST(ProgramFolder, TheBuiltProgramFindsTheSourceTreesData)
+{
+    const QString found = ProgramFolder::findDataDir(QStringLiteral(QVL_PROGRAM_DIR));
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_EQ(QFileInfo(found).canonicalFilePath(), QFileInfo(QStringLiteral(QVL_SOURCE_DATA)).canonicalFilePath());
+}
+
+TEST(ProgramFolder, WithoutDataFilesNoProgramFolderIsRecordedAndTheErrorSaysWhereItLooked)
+{
+    MemorySettings settings;
+    QString error;
+    EXPECT_FALSE(ProgramFolder::ensure(settings, QString(), QStringLiteral("/opt/quarvel/bin"), &error));
+    EXPECT_EQ(settings.writes, 0);
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(QStringLiteral("/opt/quarvel/bin/data"))))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(QStringLiteral("/opt/quarvel/share/quarvel"))))
+        << error.toStdString();
+}
