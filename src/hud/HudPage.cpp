@@ -64,7 +64,7 @@ HudPage::HudPage(AppState& state, QWidget* parent)
         list->setObjectName(s.list);
         list->addItems(s.entries);
         list->setCurrentIndex(-1); // nothing until the user or the settings choose
-        list->setGeometry(226, y, 130, 24);
+        list->setGeometry(226, y, 100, 24);
         *lists[slot] = list;
         // activated: a pick of the user's, never the start-up selection, which leaves the picture.
         connect(list, &QComboBox::activated, this, handlers[slot]);
@@ -72,7 +72,7 @@ HudPage::HudPage(AppState& state, QWidget* parent)
     ApplyHud = new QPushButton(QStringLiteral("Apply HUDs"), HudBox);
     ApplyHud->setObjectName(QStringLiteral("ApplyHud"));
     ApplyHud->setIcon(HudSample::applyGlyph());
-    ApplyHud->setGeometry(486 - 106 - 10, 152 - 30 - 10, 106, 30);
+    fitApplyButton();
     connect(ApplyHud, &QPushButton::clicked, this, &HudPage::ApplyHudClick);
 
     HudPictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 142));
@@ -90,6 +90,20 @@ HudPage::HudPage(AppState& state, QWidget* parent)
                      QRect(8, 18, 194, 118));
     HudAbout->setWordWrap(true);
     HudAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void HudPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The caption may have changed language while the page was hidden.
+    fitApplyButton();
+}
+
+void HudPage::fitApplyButton()
+{
+    // 106 x 30 at the group's lower right, wider where a language's caption needs it.
+    const int width = qMax(106, ApplyHud->sizeHint().width());
+    ApplyHud->setGeometry(HudBox->width() - width - 10, HudBox->height() - 30 - 10, width, 30);
 }
 
 QComboBox* HudPage::list(int slot) const

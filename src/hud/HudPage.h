@@ -44,8 +44,12 @@ public:
     QGroupBox* HudAboutBox = nullptr;
     QLabel* HudAbout = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QComboBox* list(int slot) const;
+    void fitApplyButton();
     void showPreview(int slot);
 
     AppState& m_state;

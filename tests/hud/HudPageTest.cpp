@@ -3,6 +3,7 @@
 #include "app/MainFormFixture.h"
 #include "hud/HudSample.h"
 #include "hud/JpegEncoder.h"
+#include "platform/SettingsStore.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -98,15 +99,30 @@ TEST_F(HudPageTest, PreviewFollowsTheLastPickAndKeepsItWhenAPictureCannotBeRead)
     pick(0, u"3"_s);
     EXPECT_TRUE(near(shown(), 200, 30, 30));
 
+    // A picture larger than the preview is shrunk whole: both ends stay in sight.
+    RgbImage wide = HudTestFiles::solid(1024, 230, 200, 30, 30);
+    for (int y = 0; y < wide.height; ++y)
+        for (int x = 512; x < wide.width; ++x)
+            wide.pixels[(y * wide.width + x) * 3] = char(30);
+    QByteArray jpeg;
+    ASSERT_TRUE(JpegEncoder::encode(wide, 90, &jpeg));
+    program.write(u"huds/radar3.jpg"_s, jpeg);
+    pick(1, u"radar3"_s);
+    const QImage fitted = form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage();
+    ASSERT_EQ(fitted.width(), 256);
+    EXPECT_NEAR(fitted.height(), 57, 1);
+    EXPECT_TRUE(near(fitted.pixelColor(10, 28), 200, 30, 30));
+    EXPECT_TRUE(near(fitted.pixelColor(245, 28), 30, 30, 30));
+
     program.write(u"huds/radar1.jpg"_s, "\xff\xd8\xff\xe0 cut short");
     pick(1, u"radar1"_s); // a damaged picture
     pick(0, u"11"_s);     // no picture at all
-    ASSERT_EQ(errors().size(), 2);
+    ASSERT_EQ(errors().size(), 2) << errors().join(u'\n').toStdString();
     EXPECT_TRUE(errors()[0].contains(QDir::toNativeSeparators(program.file(u"huds/radar1.jpg"_s))))
         << errors()[0].toStdString();
     EXPECT_TRUE(errors()[1].contains(QDir::toNativeSeparators(program.file(u"huds/11.jpg"_s))))
         << errors()[1].toStdString();
-    EXPECT_TRUE(near(shown(), 200, 30, 30));
+    EXPECT_EQ(form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage(), fitted); // the picture stayed
 }
 
 TEST_F(HudPageTest, ApplyWithNothingSelectedChangesNothing)
@@ -177,6 +193,36 @@ TEST_F(HudPageTest, AFailedSlotIsReportedAndRemembersNothing)
     EXPECT_EQ(game.read(u"sprites/sniper_scope.spr"_s), scope);
     // No confirmation, and the scope had no original to tell of.
     EXPECT_TRUE(infos().isEmpty()) << infos().join(u'\n').toStdString();
+}
+
+// Settings that refuse every write, as a read-only registry key or INI file does.
+class RefusingSettings final : public SettingsStore {
+public:
+    QString AccessSetting(const QString& action, const QString&, const QString&, QString* error) override
+    {
+        if (action == u"write"_s && error)
+            *error = u"Cannot write the setting: access denied"_s;
+        return QString();
+    }
+};
+
+TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSuccess)
+{
+    RefusingSettings refusing;
+    AppState other(refusing, dialogs);
+    other.ProgramDir = program.path();
+    other.CfgDir = game.dirWithSlash();
+    other.messageSource = [](const QString& key) { return key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s; };
+    HudPage alone(other);
+    alone.hud_changer1->setCurrentIndex(alone.hud_changer1->findText(u"radar2"_s));
+    alone.ApplyHudClick();
+    // The sprite is in place, but the pick would not come back: no confirmation, the cause shown,
+    // and where the original is, in the interface language.
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), radar);
+    EXPECT_EQ(errors(), QStringList{u"Cannot write the setting: access denied"_s});
+    EXPECT_EQ(infos(),
+              QStringList{u"gardé %1 (%2)"_s.arg(QDir::toNativeSeparators(game.file(u"sprites/radar640.spr.orig"_s)),
+                                                 QDir::toNativeSeparators(game.file(u"sprites/radar640.spr"_s)))});
 }
 
 } // namespace
