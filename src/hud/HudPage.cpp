@@ -75,19 +75,19 @@ HudPage::HudPage(AppState& state, QWidget* parent)
     fitApplyButton();
     connect(ApplyHud, &QPushButton::clicked, this, &HudPage::ApplyHudClick);
 
-    HudPictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 142));
+    HudPictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 166));
     hud = new QLabel(HudPictureBox);
     hud->setObjectName(QStringLiteral("hud"));
-    hud->setGeometry(8, 20, 256, 115);
+    hud->setGeometry(8, 32, 256, 115);
     hud->setAlignment(Qt::AlignCenter);
     hud->setPixmap(HudSample::picture());
 
-    HudAboutBox = group(this, "HudAboutBox", "What the HUD is?", QRect(280, 160, 210, 142));
+    HudAboutBox = group(this, "HudAboutBox", "What the HUD is?", QRect(280, 160, 210, 166));
     HudAbout = label(HudAboutBox, "HudAbout",
                      "HUD - small graphics file in spetial format (.spr). The HUD files contains a lot of spites for "
                      "weapon changing, digits, armour, VIP and bomb areas.\r\n\r\nYou can find more HUDs at the "
                      "internet and view them with spetial utility, called SPRVIEW.exe.",
-                     QRect(8, 18, 194, 118));
+                     QRect(8, 18, 194, 142));
     HudAbout->setWordWrap(true);
     HudAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
