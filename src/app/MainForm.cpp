@@ -14,6 +14,7 @@
 #include "config/OptionsLayout.h"
 #include "config/RuntimeHint.h"
 #include "config/ServerOptionsPage.h"
+#include "hud/HudPage.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
@@ -34,7 +35,7 @@
 
 namespace {
 
-enum Page { MainPage, ClientPage, ServerPage, BinderTab, HudPage };
+enum Page { MainPage, ClientPage, ServerPage, BinderTab, HudTab };
 
 } // namespace
 
@@ -101,7 +102,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Label2->installEventFilter(this);
 
     buildMainPage();
-    for (QWidget* sheet : {TabSheet2, TabSheet3, TabSheet4}) {
+    for (QWidget* sheet : {TabSheet2, TabSheet3, TabSheet4, TabSheet5}) {
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(0, 0, 0, 0);
     }
@@ -111,6 +112,8 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     TabSheet3->layout()->addWidget(serverPage);
     binderPage = new BinderPage(m_state, TabSheet4);
     TabSheet4->layout()->addWidget(binderPage);
+    hudPage = new HudPage(m_state, TabSheet5);
+    TabSheet5->layout()->addWidget(hudPage);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
@@ -187,6 +190,7 @@ void TMainForm::FormShow()
     const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
     MouseButtons = whole ? buttons : 3;
     binderPage->applyMouseButtons(MouseButtons);
+    hudPage->selectStoredHuds();
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
     LocateCfgFolder();
@@ -222,7 +226,7 @@ void TMainForm::PageControl1Change(int index)
     if (index >= 0)
         BitBtn8->raise();
     static const char* const keys[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5"};
-    if (index < 0 || index > HudPage)
+    if (index < 0 || index > HudTab)
         return;
     showStatus(message(QLatin1String(keys[index])));
     if (index == BinderTab)

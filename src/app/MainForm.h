@@ -8,6 +8,7 @@
 class AppState;
 class BinderPage;
 class ClientOptionsPage;
+class HudPage;
 class ServerOptionsPage;
 class MachineRegistry;
 class QAction;
@@ -95,6 +96,7 @@ public:
     ClientOptionsPage* clientPage = nullptr;
     ServerOptionsPage* serverPage = nullptr;
     BinderPage* binderPage = nullptr;
+    HudPage* hudPage = nullptr;
 
     QGroupBox* GroupBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;

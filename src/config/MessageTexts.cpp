@@ -76,6 +76,9 @@ const QList<Entry>& english()
         {"wizspeed4", QStringLiteral("Best      (best videocard, a lot of RAM)")},
         {"wizbuttons3", QStringLiteral("3 (or 2 + scroll as MOUSE3)")},
         {"wizbuttonsmore", QStringLiteral("more")},
+        // After a HUD install, one line per slot: %1 is where the game's own sprite is kept, %2 the
+        // game file it can be copied back over.
+        {"hudorig", QStringLiteral("The game's own file is kept as %1; copy it back over %2 to return to it.")},
     };
     return table;
 }

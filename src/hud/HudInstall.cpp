@@ -93,6 +93,12 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
         result.error = QStringLiteral("There is no HUD slot %1").arg(slot);
         return result;
     }
+    // A relative folder would put the sprite wherever the program happens to run.
+    if (cfgDir.isEmpty() || QDir::isRelativePath(cfgDir)) {
+        result.error =
+            QStringLiteral("Cannot install %1: the game's folder is not known").arg(slots().at(slot).gameFile);
+        return result;
+    }
     result.target = QDir::cleanPath(QDir(cfgDir).filePath(slots().at(slot).gameFile));
 
     // The library file is read and checked before anything in the game folder changes.

@@ -7,3 +7,8 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HudInstall.cpp
 )
 target_link_libraries(qvl_core PUBLIC JPEG::JPEG)
+# The HUDs page and its pictures (widgets).
+target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/HudPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HudSample.cpp
+)

@@ -87,6 +87,9 @@ TEST_F(HudInstallTest, MissingSpritesFolderIsCreated)
 
 TEST_F(HudInstallTest, FailuresNameTheFileAndChangeNothing)
 {
+    // Without a known game folder nothing may land beside the running program.
+    for (const QString& folder : {QString(), u"cstrike"_s})
+        EXPECT_TRUE(HudInstall::installSlot(1, u"radar2"_s, program.path(), folder).error.contains(u"not known"_s));
     program.write(u"huds/radar3.spr"_s, "\x89PNG\r\n\x1a\n not a sprite at all, but long enough for a header");
     QDir().mkpath(game.file(u"sprites/sniper_scope.spr"_s)); // a folder where the game file belongs
     const auto results = HudInstall::install({u"11"_s, u"radar3"_s, u"sniper9"_s}, program.path(), game.path());

@@ -1,0 +1,228 @@
+#include "hud/HudPage.h"
+#include "HudTestFiles.h"
+#include "app/MainFormFixture.h"
+#include "hud/HudSample.h"
+#include "hud/JpegEncoder.h"
+#include "platform/SettingsStore.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The main window over a game folder with the game's own digits and radar (no scope), and a
+// program folder whose library holds a few entries, each preview of a colour of its own.
+class HudPageTest : public MainFormTest {
+protected:
+    void SetUp() override
+    {
+        MainFormTest::SetUp();
+        digits = HudTestFiles::sprite(16, 8, 1).write();
+        radar = HudTestFiles::sprite(8, 8, 2).write();
+        scope = HudTestFiles::sprite(4, 4, 1).write();
+        program.write(u"huds/3.spr"_s, digits);
+        program.write(u"huds/radar2.spr"_s, radar);
+        program.write(u"huds/sniper9.spr"_s, scope);
+        preview(u"3"_s, 200, 30, 30);
+        preview(u"radar2"_s, 30, 200, 30);
+        preview(u"sniper9"_s, 30, 30, 200);
+        game.write(u"sprites/640hud7.spr"_s, "game's digits");
+        game.write(u"sprites/radar640.spr"_s, "game's radar");
+    }
+
+    void preview(const QString& entry, int r, int g, int b)
+    {
+        QByteArray jpeg;
+        ASSERT_TRUE(JpegEncoder::encode(HudTestFiles::solid(256, 115, r, g, b), 90, &jpeg));
+        program.write(u"huds/"_s + entry + u".jpg"_s, jpeg);
+    }
+
+    HudPage& page() { return *form->hudPage; }
+    QComboBox* list(int slot)
+    {
+        return form->findChild<QComboBox*>(slot == 0   ? u"hud_changer"_s
+                                           : slot == 1 ? u"hud_changer1"_s
+                                                       : u"hud_changer2"_s);
+    }
+    // Picks an entry as the user does.
+    void pick(int slot, const QString& entry)
+    {
+        QComboBox* l = list(slot);
+        const int index = l->findText(entry);
+        ASSERT_GE(index, 0) << entry.toStdString();
+        l->setCurrentIndex(index);
+        Q_EMIT l->activated(index);
+    }
+    void apply() { QTest::mouseClick(form->findChild<QPushButton*>(u"ApplyHud"_s), Qt::LeftButton); }
+    // The colour in the middle of the preview.
+    QColor shown() { return form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage().pixelColor(128, 57); }
+    static bool near(const QColor& c, int r, int g, int b)
+    {
+        return qAbs(c.red() - r) < 8 && qAbs(c.green() - g) < 8 && qAbs(c.blue() - b) < 8;
+    }
+    QStringList errors() const { return dialogs.texts(u"error"_s); }
+    QStringList infos() const { return dialogs.texts(u"information"_s); }
+
+    QByteArray digits;
+    QByteArray radar;
+    QByteArray scope;
+};
+
+const QString Confirmation = u"This HUD now set as default in C.S."_s;
+
+TEST_F(HudPageTest, StartUpSelectsTheStoredEntriesWithoutChangingThePicture)
+{
+    settings.values[u"hud#0"_s] = u"3"_s;
+    settings.values[u"hud#1"_s] = u"RADAR2"_s;
+    settings.values[u"hud#2"_s] = u"sniper8"_s; // no such entry
+    const QImage sample = HudSample::picture().toImage();
+    start();
+    EXPECT_EQ(list(0)->currentText(), u"3"_s);
+    EXPECT_EQ(list(1)->currentText(), u"radar2"_s);
+    EXPECT_EQ(list(2)->currentIndex(), -1);
+    EXPECT_EQ(form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage(), sample);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(HudPageTest, PreviewFollowsTheLastPickAndKeepsItWhenAPictureCannotBeRead)
+{
+    start();
+    pick(0, u"3"_s);
+    EXPECT_TRUE(near(shown(), 200, 30, 30));
+    pick(1, u"radar2"_s);
+    pick(2, u"sniper9"_s);
+    EXPECT_TRUE(near(shown(), 30, 30, 200));
+    pick(0, u"3"_s);
+    EXPECT_TRUE(near(shown(), 200, 30, 30));
+
+    // A picture larger than the preview is shrunk whole: both ends stay in sight.
+    RgbImage wide = HudTestFiles::solid(1024, 230, 200, 30, 30);
+    for (int y = 0; y < wide.height; ++y)
+        for (int x = 512; x < wide.width; ++x)
+            wide.pixels[(y * wide.width + x) * 3] = char(30);
+    QByteArray jpeg;
+    ASSERT_TRUE(JpegEncoder::encode(wide, 90, &jpeg));
+    program.write(u"huds/radar3.jpg"_s, jpeg);
+    pick(1, u"radar3"_s);
+    const QImage fitted = form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage();
+    ASSERT_EQ(fitted.width(), 256);
+    EXPECT_NEAR(fitted.height(), 57, 1);
+    EXPECT_TRUE(near(fitted.pixelColor(10, 28), 200, 30, 30));
+    EXPECT_TRUE(near(fitted.pixelColor(245, 28), 30, 30, 30));
+
+    program.write(u"huds/radar1.jpg"_s, "\xff\xd8\xff\xe0 cut short");
+    pick(1, u"radar1"_s); // a damaged picture
+    pick(0, u"11"_s);     // no picture at all
+    ASSERT_EQ(errors().size(), 2) << errors().join(u'\n').toStdString();
+    EXPECT_TRUE(errors()[0].contains(QDir::toNativeSeparators(program.file(u"huds/radar1.jpg"_s))))
+        << errors()[0].toStdString();
+    EXPECT_TRUE(errors()[1].contains(QDir::toNativeSeparators(program.file(u"huds/11.jpg"_s))))
+        << errors()[1].toStdString();
+    EXPECT_EQ(form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage(), fitted); // the picture stayed
+}
+
+TEST_F(HudPageTest, ApplyWithNothingSelectedChangesNothing)
+{
+    start();
+    apply();
+    EXPECT_EQ(infos(), QStringList{Confirmation});
+    EXPECT_EQ(game.read(u"sprites/640hud7.spr"_s), "game's digits");
+    EXPECT_FALSE(QFileInfo::exists(game.file(u"sprites/640hud7.spr.orig"_s)));
+    EXPECT_FALSE(settings.values.contains(u"hud#0"_s) || settings.values.contains(u"hud#1"_s) ||
+                 settings.values.contains(u"hud#2"_s));
+}
+
+TEST_F(HudPageTest, ApplyInstallsTheSelectedSlotsTellsWhereTheOriginalsAreAndTheyComeBack)
+{
+    start();
+    pick(1, u"radar2"_s);
+    apply();
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), radar);
+    EXPECT_EQ(game.read(u"sprites/radar640.spr.orig"_s), "game's radar");
+    EXPECT_EQ(game.read(u"sprites/640hud7.spr"_s), "game's digits");
+    EXPECT_EQ(settings.values.value(u"hud#1"_s), u"radar2"_s);
+    EXPECT_FALSE(settings.values.contains(u"hud#0"_s) || settings.values.contains(u"hud#2"_s));
+    const QString orig = QDir::toNativeSeparators(game.file(u"sprites/radar640.spr.orig"_s));
+    ASSERT_EQ(infos().size(), 1);
+    EXPECT_TRUE(infos()[0].startsWith(Confirmation + u"\r\n"_s)) << infos()[0].toStdString();
+    EXPECT_TRUE(infos()[0].contains(orig)) << infos()[0].toStdString();
+
+    // All three: the game had no scope, so no line tells of its original; the radar's original
+    // stays the game's after a second install.
+    pick(0, u"3"_s);
+    pick(2, u"sniper9"_s);
+    apply();
+    EXPECT_EQ(game.read(u"sprites/640hud7.spr"_s), digits);
+    EXPECT_EQ(game.read(u"sprites/sniper_scope.spr"_s), scope);
+    EXPECT_EQ(game.read(u"sprites/radar640.spr.orig"_s), "game's radar");
+    EXPECT_EQ(game.read(u"sprites/640hud7.spr.orig"_s), "game's digits");
+    ASSERT_EQ(infos().size(), 2);
+    EXPECT_EQ(infos()[1].count(u".orig"_s), 2) << infos()[1].toStdString();
+    EXPECT_TRUE(errors().isEmpty()) << errors().join(u'\n').toStdString();
+
+    // The next start selects them again.
+    form.reset();
+    start();
+    EXPECT_EQ(list(0)->currentText(), u"3"_s);
+    EXPECT_EQ(list(1)->currentText(), u"radar2"_s);
+    EXPECT_EQ(list(2)->currentText(), u"sniper9"_s);
+}
+
+TEST_F(HudPageTest, AFailedSlotIsReportedAndRemembersNothing)
+{
+    QFile::remove(game.file(u"sprites/640hud7.spr"_s));
+    QDir().mkpath(game.file(u"sprites/640hud7.spr"_s)); // a folder where the game file belongs
+    start();
+    pick(0, u"3"_s);
+    pick(1, u"radar3"_s); // not in the library
+    pick(2, u"sniper9"_s);
+    dialogs.shown.clear(); // the previews' errors are not the point here
+    apply();
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_TRUE(errors()[0].contains(QDir::toNativeSeparators(game.file(u"sprites/640hud7.spr"_s))))
+        << errors()[0].toStdString();
+    EXPECT_TRUE(errors()[0].contains(QDir::toNativeSeparators(program.file(u"huds/radar3.spr"_s))))
+        << errors()[0].toStdString();
+    EXPECT_FALSE(settings.values.contains(u"hud#0"_s) || settings.values.contains(u"hud#1"_s));
+    EXPECT_EQ(settings.values.value(u"hud#2"_s), u"sniper9"_s);
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), "game's radar");
+    EXPECT_EQ(game.read(u"sprites/sniper_scope.spr"_s), scope);
+    // No confirmation, and the scope had no original to tell of.
+    EXPECT_TRUE(infos().isEmpty()) << infos().join(u'\n').toStdString();
+}
+
+// Settings that refuse every write, as a read-only registry key or INI file does.
+class RefusingSettings final : public SettingsStore {
+public:
+    QString AccessSetting(const QString& action, const QString&, const QString&, QString* error) override
+    {
+        if (action == u"write"_s && error)
+            *error = u"Cannot write the setting: access denied"_s;
+        return QString();
+    }
+};
+
+TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSuccess)
+{
+    RefusingSettings refusing;
+    AppState other(refusing, dialogs);
+    other.ProgramDir = program.path();
+    other.CfgDir = game.dirWithSlash();
+    other.messageSource = [](const QString& key) { return key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s; };
+    HudPage alone(other);
+    alone.hud_changer1->setCurrentIndex(alone.hud_changer1->findText(u"radar2"_s));
+    alone.ApplyHudClick();
+    // The sprite is in place, but the pick would not come back: no confirmation, the cause shown,
+    // and where the original is, in the interface language.
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), radar);
+    EXPECT_EQ(errors(), QStringList{u"Cannot write the setting: access denied"_s});
+    EXPECT_EQ(infos(),
+              QStringList{u"gardé %1 (%2)"_s.arg(QDir::toNativeSeparators(game.file(u"sprites/radar640.spr.orig"_s)),
+                                                 QDir::toNativeSeparators(game.file(u"sprites/radar640.spr"_s)))});
+}
+
+} // namespace
