@@ -86,19 +86,24 @@ void TMainForm::buildMainPage()
     GroupBox2 = new QGroupBox(QStringLiteral("Auto-update via Internet"), TabSheet1);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* updateBox = new QGridLayout(GroupBox2);
+    updateBox->setContentsMargins(6, 2, 6, 4);
+    updateBox->setVerticalSpacing(2);
     Image2 = new QLabel(GroupBox2);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(UpdateArtwork::picture(48, 48));
+    Image2->setPixmap(UpdateArtwork::picture(40, 40));
     Image2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label4 = new QLabel(
         QStringLiteral("Connect to the Internet and press the button. Updates come out about every week."), GroupBox2);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setWordWrap(true);
+    QFont small = Label4->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    Label4->setFont(small);
     UButton = new QPushButton(UpdateArtwork::windowIcon(), QStringLiteral("Update!"), GroupBox2);
     UButton->setObjectName(QStringLiteral("UButton"));
-    updateBox->addWidget(Image2, 0, 0, 2, 1, Qt::AlignTop);
+    updateBox->addWidget(Image2, 0, 0, Qt::AlignTop);
     updateBox->addWidget(Label4, 0, 1);
-    updateBox->addWidget(UButton, 1, 1, Qt::AlignRight);
+    updateBox->addWidget(UButton, 1, 0, 1, 2, Qt::AlignRight);
 
     GroupBox3 = new QGroupBox(QStringLiteral("QVL Language"), TabSheet1);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
@@ -117,16 +122,20 @@ void TMainForm::buildMainPage()
     GroupBox42 = new QGroupBox(QStringLiteral("Z.U. Zori"), TabSheet1);
     GroupBox42->setObjectName(QStringLiteral("GroupBox42"));
     auto* newsBox = new QGridLayout(GroupBox42);
+    newsBox->setContentsMargins(6, 2, 6, 4);
     News = new NewsView(GroupBox42);
     News->setObjectName(QStringLiteral("News"));
     News->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    News->setMinimumSize(256, 60);
+    News->setFixedHeight(84);
+    News->setMinimumWidth(256);
     News->message = [this](const QString& key) { return message(key); };
     News->openLink = [this](const QUrl& url) { m_shell.open(url.toString()); };
     GetNews = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), GroupBox42);
     GetNews->setObjectName(QStringLiteral("GetNews"));
-    newsBox->addWidget(News, 0, 0);
-    newsBox->addWidget(GetNews, 1, 0, Qt::AlignRight);
+    // Beside the box rather than under it: the page has no room for a taller group.
+    newsBox->addWidget(News, 0, 0, 2, 1);
+    newsBox->addWidget(GetNews, 1, 1, Qt::AlignBottom | Qt::AlignRight);
+    newsBox->setRowStretch(0, 1);
 
     page->addWidget(GroupBox1, 0, 0, 2, 1);
     page->addWidget(GroupBox2, 0, 1);
@@ -134,7 +143,8 @@ void TMainForm::buildMainPage()
     page->addWidget(GroupBox42, 2, 0, 1, 2);
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
-    page->setRowStretch(2, 1);
+    page->setRowStretch(0, 1);
+    page->setRowStretch(1, 1);
 
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TMainForm::ListBox1SelectionChanged);
     connect(ListBox1, &QListWidget::itemClicked, this, &TMainForm::ListBox1ItemClicked);

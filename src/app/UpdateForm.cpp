@@ -41,8 +41,8 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     setObjectName(QStringLiteral("UpdateForm"));
     setWindowTitle(QStringLiteral("Web-Update"));
     setWindowIcon(UpdateArtwork::windowIcon());
-    // Taller than the 114 pixels a Windows dialog font needs: room for the two size lines.
-    setFixedSize(327, 150);
+    // Larger than 327 x 114: room for the size lines and the button in any desktop's font.
+    setFixedSize(360, 150);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -54,7 +54,7 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     Status = new QPlainTextEdit(this);
     Status->setObjectName(QStringLiteral("Status"));
     Status->setReadOnly(true);
-    Status->setGeometry(112, 4, 211, 78);
+    Status->setGeometry(112, 4, 244, 78);
     QFont serif(QStringLiteral("serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSize(9);
@@ -68,18 +68,18 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     Label1->setGeometry(112, 88, 72, 16);
     size = new QLabel(this);
     size->setObjectName(QStringLiteral("size"));
-    size->setGeometry(186, 88, 62, 16);
+    size->setGeometry(186, 88, 90, 16);
     Label2 = new QLabel(QStringLiteral("Recieved:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(bold);
     Label2->setGeometry(112, 106, 72, 16);
     RecievedSize = new QLabel(this);
     RecievedSize->setObjectName(QStringLiteral("RecievedSize"));
-    RecievedSize->setGeometry(186, 106, 62, 16);
+    RecievedSize->setGeometry(186, 106, 90, 16);
 
     UpdateButton = new QPushButton(this);
     UpdateButton->setObjectName(QStringLiteral("UpdateButton"));
-    UpdateButton->setGeometry(246, 90, 77, 30);
+    UpdateButton->setGeometry(279, 90, 77, 30);
     UpdateButton->setAutoDefault(false);
     // The idle and the busy caption and picture, kept where a language file can reach them.
     ub1 = new QPushButton(UpdateArtwork::idleGlyph(), QStringLiteral("Start!"), this);
@@ -95,7 +95,7 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     Progress->setObjectName(QStringLiteral("Progress"));
     Progress->setRange(0, 100);
     Progress->setValue(0);
-    Progress->setGeometry(4, 128, 319, 18);
+    Progress->setGeometry(4, 128, 352, 18);
 
     HTTP = new UpdateClient(this);
     HTTP->setObjectName(QStringLiteral("HTTP"));
@@ -241,7 +241,7 @@ void TUpdateForm::downloadEnded(UpdateClient::Outcome outcome, const QString& de
     using Outcome = UpdateClient::Outcome;
     if (outcome == Outcome::Aborted) {
         // The abort itself has already put the window back to idle.
-        m_state.dialogs.error(message(QStringLiteral("updateaborted")).arg(patchPath()));
+        m_state.dialogs.error(message(QStringLiteral("updateaborted")));
         return;
     }
     if (m_run.state() != UpdateRun::State::Downloading)
@@ -256,6 +256,7 @@ void TUpdateForm::downloadEnded(UpdateClient::Outcome outcome, const QString& de
         setBusy(false);
         Progress->setValue(0);
         showMainWindow();
+        raise(); // the window stays open, over the main window
         return;
     case Outcome::Refused:
         failed(message(QStringLiteral("badstatus")).arg(detail));
@@ -294,6 +295,7 @@ void TUpdateForm::patchSaved()
     if (!runsPatch) {
         // A Windows program: say where it is rather than try to run it here.
         showMainWindow();
+        raise();
         m_state.dialogs.info(message(QStringLiteral("patchsaved")).arg(path));
         return;
     }
@@ -309,9 +311,9 @@ void TUpdateForm::abortUpdate()
 {
     addLine(QStringLiteral("Disconnected"));
     m_run.stop();
-    HTTP->cancel();
     Progress->setValue(0);
     setBusy(false);
+    HTTP->cancel(); // last: the ended download says so in a message box
 }
 
 void TUpdateForm::Abortupdating1Click()
@@ -337,10 +339,10 @@ void TUpdateForm::done(int result)
     showMainWindow();
     addLine(QStringLiteral("Disconnected"));
     m_run.stop();
-    HTTP->cancel();
     Progress->setValue(0);
     Tray->hide();
     QDialog::done(result);
+    HTTP->cancel(); // last: the ended download says so in a message box
 }
 
 void TUpdateForm::changeEvent(QEvent* event)

@@ -90,7 +90,7 @@ const QList<Entry>& english()
                                     "Nothing was saved or started; try again.")},
         {"downloadfailed", QStringLiteral("The download failed: %1. Nothing was saved or started.")},
         {"cannotsave", QStringLiteral("Cannot write %1: %2. The patch was not saved.")},
-        {"updateaborted", QStringLiteral("The download was aborted. %1 was left as it was.")},
+        {"updateaborted", QStringLiteral("The download was aborted. Nothing was saved or started.")},
         {"patchsaved", QStringLiteral("The patch was saved as %1. It is a Windows program: run it on Windows to "
                                       "update the program.")},
         {"patchnotstarted", QStringLiteral("The patch %1 was downloaded but could not be started. Start it yourself "

@@ -172,6 +172,11 @@ TEST_F(UpdateWindowTest, AbortAndCloseDuringADownloadKeepTheEarlierPatch)
 {
     program.write(u"Patch.exe"_s, "earlier patch");
     server.set("/updates/21.exe", slowPatch());
+    // The message box of the ended download comes up over a window already back to idle.
+    QStringList behindTheBox;
+    dialogs.onMessage = [&] {
+        behindTheBox << form->UpdateButton->text() + u' ' + QString::number(form->Progress->value());
+    };
     for (const bool byClose : {false, true}) {
         dialogs.shown.clear();
         form->show();
@@ -190,6 +195,7 @@ TEST_F(UpdateWindowTest, AbortAndCloseDuringADownloadKeepTheEarlierPatch)
         EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
         EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
     }
+    EXPECT_EQ(behindTheBox, (QStringList{u"Start! 0"_s, u"Start! 0"_s}));
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(mainShown, 1) << "closing brings the main window back";
     EXPECT_TRUE(shell.started.isEmpty());
