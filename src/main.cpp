@@ -109,12 +109,13 @@ int main(int argc, char** argv)
     MainForm.FormTranslator1->TranslateForm(&SplashForm);
 
     Twizard wizard(state, MainForm);
-    TUpdateForm UpdateForm(&MainForm);
+    TUpdateForm UpdateForm(state, shell, &MainForm);
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);
     MainForm.setUpdateForm(&UpdateForm);
     // Translated at start-up too, so that a restart keeps the update window in the chosen language.
     MainForm.FormTranslator1->TranslateForm(&UpdateForm);
+    UpdateForm.refreshTexts();
     wizard.translate(*MainForm.FormTranslator1);
     dialogs.informationWindow = [&InformationForm](const QString& title, const QString& text) {
         InformationForm.ShowInformation(title, text);

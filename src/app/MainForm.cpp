@@ -255,8 +255,10 @@ void TMainForm::LangChange()
     }
     if (m_splash)
         FormTranslator1->TranslateForm(m_splash);
-    if (m_updateForm)
+    if (m_updateForm) {
         FormTranslator1->TranslateForm(m_updateForm);
+        m_updateForm->refreshTexts();
+    }
     if (m_wizard)
         m_wizard->translate(*FormTranslator1);
     FormTranslator1->TranslateForm(this);

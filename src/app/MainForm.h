@@ -11,6 +11,7 @@ class ClientOptionsPage;
 class HudPage;
 class ServerOptionsPage;
 class MachineRegistry;
+class NewsView;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -68,6 +69,8 @@ public:
     void DeleteCFG1Click();
     void ReadOptionPages();
     void LangChange();
+    void UButtonClick();
+    void GetNewsClick();
 
     // The wizard's choice of an existing configuration: selected and read as a click in the list.
     void useCfgEntry(const QString& name);
@@ -113,7 +116,12 @@ public:
     QGroupBox* GroupBox3 = nullptr;
     QLabel* Label3 = nullptr;
     QComboBox* Lang = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* UButton = nullptr;
+    QGroupBox* GroupBox42 = nullptr;
+    NewsView* News = nullptr;
+    QPushButton* GetNews = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,10 +1,14 @@
-// The Main page: the configuration list, the game folder, and the file actions.
+// The Main page: the configuration list, the game folder, the file actions, the update and the news.
 #include "app/MainForm.h"
 
 #include "app/CfgFolder.h"
+#include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
+#include "online/NewsView.h"
+#include "online/SiteAddress.h"
+#include "online/UpdateArtwork.h"
 #include "platform/Dialogs.h"
 #include "platform/MachineRegistry.h"
 #include "platform/SettingsStore.h"
@@ -81,7 +85,25 @@ void TMainForm::buildMainPage()
 
     GroupBox2 = new QGroupBox(QStringLiteral("Auto-update via Internet"), TabSheet1);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    new QVBoxLayout(GroupBox2);
+    auto* updateBox = new QGridLayout(GroupBox2);
+    updateBox->setContentsMargins(6, 2, 6, 4);
+    updateBox->setVerticalSpacing(2);
+    Image2 = new QLabel(GroupBox2);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setPixmap(UpdateArtwork::picture(40, 40));
+    Image2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label4 = new QLabel(
+        QStringLiteral("Connect to the Internet and press the button. Updates come out about every week."), GroupBox2);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setWordWrap(true);
+    QFont small = Label4->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    Label4->setFont(small);
+    UButton = new QPushButton(UpdateArtwork::windowIcon(), QStringLiteral("Update!"), GroupBox2);
+    UButton->setObjectName(QStringLiteral("UButton"));
+    updateBox->addWidget(Image2, 0, 0, Qt::AlignTop);
+    updateBox->addWidget(Label4, 0, 1);
+    updateBox->addWidget(UButton, 1, 0, 1, 2, Qt::AlignRight);
 
     GroupBox3 = new QGroupBox(QStringLiteral("QVL Language"), TabSheet1);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
@@ -97,17 +119,32 @@ void TMainForm::buildMainPage()
     langBox->addWidget(Label3);
     langBox->addWidget(Lang);
 
-    GroupBox4 = new QGroupBox(QStringLiteral("Z.U. Zori"), TabSheet1);
-    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
-    new QVBoxLayout(GroupBox4);
+    GroupBox42 = new QGroupBox(QStringLiteral("Z.U. Zori"), TabSheet1);
+    GroupBox42->setObjectName(QStringLiteral("GroupBox42"));
+    auto* newsBox = new QGridLayout(GroupBox42);
+    newsBox->setContentsMargins(6, 2, 6, 4);
+    News = new NewsView(GroupBox42);
+    News->setObjectName(QStringLiteral("News"));
+    News->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    News->setFixedHeight(84);
+    News->setMinimumWidth(256);
+    News->message = [this](const QString& key) { return message(key); };
+    News->openLink = [this](const QUrl& url) { m_shell.open(url.toString()); };
+    GetNews = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), GroupBox42);
+    GetNews->setObjectName(QStringLiteral("GetNews"));
+    // Beside the box rather than under it: the page has no room for a taller group.
+    newsBox->addWidget(News, 0, 0, 2, 1);
+    newsBox->addWidget(GetNews, 1, 1, Qt::AlignBottom | Qt::AlignRight);
+    newsBox->setRowStretch(0, 1);
 
     page->addWidget(GroupBox1, 0, 0, 2, 1);
     page->addWidget(GroupBox2, 0, 1);
     page->addWidget(GroupBox3, 1, 1);
-    page->addWidget(GroupBox4, 2, 0, 1, 2);
+    page->addWidget(GroupBox42, 2, 0, 1, 2);
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
-    page->setRowStretch(2, 1);
+    page->setRowStretch(0, 1);
+    page->setRowStretch(1, 1);
 
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TMainForm::ListBox1SelectionChanged);
     connect(ListBox1, &QListWidget::itemClicked, this, &TMainForm::ListBox1ItemClicked);
@@ -123,6 +160,9 @@ void TMainForm::buildMainPage()
     connect(Backup, &QAction::triggered, this, &TMainForm::BackupClick);
     connect(Restore1, &QAction::triggered, this, &TMainForm::Restore1Click);
     connect(DeleteCFG1, &QAction::triggered, this, &TMainForm::DeleteCFG1Click);
+    connect(UButton, &QPushButton::clicked, this, &TMainForm::UButtonClick);
+    connect(GetNews, &QPushButton::clicked, this, &TMainForm::GetNewsClick);
+    connect(News, &NewsView::loadEnded, this, [this] { GetNews->setText(message(QStringLiteral("Loaded"))); });
     updateFileActions();
 }
 
@@ -319,4 +359,24 @@ void TMainForm::FormClose()
     }
     const QListWidgetItem* item = selectedEntry();
     writeSetting(QStringLiteral("cfg_file"), item ? item->text() : QStringLiteral("config.cfg"));
+}
+
+void TMainForm::UButtonClick()
+{
+    if (!m_updateForm)
+        return;
+    hide();
+    m_updateForm->showModal();
+}
+
+void TMainForm::GetNewsClick()
+{
+    GetNews->setText(message(QStringLiteral("Loading")));
+    QString refused;
+    const QUrl root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
+    if (!root.isValid()) {
+        News->showFailure(QStringLiteral("newssite"), refused);
+        return;
+    }
+    News->load(SiteAddress::news(root));
 }

@@ -79,6 +79,30 @@ const QList<Entry>& english()
         // After a HUD install, one line per slot: %1 is where the game's own sprite is kept, %2 the
         // game file it can be copied back over.
         {"hudorig", QStringLiteral("The game's own file is kept as %1; copy it back over %2 to return to it.")},
+        // The update window and the news box; %1 is the address, the status, a count or a path.
+        {"trayready", QStringLiteral("Redy to download an update")},
+        {"traydownloading", QStringLiteral("Downloading [%1%]")},
+        {"insecuresite", QStringLiteral("The update site \"%1\" is not an https address. The program runs what it "
+                                        "downloads, so it only fetches it over a secure connection. Correct the "
+                                        "setting site; nothing was downloaded.")},
+        {"badstatus", QStringLiteral("The update server answered with the status %1 instead of the patch. Nothing "
+                                     "was saved or started; try updating later.")},
+        {"shortpatch", QStringLiteral("The connection broke after %1 of %2 bytes of the patch. Nothing was saved or "
+                                      "started; try again.")},
+        {"timedout", QStringLiteral("The update server sent nothing for %1 seconds, so the download was stopped. "
+                                    "Nothing was saved or started; try again.")},
+        {"downloadfailed", QStringLiteral("The download failed: %1. Nothing was saved or started.")},
+        {"cannotsave", QStringLiteral("Cannot write %1: %2. The patch was not saved.")},
+        {"updateaborted", QStringLiteral("The download was aborted. Nothing was saved or started.")},
+        {"patchsaved", QStringLiteral("The patch was saved as %1. It is a Windows program: run it on Windows to "
+                                      "update the program.")},
+        {"patchnotstarted", QStringLiteral("The patch %1 was downloaded but could not be started. Start it yourself "
+                                           "or try again.")},
+        {"newsfailed", QStringLiteral("The news could not be loaded: %1")},
+        {"newsstatus", QStringLiteral("The news could not be loaded: the site answered with the status %1.")},
+        {"newstoolarge", QStringLiteral("The news page is larger than 1 MiB and was not shown.")},
+        {"newstimeout", QStringLiteral("The news could not be loaded: the site sent nothing for 30 seconds.")},
+        {"newssite", QStringLiteral("The news site \"%1\" is not an https address and was not opened.")},
     };
     return table;
 }

@@ -51,6 +51,11 @@ void QtShell::open(const QString& fileOrUrl, std::function<void()> failed)
         failed();
 }
 
+bool QtShell::start(const QString& path)
+{
+    return QProcess::startDetached(path, {});
+}
+
 bool QtShell::CopyFileToFolder(const QString& source, const QString& folder, QString* error)
 {
     return FileCopy::copyIntoFolder(source, folder, error);

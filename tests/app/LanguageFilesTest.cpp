@@ -69,7 +69,7 @@ protected:
     FakeRegistry registry;
     AppState state{settings, dialogs};
     TSplashForm splash;
-    TUpdateForm update;
+    TUpdateForm update{state, shell};
     std::unique_ptr<TMainForm> main;
     std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
 };

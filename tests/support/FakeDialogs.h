@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // Scripted dialogs for tests: records every message shown and answers from queues.
@@ -22,6 +24,8 @@ public:
     {
         const char* what = kind == Kind::Error ? "error" : kind == Kind::Warning ? "warning" : "information";
         shown.append({QLatin1String(what), QString(), text});
+        if (onMessage)
+            onMessage();
     }
     bool question(const QString& text) override
     {
@@ -63,6 +67,8 @@ public:
     }
 
     QList<Shown> shown;
+    // Runs while a message box is up: what the windows show behind it at that moment.
+    std::function<void()> onMessage;
     QQueue<bool> answers;
     QQueue<QString> files;
     QQueue<QString> inputs;

@@ -40,7 +40,7 @@ public:
     QMap<QString, QString> values;
 };
 
-// A shell that records what it was asked to open and copies files for real.
+// A shell that records what it was asked to open or start and copies files for real.
 class FakeShell final : public Shell {
 public:
     void open(const QString& fileOrUrl, std::function<void()> failed) override
@@ -49,10 +49,17 @@ public:
         if (openFails && failed)
             failed();
     }
+    bool start(const QString& path) override
+    {
+        started << path;
+        return !startFails;
+    }
     bool CopyFileToFolder(const QString& source, const QString& folder, QString* error) override
     {
         return FileCopy::copyIntoFolder(source, folder, error);
     }
     QStringList opened;
-    bool openFails = false; // as on a desktop with no program for the file's type
+    QStringList started;
+    bool startFails = false; // as for a program the system cannot run
+    bool openFails = false;  // as on a desktop with no program for the file's type
 };

@@ -1,0 +1,11 @@
+# The update's progress, run and site address (Qt Core), and its network client and news view.
+target_sources(qvl_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateProgress.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateRun.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SiteAddress.cpp
+)
+target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateClient.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NewsView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateArtwork.cpp
+)

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/UpdateForm.h"
+#include "config/AppState.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/HttpTestServer.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The update window over a program folder of its own, talking to the scripted server; the
+// shell and dialogs are fakes, and the window's ways out of the program are counted.
+class UpdateWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.listen());
+        settings.values[QStringLiteral("site")] = server.site();
+        state.ProgramDir = program.path();
+        form = std::make_unique<TUpdateForm>(state, shell);
+        form->quitProgram = [this] { ++quits; };
+        form->showMainWindow = [this] { ++mainShown; };
+        form->runsPatch = true;
+        form->trayAvailable = true;
+        form->HTTP->setIdleTimeout(std::chrono::milliseconds(300));
+        form->show();
+    }
+
+    void clickUpdateButton() { QTest::mouseClick(form->UpdateButton, Qt::LeftButton); }
+    // Starts an update and waits until it has ended, whichever way.
+    bool runUpdate()
+    {
+        clickUpdateButton();
+        return QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000);
+    }
+    QStringList statusLines() const { return form->Status->toPlainText().split(QLatin1Char('\n')); }
+    QString patch() const { return program.file(QStringLiteral("Patch.exe")); }
+    // The program folder's files: a failed download leaves no temporary file behind either.
+    QStringList files() const { return QDir(program.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    HttpTestServer server;
+    TempDir program;
+    MemorySettings settings;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    AppState state{settings, dialogs};
+    std::unique_ptr<TUpdateForm> form;
+    int quits = 0;
+    int mainShown = 0;
+};

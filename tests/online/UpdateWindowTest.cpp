@@ -1,0 +1,227 @@
+#include "online/UpdateWindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSystemTrayIcon>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsTheProgram)
+{
+    const QByteArray body = HttpTestServer::bytes(20000);
+    server.body("/updates/21.exe", body, 1000);
+
+    clickUpdateButton();
+    EXPECT_EQ(form->UpdateButton->text(), u"Abort"_s);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
+
+    EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s}));
+    EXPECT_EQ(TempDir::readFile(patch()), body);
+    EXPECT_EQ(shell.started, QStringList{QDir::toNativeSeparators(patch())});
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    const QStringList lines = statusLines();
+    EXPECT_EQ(lines.first(), u"Connecting..."_s);
+    EXPECT_GE(lines.count(u"Downloading patch"_s), 1);
+    EXPECT_EQ(lines.count(u"Downloading patch"_s) + 1, lines.size()) << lines.join(u'|').toStdString();
+    EXPECT_EQ(form->Progress->value(), 100);
+    EXPECT_EQ(form->size->text(), u"20000 b."_s);
+    EXPECT_EQ(form->RecievedSize->text(), u"100%"_s);
+    EXPECT_EQ(form->Tray->toolTip(), u"Downloading [100%]"_s);
+    EXPECT_TRUE(form->Abortupdating1->isVisible());
+}
+
+TEST_F(UpdateWindowTest, ASmallPatchMovesNothingButIsStillSavedAndStarted)
+{
+    server.body("/updates/21.exe", HttpTestServer::bytes(8000), 1000);
+    ASSERT_TRUE(runUpdate());
+    EXPECT_EQ(statusLines(), QStringList{u"Connecting..."_s});
+    EXPECT_EQ(form->Progress->value(), 0);
+    EXPECT_TRUE(form->size->text().isEmpty());
+    EXPECT_FALSE(form->Abortupdating1->isVisible());
+    EXPECT_EQ(TempDir::readFile(patch()).size(), 8000);
+    EXPECT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(UpdateWindowTest, ARedirectMeansNoNewVersionAndTheEarlierPatchStays)
+{
+    program.write(u"Patch.exe"_s, "earlier patch");
+    server.redirect("/updates/21.exe", "/index.htm");
+    server.body("/index.htm", HttpTestServer::bytes(20000));
+
+    ASSERT_TRUE(runUpdate());
+    EXPECT_EQ(statusLines().last(), u"No new versions avilalible!'#10'Try updating later..."_s);
+    EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
+    EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
+    EXPECT_TRUE(shell.started.isEmpty());
+    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
+    EXPECT_EQ(server.requests.count(u"GET /index.htm"_s), 0) << "a redirect is never followed";
+
+    // Start! again runs the whole procedure from the probe.
+    ASSERT_TRUE(runUpdate());
+    EXPECT_EQ(server.requests.count(u"HEAD /"_s), 2);
+    EXPECT_EQ(statusLines().count(u"Connecting..."_s), 2);
+}
+
+TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndStartsNothing)
+{
+    struct Case {
+        const char* name;
+        HttpTestServer::Answer answer;
+        QString shown; // a part of the error shown
+    };
+    HttpTestServer::Answer notFound;
+    notFound.status = 404;
+    notFound.body = HttpTestServer::bytes(12000);
+    HttpTestServer::Answer cutShort;
+    cutShort.body = HttpTestServer::bytes(15000);
+    cutShort.announced = 20000;
+    HttpTestServer::Answer stalled;
+    stalled.body = HttpTestServer::bytes(20000);
+    stalled.stallAfter = 6000;
+    HttpTestServer::Answer serverError;
+    serverError.status = 500;
+    const Case cases[] = {{"404", notFound, u"status 404"_s},
+                          {"500", serverError, u"status 500"_s},
+                          {"cut short", cutShort, u"after 15000 of 20000 bytes"_s},
+                          {"stalled", stalled, u"sent nothing for 1 seconds"_s}};
+    program.write(u"Patch.exe"_s, "earlier patch");
+    for (const Case& c : cases) {
+        dialogs.shown.clear();
+        server.set("/updates/21.exe", c.answer);
+        ASSERT_TRUE(runUpdate()) << c.name;
+        ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1) << c.name;
+        EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(c.shown))
+            << c.name << ": " << dialogs.texts(u"error"_s).first().toStdString();
+        EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch") << c.name;
+        EXPECT_EQ(files(), QStringList{u"Patch.exe"_s}) << c.name;
+        EXPECT_EQ(statusLines().last(), u"Disconnected"_s) << c.name;
+        EXPECT_EQ(form->Progress->value(), 0) << c.name;
+        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s) << c.name;
+    }
+    EXPECT_TRUE(shell.started.isEmpty());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(UpdateWindowTest, NoConnectionOrAnInsecureSiteStopsBeforeTheDownload)
+{
+    // A closed port: the probe fails.
+    quint16 closedPort = 0;
+    {
+        HttpTestServer gone;
+        ASSERT_TRUE(gone.listen());
+        closedPort = gone.port();
+    }
+    settings.values[u"site"_s] = u"http://127.0.0.1:%1"_s.arg(closedPort);
+    ASSERT_TRUE(runUpdate());
+    EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"You are not connected to the internet!"_s});
+    EXPECT_EQ(statusLines(), (QStringList{u"Connecting..."_s, u"Disconnected"_s}));
+
+    // Plain HTTP to another computer is refused before anything is sent.
+    dialogs.shown.clear();
+    settings.values[u"site"_s] = u"http://www.quarvel.org"_s;
+    ASSERT_TRUE(runUpdate());
+    ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(u"\"http://www.quarvel.org\" is not an https address"_s));
+    EXPECT_TRUE(server.requests.isEmpty());
+    EXPECT_FALSE(QFile::exists(patch()));
+}
+
+TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
+{
+    server.body("/updates/21.exe", HttpTestServer::bytes(12000));
+    shell.startFails = true;
+    ASSERT_TRUE(runUpdate());
+    EXPECT_EQ(shell.started.size(), 1);
+    ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(QDir::toNativeSeparators(patch())));
+    EXPECT_EQ(quits, 0);
+
+    // Where Windows programs do not run, the patch is kept and its place named.
+    dialogs.shown.clear();
+    shell.started.clear();
+    form->runsPatch = false;
+    ASSERT_TRUE(runUpdate());
+    EXPECT_TRUE(shell.started.isEmpty());
+    ASSERT_EQ(dialogs.texts(u"information"_s).size(), 1);
+    EXPECT_TRUE(dialogs.texts(u"information"_s).first().contains(QDir::toNativeSeparators(patch())));
+    EXPECT_EQ(TempDir::readFile(patch()).size(), 12000);
+    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
+}
+
+namespace {
+
+// A patch that takes a while: small blocks of a big body.
+HttpTestServer::Answer slowPatch()
+{
+    HttpTestServer::Answer a;
+    a.body = HttpTestServer::bytes(400000);
+    a.block = 500;
+    return a;
+}
+
+} // namespace
+
+TEST_F(UpdateWindowTest, AbortAndCloseDuringADownloadKeepTheEarlierPatch)
+{
+    program.write(u"Patch.exe"_s, "earlier patch");
+    server.set("/updates/21.exe", slowPatch());
+    // The message box of the ended download comes up over a window already back to idle.
+    QStringList behindTheBox;
+    dialogs.onMessage = [&] {
+        behindTheBox << form->UpdateButton->text() + u' ' + QString::number(form->Progress->value());
+    };
+    for (const bool byClose : {false, true}) {
+        dialogs.shown.clear();
+        form->show();
+        clickUpdateButton();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->Progress->value() > 0; }, 10000));
+        if (byClose)
+            form->close();
+        else
+            clickUpdateButton();
+        EXPECT_EQ(form->runState(), UpdateRun::State::Idle);
+        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
+        EXPECT_EQ(form->Progress->value(), 0);
+        EXPECT_EQ(statusLines().last(), u"Disconnected"_s);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form->HTTP->busy(); }, 5000));
+        EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1) << "the aborted download says what it left";
+        EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
+        EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
+    }
+    EXPECT_EQ(behindTheBox, (QStringList{u"Start! 0"_s, u"Start! 0"_s}));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(mainShown, 1) << "closing brings the main window back";
+    EXPECT_TRUE(shell.started.isEmpty());
+}
+
+TEST_F(UpdateWindowTest, MinimizedTheWindowWaitsInTheTrayWhichCanAbortTheDownload)
+{
+    server.set("/updates/21.exe", slowPatch());
+    clickUpdateButton();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->Progress->value() > 0; }, 10000));
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->Tray->isVisible());
+    EXPECT_EQ(form->Tray->toolTip(), u"Downloading [%1%]"_s.arg(form->Progress->value()));
+    ASSERT_TRUE(form->Abortupdating1->isVisible());
+
+    form->Abortupdating1->trigger();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_FALSE(form->Tray->isVisible());
+    EXPECT_EQ(form->runState(), UpdateRun::State::Idle);
+    EXPECT_EQ(statusLines().last(), u"Disconnected"_s);
+
+    // Without a tray, minimizing keeps the window within reach.
+    form->trayAvailable = false;
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->Tray->isVisible());
+}
