@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -125,5 +128,15 @@ int main(int argc, char** argv)
     SplashForm.hide();
 
     MainForm.show();
+    // QVL_STARTUP_PROBE (used by bench/startup): once the main window has shown and painted, print
+    // "shown" and quit, so that the start-up can be timed.
+    if (qEnvironmentVariableIsSet("QVL_STARTUP_PROBE")) {
+        QTimer::singleShot(0, &MainForm, [&MainForm] {
+            MainForm.repaint();
+            std::puts("shown");
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
     return app.exec();
 }

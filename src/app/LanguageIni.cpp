@@ -57,5 +57,11 @@ bool LanguageIni::write(const QString& programDir, const QString& language, QStr
     QString text = language + QStringLiteral("\r\n[Language]\r\n");
     for (const QString& window : windowNames())
         text += window + QLatin1Char('=') + file + QStringLiteral("\r\n");
-    return IniFile::replaceFile(path(programDir), text.toUtf8(), error);
+    // Every start writes the file: when it already holds these lines it is left alone, which
+    // spares the start-up a flush to disk and keeps a read-only file that is right from failing.
+    const QByteArray bytes = text.toUtf8();
+    QFile current(path(programDir));
+    if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return true;
+    return IniFile::replaceFile(path(programDir), bytes, error);
 }

@@ -86,7 +86,8 @@ BindReading read(const CfgStore& store)
 
 BindReading readBytes(const QByteArray& bytes)
 {
-    return readLines(TextLines::split(bytes));
+    // One 0x1A at the very end marks the end of the text, as the store reads it.
+    return readLines(TextLines::split(bytes.endsWith('\x1a') ? bytes.chopped(1) : bytes));
 }
 
 BindReading readLines(const std::vector<QByteArray>& lines)

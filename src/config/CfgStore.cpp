@@ -108,7 +108,16 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
                          .arg(shownPath(path));
         return false;
     }
-    QByteArray bytes = file.read(MaxFileSize + 1);
+    // One read of the file's own size (a buffer of the full limit for every load would cost more
+    // than the load itself); then whatever a file without a known size, or a growing one, still has.
+    QByteArray bytes = file.read(file.size() + 1);
+    while (bytes.size() <= MaxFileSize && file.error() == QFileDevice::NoError &&
+           (file.isSequential() || !file.atEnd())) {
+        const QByteArray more = file.read(std::min<qint64>(64 * 1024, MaxFileSize + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError) {
         if (error)
             *error = QStringLiteral("Cannot read %1: %2")

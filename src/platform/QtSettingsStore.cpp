@@ -3,10 +3,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <memory>
+
+namespace {
+
+// A program killed while it took the settings lock leaves the lock file empty, naming no owner,
+// and QSettings would wait 30 seconds for it to turn stale before every write until then. Such
+// a lock has no holder to wait for: it goes at once. (A lock that names a process is Qt's to judge.)
+void removeOwnerlessLock(const QString& iniPath)
+{
+    QLockFile lock(iniPath + QStringLiteral(".lock"));
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (QFileInfo::exists(iniPath + QStringLiteral(".lock")) && !lock.getLockInfo(&pid, &host, &app))
+        lock.removeStaleLockFile();
+}
+
+} // namespace
 
 QtSettingsStore::QtSettingsStore(QString iniPath)
     : m_iniPath(std::move(iniPath))
@@ -66,6 +84,8 @@ QString QtSettingsStore::AccessSetting(const QString& action, const QString& nam
                              .arg(name, QDir::toNativeSeparators(m_iniPath));
             return result;
         }
+        if (!m_iniPath.isEmpty())
+            removeOwnerlessLock(m_iniPath);
         settings->setValue(name, value);
     }
     settings->sync();

@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,22 @@ TEST(LanguageIniTest, StartUpKeepsOnlyTheLanguageLineAndRegeneratesTheRest)
                                                             .toStdString());
     }
 
-    // A program folder that is gone: the file cannot be written, and the error names it.
+    // A read-only file that already holds the right lines is fine; one that needs a change is refused.
+    TempDir dir;
+    ASSERT_TRUE(LanguageIni::write(dir.path(), u"French"_s));
+    const QString path = LanguageIni::path(dir.path());
+    const QByteArray written = TempDir::readFile(path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    QString language;
     QString error;
+    EXPECT_TRUE(LanguageIni::readAndRewrite(dir.path(), &language, &error)) << error.toStdString();
+    EXPECT_EQ(language, u"French"_s);
+    EXPECT_FALSE(LanguageIni::write(dir.path(), u"Swedish"_s, &error));
+    EXPECT_TRUE(error.contains(u"read-only"_s)) << error.toStdString();
+    EXPECT_EQ(TempDir::readFile(path), written);
+
+    // A program folder that is gone: the file cannot be written, and the error names it.
+    error.clear();
     EXPECT_FALSE(LanguageIni::readAndRewrite(TempDir().file(u"gone"_s), nullptr, &error));
     EXPECT_TRUE(error.contains(u"qvl.ini"_s)) << error.toStdString();
 }

@@ -44,6 +44,7 @@ TEST(BindReader, ReadsWhatTheGameEndsUpWith)
         {"quotes keep the semicolon", "bind x \"buy; wait\"", "x=buy; wait@1"},
         {"unclosed quote runs to the line end", "bind x \"say a b", "x=say a b@1"},
         {"CR LF, lone LF and empty lines count as lines", "\r\nrate 1\n\nbind x b", "x=b@4"},
+        {"a final end-of-text byte is no part of the last line, as the store reads it", "bind x \"+s\x1a", "x=+s@1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -42,6 +45,19 @@ TEST_F(IniSettings, WritesAreReadAtOnceAndByLaterRuns)
     // Nothing is cached: a change made outside the program is seen at the next read.
     TempDir::writeFile(iniPath, "[General]\ncfg_file=userconfig.cfg\n");
     EXPECT_EQ(store.read(u"cfg_file"_s), u"userconfig.cfg"_s);
+}
+
+// A program killed while it took the settings lock leaves an empty lock file behind; the next
+// write must not wait for it to turn stale (Qt waits 30 seconds).
+TEST_F(IniSettings, AnEmptyLockLeftByAKilledWriterDoesNotHoldUpTheNextWrite)
+{
+    ASSERT_TRUE(store.write(u"cfg_file"_s, u"config.cfg"_s));
+    TempDir::writeFile(iniPath + u".lock"_s, QByteArray());
+    auto write = std::async(std::launch::async, [this] { return store.write(u"cfg_file"_s, u"after.cfg"_s); });
+    ASSERT_EQ(write.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(write.get());
+    EXPECT_EQ(store.read(u"cfg_file"_s), u"after.cfg"_s);
+    EXPECT_FALSE(QFileInfo::exists(iniPath + u".lock"_s));
 }
 
 TEST_F(IniSettings, OnlyTheExactActionWordsAct)

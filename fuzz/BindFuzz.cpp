@@ -1,0 +1,53 @@
+// The bind reader: any bytes read; every bound key is one the game knows, bound on a line that
+// exists, and reading the lines through the store gives the same result as reading the bytes.
+#include "FuzzSupport.h"
+
+#include "binder/BindReader.h"
+#include "binder/KeyNames.h"
+#include "config/CfgStore.h"
+
+#include <QFile>
+
+using FuzzSupport::require;
+
+namespace {
+
+bool sameReading(const BindReading& a, const BindReading& b)
+{
+    if (a.bound.size() != b.bound.size() || a.unknown.size() != b.unknown.size())
+        return false;
+    for (size_t i = 0; i < a.bound.size(); ++i) {
+        if (a.bound[i].key != b.bound[i].key || a.bound[i].command != b.bound[i].command ||
+            a.bound[i].line != b.bound[i].line)
+            return false;
+    }
+    for (size_t i = 0; i < a.unknown.size(); ++i) {
+        if (a.unknown[i].name != b.unknown[i].name || a.unknown[i].line != b.unknown[i].line)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    const QByteArray text(reinterpret_cast<const char*>(bytes), qsizetype(size));
+    const BindReading reading = BindReader::readBytes(text);
+    const int lines = int(text.count('\n') + text.count('\r')) + 1;
+    for (const BoundKey& bound : reading.bound) {
+        require(bound.line >= 1 && bound.line <= lines, "bound on an existing line");
+        require(!bound.command.isEmpty(), "a bind to nothing clears the key");
+        require(KeyNames::isKnown(bound.key), "only keys the game knows are bound");
+        require(reading.find(bound.key) == &bound, "a bound key is found by its name");
+    }
+
+    const QString path = FuzzSupport::scratchDir() + QStringLiteral("/binds.cfg");
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly) && file.write(text) == text.size(), "scratch file written");
+    file.close();
+    CfgStore store;
+    if (store.LoadCfg(path))
+        require(sameReading(BindReader::read(store), reading), "the store's lines read as the bytes do");
+    return 0;
+}
