@@ -12,13 +12,6 @@ NewsView::NewsView(QWidget* parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
-    m_idle.setSingleShot(true);
-    m_idle.setInterval(std::chrono::seconds(30));
-    connect(&m_idle, &QTimer::timeout, this, [this] {
-        m_timedOut = true;
-        if (m_reply)
-            m_reply->abort();
-    });
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         const QUrl url = m_pageUrl.resolved(link);
         const QString scheme = url.scheme().toLower();
@@ -56,20 +49,14 @@ void NewsView::load(const QUrl& url)
     }
     m_page.clear();
     m_tooLarge = false;
-    m_timedOut = false;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    m_reply = m_manager->get(request);
+    m_reply = m_manager->get(IdleWatch::request(url));
     connect(m_reply, &QNetworkReply::readyRead, this, &NewsView::received);
-    connect(m_reply, &QNetworkReply::metaDataChanged, &m_idle, qOverload<>(&QTimer::start));
     connect(m_reply, &QNetworkReply::finished, this, &NewsView::ended);
-    m_idle.start();
+    m_idle.watch(m_reply);
 }
 
 void NewsView::received()
 {
-    m_idle.start();
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     m_page += m_reply->readAll();
     if (m_page.size() > MaxPage || (length.isValid() && length.toLongLong() > MaxPage)) {
@@ -87,7 +74,7 @@ void NewsView::ended()
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (m_tooLarge) {
         showFailure(QStringLiteral("newstoolarge"));
-    } else if (m_timedOut) {
+    } else if (m_idle.timedOut()) {
         showFailure(QStringLiteral("newstimeout"));
     } else if (status.isValid() && status.toInt() != 200) {
         showFailure(QStringLiteral("newsstatus"), QString::number(status.toInt()));

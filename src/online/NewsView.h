@@ -1,8 +1,9 @@
 #pragma once
 
+#include "online/IdleWatch.h"
+
 #include <QPointer>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -48,7 +49,6 @@ private:
     QPointer<QNetworkReply> m_reply;
     QByteArray m_page;
     QUrl m_pageUrl; // links on the page are resolved against it
-    QTimer m_idle;
+    IdleWatch m_idle;
     bool m_tooLarge = false;
-    bool m_timedOut = false;
 };

@@ -10,15 +10,7 @@
 UpdateClient::UpdateClient(QObject* parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this))
-{
-    m_idle.setSingleShot(true);
-    m_idle.setInterval(std::chrono::seconds(30));
-    connect(&m_idle, &QTimer::timeout, this, [this] {
-        m_timedOut = true;
-        if (m_reply)
-            m_reply->abort();
-    });
-}
+{}
 
 UpdateClient::~UpdateClient()
 {
@@ -30,16 +22,10 @@ UpdateClient::~UpdateClient()
 
 QNetworkReply* UpdateClient::send(const QUrl& url, bool head)
 {
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    m_timedOut = false;
+    const QNetworkRequest request = IdleWatch::request(url);
     m_cancelled = false;
     m_reply = head ? m_manager->head(request) : m_manager->get(request);
-    // Any sign of life restarts the idle clock.
-    connect(m_reply, &QNetworkReply::metaDataChanged, &m_idle, qOverload<>(&QTimer::start));
-    connect(m_reply, &QNetworkReply::downloadProgress, &m_idle, qOverload<>(&QTimer::start));
-    m_idle.start();
+    m_idle.watch(m_reply);
     return m_reply;
 }
 
@@ -56,7 +42,7 @@ void UpdateClient::probe(const QUrl& url)
         reply->deleteLater();
         m_reply = nullptr;
         const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        if (m_timedOut || m_cancelled || !answered)
+        if (m_idle.timedOut() || m_cancelled || !answered)
             Q_EMIT probed(false, reply->errorString());
         else
             Q_EMIT probed(true, QString());
@@ -133,7 +119,7 @@ void UpdateClient::downloadEnded()
         finish(Outcome::WriteFailed, m_writeError);
     else if (m_cancelled)
         finish(Outcome::Aborted, QString());
-    else if (m_timedOut)
+    else if (m_idle.timedOut())
         finish(Outcome::TimedOut, QString());
     else if (answered && !UpdateRun::complete(m_received, announced))
         finish(Outcome::Short, QStringLiteral("%1/%2").arg(m_received).arg(announced));

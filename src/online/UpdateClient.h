@@ -1,9 +1,10 @@
 #pragma once
 
+#include "online/IdleWatch.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -28,7 +29,7 @@ public:
 
     // A transfer that receives nothing for this long ends with Outcome::TimedOut (30 s).
     void setIdleTimeout(std::chrono::milliseconds timeout) { m_idle.setInterval(timeout); }
-    int idleTimeoutSeconds() const { return int((m_idle.intervalAsDuration().count() + 999) / 1000); }
+    int idleTimeoutSeconds() const { return m_idle.intervalSeconds(); }
 
     bool busy() const;
     // Sends HEAD `url`; probed() follows. Any HTTP answer counts as reached.
@@ -55,8 +56,7 @@ private:
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
     std::unique_ptr<QSaveFile> m_file;
-    QTimer m_idle;
-    bool m_timedOut = false;
+    IdleWatch m_idle;
     bool m_cancelled = false;
     bool m_redirected = false;
     int m_refusedStatus = 0;

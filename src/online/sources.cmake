@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SiteAddress.cpp
 )
 target_sources(qvl_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/IdleWatch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateClient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NewsView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateArtwork.cpp
