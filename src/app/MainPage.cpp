@@ -125,7 +125,7 @@ void TMainForm::buildMainPage()
     newsBox->setContentsMargins(6, 2, 6, 4);
     News = new NewsView(GroupBox42);
     News->setObjectName(QStringLiteral("News"));
-    News->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    News->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     News->setFixedHeight(84);
     News->setMinimumWidth(256);
     News->message = [this](const QString& key) { return message(key); };
