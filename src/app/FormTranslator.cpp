@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -178,18 +179,28 @@ QList<QObject*> TFormTranslator::components(QWidget* window)
     QList<QObject*> found;
     collect(window, found);
     // Components never seen before are numbered after all known ones, in tree order; sorting by
-    // number then keeps every earlier order however widgets have been raised since.
+    // number then keeps every earlier order however widgets have been raised since. Each number
+    // is read once: a dynamic property is looked up by name, too slow for a sort's comparisons.
+    std::vector<std::pair<qlonglong, QObject*>> numbered;
+    numbered.reserve(size_t(found.size()));
     qlonglong last = 0;
-    for (QObject* c : std::as_const(found))
-        last = std::max(last, c->property(OrderProperty).toLongLong());
     for (QObject* c : std::as_const(found)) {
-        if (!c->property(OrderProperty).isValid())
-            c->setProperty(OrderProperty, ++last);
+        const QVariant order = c->property(OrderProperty);
+        numbered.emplace_back(order.isValid() ? order.toLongLong() : 0, c);
+        last = std::max(last, numbered.back().first);
     }
-    std::stable_sort(found.begin(), found.end(), [](QObject* a, QObject* b) {
-        return a->property(OrderProperty).toLongLong() < b->property(OrderProperty).toLongLong();
-    });
-    return found;
+    for (auto& [order, c] : numbered) {
+        if (order == 0) {
+            order = ++last;
+            c->setProperty(OrderProperty, order);
+        }
+    }
+    std::stable_sort(numbered.begin(), numbered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<QObject*> ordered;
+    ordered.reserve(found.size());
+    for (const auto& entry : numbered)
+        ordered.append(entry.second);
+    return ordered;
 }
 
 bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error)
