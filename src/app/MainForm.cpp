@@ -29,6 +29,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -79,6 +81,14 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
         *page = new QWidget(PageControl1);
         (*page)->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
         PageControl1->addTab(*page, QLatin1String(caption));
+    }
+
+    // The tab widget places the pages' stack only in its first show, after the stack itself was
+    // shown: a stack not yet placed would be sized to fit all pages first, which lays out every
+    // text on them. A place of about the right size now spares that; the show corrects it.
+    if (auto* stack = PageControl1->findChild<QStackedWidget*>()) {
+        const int bar = PageControl1->tabBar()->sizeHint().height();
+        stack->setGeometry(0, bar, PageControl1->width(), PageControl1->height() - bar);
     }
 
     WizardButton = new QPushButton(QStringLiteral("Wizard"), this);
