@@ -103,7 +103,7 @@ Twizard::Twizard(AppState& state, TMainForm& main)
     connect(wasd, &QRadioButton::clicked, this, &Twizard::wasdClick);
     connect(arrows, &QRadioButton::clicked, this, &Twizard::arrowsClick);
 
-    fitSize();
+    // The size is fitted when the window shows, to the texts it shows then.
     fillLists();
 }
 
@@ -140,7 +140,8 @@ void Twizard::translate(TFormTranslator& translator)
         translator.ApplyTranslations(this, file);
     CfgName->setText(typed);
     fillLists();
-    fitSize();
+    if (isVisible())
+        fitSize();
 }
 
 // Group titles do not wrap: the window is as wide as the longest question of the language in use.
