@@ -72,6 +72,10 @@ QString QtSettingsStore::AccessSetting(const QString& action, const QString& nam
     if (action == QLatin1String("read")) {
         result = settings->value(name).toString();
     } else if (action == QLatin1String("write")) {
+        // A value already stored is not written again: every write replaces the file and waits
+        // for the disk, and the program stores the same folder and file at every start.
+        if (settings->contains(name) && settings->value(name).toString() == value)
+            return result;
         const QFileInfo info(m_iniPath);
         // The permission bits decide, not only access(2): an administrator may write any file, yet
         // a settings file marked read-only must not be swapped out by QSettings' atomic replace.
