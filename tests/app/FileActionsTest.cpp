@@ -161,3 +161,23 @@ TEST_F(MainFormTest, OpenFileHasAHintAndSaysWhenNoProgramOpensIt)
                                           "text editor.")
                                .arg(QDir::toNativeSeparators(game.file(QStringLiteral("config.cfg"))))}));
 }
+
+TEST_F(MainFormTest, ADeleteThatFailsSaysWhyAndKeepsTheList)
+{
+    game.write(QStringLiteral("mine.cfg"), Bravo);
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
+    TMainForm& f = start();
+    const QStringList before = listed();
+    // Replaced behind the program's back by a folder, which a file's removal cannot take away.
+    QFile::remove(game.file(QStringLiteral("mine.cfg")));
+    game.write(QStringLiteral("mine.cfg/inside"), "x");
+    dialogs.answers << true;
+    f.DeleteCFG1->trigger();
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(
+        QStringLiteral("Cannot delete %1: ").arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))))
+        << errors[0].toStdString();
+    EXPECT_EQ(listed(), before);
+    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+}

@@ -11,6 +11,8 @@
 #include "support/TempDir.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -127,6 +129,7 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     const QMap<QString, QString> french = entries(sourceFile(u"French"_s));
     EXPECT_EQ(main->PageControl1->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
     EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
+    EXPECT_EQ(update.UpdateButton->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
     EXPECT_EQ(splash.message(u"wrongext"_s),
@@ -142,4 +145,21 @@ TEST(LanguageFiles, FrenchPunctuationKeepsToItsSentence)
         static const QRegularExpression breakable(u" [?!:;]"_s);
         EXPECT_FALSE(breakable.match(e.second).hasMatch()) << e.first.toStdString();
     }
+}
+
+TEST_F(LanguageFilesTest, ALanguageThatCannotBeRememberedIsRefusedWithTheCauseAndChangesNothing)
+{
+    program.write(u"Languages/French.lng"_s, TempDir::readFile(sourceFile(u"French"_s)));
+    const QString ini = LanguageIni::path(program.path());
+    const QByteArray before = TempDir::readFile(ini);
+    ASSERT_TRUE(QFile::setPermissions(ini, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    chooseLanguage(u"French"_s);
+    QFile::setPermissions(ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    const QStringList errors = dialogs.texts(u"error"_s);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(ini))) << errors[0].toStdString();
+    EXPECT_EQ(TempDir::readFile(ini), before);
+    EXPECT_EQ(main->PageControl1->tabText(1), u"Client options"_s);
+    EXPECT_EQ(update.UpdateButton->text(), u"Start!"_s);
 }

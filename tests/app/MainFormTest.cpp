@@ -2,6 +2,7 @@
 #include "app/CfgFolder.h"
 #include "app/SplashForm.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -195,4 +196,36 @@ TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
                     << language << " " << title->text().toStdString();
         }
     }
+}
+
+TEST_F(MainFormTest, ApplyWritesWhatThePageShownHolds)
+{
+    TMainForm& f = start();
+    f.PageControl1->setCurrentIndex(2);
+    f.findChild<QAbstractButton*>(QStringLiteral("s4_1"))->click(); // friendly fire on
+    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).contains("mp_friendlyfire \"1\"\r\n"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, AStatusTooLongForTheStripIsCutThereAndShownWholeAsItsTip)
+{
+    const QString longText = QStringLiteral("Client options >> ") + QString(300, QLatin1Char('x'));
+    state.messageSource = [&](const QString& key) { return key == QLatin1String("TabSheet2") ? longText : QString(); };
+    TMainForm& f = start();
+    f.PageControl1->setCurrentIndex(1);
+    EXPECT_EQ(f.Status->toolTip(), longText);
+    EXPECT_TRUE(f.Status->text().startsWith(QStringLiteral("Client options >> xx")));
+    EXPECT_LT(f.Status->text().size(), longText.size());
+    f.PageControl1->setCurrentIndex(0);
+    EXPECT_TRUE(f.Status->toolTip().isEmpty()) << "a text that fits has no tip";
+}
+
+TEST_F(MainFormTest, ClosingRemembersTheFileClickedLast)
+{
+    game.write(QStringLiteral("mine.cfg"), "name \"Bravo\"\r\n");
+    TMainForm& f = start();
+    clickEntry(QStringLiteral("mine.cfg"));
+    f.close();
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
 }

@@ -113,3 +113,42 @@ TEST(ProgramFolder, WithoutDataFilesNoProgramFolderIsRecordedAndTheErrorSaysWher
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(QStringLiteral("/opt/quarvel/share/quarvel"))))
         << error.toStdString();
 }
+
+namespace {
+
+// Points the per-user data folder (~/.local/share) somewhere else for as long as it lives.
+struct DataHome {
+    explicit DataHome(const QString& path) { qputenv("XDG_DATA_HOME", path.toUtf8()); }
+    ~DataHome()
+    {
+        if (saved.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", saved);
+    }
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+};
+
+} // namespace
+
+TEST(ProgramFolder, EnsureFillsTheUsersFolderOrSaysItCannotAndRecordsNothing)
+{
+    TempDir dir;
+    const QString data = makeData(dir);
+    const DataHome home(dir.file(QStringLiteral("share")));
+    const QString folder = dir.file(QStringLiteral("share/Quarvel"));
+
+    MemorySettings settings;
+    QString error;
+    EXPECT_TRUE(ProgramFolder::ensure(settings, data, dir.path(), &error)) << error.toStdString();
+    EXPECT_EQ(settings.values[QStringLiteral("qvl_path")], QDir::toNativeSeparators(folder));
+    EXPECT_EQ(dir.read(QStringLiteral("share/Quarvel/qvl.ini")), "English\r\n");
+
+    // A file where the folder should be: nothing can be copied there.
+    QDir(folder).removeRecursively();
+    dir.write(QStringLiteral("share/Quarvel"), "not a folder");
+    MemorySettings fresh;
+    EXPECT_FALSE(ProgramFolder::ensure(fresh, data, dir.path(), &error));
+    EXPECT_EQ(error, QStringLiteral("Cannot prepare the program folder %1").arg(QDir::toNativeSeparators(folder)));
+    EXPECT_EQ(fresh.writes, 0);
+}
