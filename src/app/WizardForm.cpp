@@ -78,6 +78,9 @@ Twizard::Twizard(AppState& state, TMainForm& main)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignTop);
+    // Its picture is drawn to the window's height once the size is fitted; its width counts from
+    // the start.
+    Image1->setFixedWidth(PictureWidth);
     outer->addWidget(Image1);
     auto* right = new QVBoxLayout;
     right->setContentsMargins(0, 8, 8, 8);
