@@ -7,39 +7,25 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct MouseRow {
-    const char* buttons;
-    const char* shown; // the mouse images shown, by name
-    bool mouse4;
-    bool mouse5;
-};
-
-} // namespace
-
 TEST_F(MainFormTest, MouseButtonSettingChoosesThePictureAndTheKeysOffered)
 {
-    const MouseRow rows[] = {
-        {"2", "m2", false, false},          {"3", "m3 m1", false, false}, {"4", "m4 m1 m41", true, false},
-        {"5", "m5 m1 m41 m51", true, true}, {"7", "", false, false},
-    };
-    for (const MouseRow& row : rows) {
+    const struct {
+        const char* buttons;
+        const char* shown; // the mouse images shown, by name, in the order below
+        bool mouse4;
+        bool mouse5;
+    } rows[] = {{"2", "m2", false, false}, {"4", "m4 m1 m41", true, false}, {"7", "", false, false}};
+    for (const auto& row : rows) {
         settings.values[u"mouse_btns"_s] = QString::fromLatin1(row.buttons);
-        TMainForm& main = start();
-        BinderPage* page = main.binderPage;
+        BinderPage* page = start().binderPage;
         QStringList shown;
         for (QLabel* image : {page->m2, page->m3, page->m4, page->m5, page->m1, page->m41, page->m51}) {
             if (!image->isHidden())
                 shown << image->objectName();
         }
-        shown.sort();
-        QStringList expected = QString::fromLatin1(row.shown).split(u' ', Qt::SkipEmptyParts);
-        expected.sort();
-        EXPECT_EQ(shown, expected) << row.buttons;
+        EXPECT_EQ(shown.join(u' '), QString::fromLatin1(row.shown)) << row.buttons;
         EXPECT_EQ(page->BindKey->findText(u"MOUSE4"_s) >= 0, row.mouse4) << row.buttons;
         EXPECT_EQ(page->BindKey->findText(u"MOUSE5"_s) >= 0, row.mouse5) << row.buttons;
-        EXPECT_TRUE(page->BindKey->findText(u"MWHEELUP"_s) >= 0) << row.buttons;
     }
 }
 
@@ -49,9 +35,7 @@ TEST_F(MainFormTest, ShowingTheBinderPageReadsTheWorkingFileAndSaysSo)
     TMainForm& main = start();
     main.PageControl1->setCurrentWidget(main.TabSheet4);
     EXPECT_EQ(main.Status->text(), u"BINDer >> Create and configurate bindings and aliases"_s);
-    auto* f5 = main.binderPage->findChild<QWidget*>(u"F5"_s);
-    ASSERT_NE(f5, nullptr);
-    EXPECT_EQ(f5->toolTip(), u"snapshot"_s);
+    EXPECT_EQ(main.binderPage->findChild<QWidget*>(u"F5"_s)->toolTip(), u"snapshot"_s);
     EXPECT_EQ(game.read(u"config.cfg"_s), "unbindall\r\nbind \"F5\" \"snapshot\"\r\n");
     EXPECT_EQ(game.read(u"autoexec.cfg"_s), "unbindall");
 }

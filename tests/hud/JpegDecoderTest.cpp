@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -23,76 +21,35 @@ QByteArray encoded(const RgbImage& image)
     return jpeg;
 }
 
-void expectSolid(const RgbImage& image, int r, int g, int b)
+// "r,g,b" of one pixel, each rounded to a multiple of 64: JPEG is lossy, but a colour comes back close.
+std::string colour(const RgbImage& image, int x, int y)
 {
-    const int tolerance = 6; // JPEG is lossy, but a flat colour comes back close
-    for (int y = 0; y < image.height; y += 7)
-        for (int x = 0; x < image.width; x += 5) {
-            ASSERT_LE(std::abs(image.sample(x, y, 0) - r), tolerance) << x << "," << y;
-            ASSERT_LE(std::abs(image.sample(x, y, 1) - g), tolerance) << x << "," << y;
-            ASSERT_LE(std::abs(image.sample(x, y, 2) - b), tolerance) << x << "," << y;
-        }
+    const auto round = [&](int c) { return std::to_string((image.sample(x, y, c) + 32) / 64 * 64); };
+    return round(0) + "," + round(1) + "," + round(2);
 }
 
-TEST(JpegDecoder, EncodedSolidColoursComeBackAsRgb)
+TEST(JpegDecoder, ColoursComeBackAsRgbInTheirPlaces)
 {
-    // The preview's size and one odd size, so rows are not padded or swapped with columns.
-    const struct {
-        int w, h, r, g, b;
-    } cases[] = {{256, 115, 200, 30, 40}, {17, 9, 20, 180, 250}};
-    for (const auto& c : cases) {
-        RgbImage image;
-        QString error;
-        ASSERT_TRUE(
-            JpegDecoder::decode(encoded(HudTestFiles::solid(c.w, c.h, c.r, c.g, c.b)), u"p.jpg"_s, &image, &error))
-            << error.toStdString();
-        ASSERT_EQ(image.width, c.w);
-        ASSERT_EQ(image.height, c.h);
-        ASSERT_EQ(image.pixels.size(), c.w * c.h * 3);
-        expectSolid(image, c.r, c.g, c.b);
-    }
-}
-
-TEST(JpegDecoder, TwoHalvesKeepTheirPlaces)
-{
-    RgbImage two = HudTestFiles::solid(64, 32, 255, 0, 0);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 32; x < 64; ++x) {
-            const qsizetype at = (qsizetype(y) * 64 + x) * 3;
-            two.pixels[at] = 0;
-            two.pixels[at + 2] = char(255);
+    // An odd size, so rows are not padded or swapped with columns, and two halves of their own.
+    RgbImage two = HudTestFiles::solid(17, 9, 255, 0, 0);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 9; x < 17; ++x) {
+            two.pixels[(y * 17 + x) * 3] = 0;
+            two.pixels[(y * 17 + x) * 3 + 2] = char(255);
         }
     RgbImage image;
-    ASSERT_TRUE(JpegDecoder::decode(encoded(two), u"p.jpg"_s, &image, nullptr));
-    EXPECT_GT(image.sample(4, 16, 0), 200);
-    EXPECT_LT(image.sample(4, 16, 2), 50);
-    EXPECT_LT(image.sample(60, 16, 0), 50);
-    EXPECT_GT(image.sample(60, 16, 2), 200);
-}
-
-TEST(JpegDecoder, GrayscaleIsWidenedToRgb)
-{
-    QByteArray jpeg;
-    ASSERT_TRUE(JpegEncoder::encodeSamples(16, 16, JpegEncoder::Samples::Gray, QByteArray(256, char(120)), 90, &jpeg));
-    RgbImage image;
     QString error;
-    ASSERT_TRUE(JpegDecoder::decode(jpeg, u"g.jpg"_s, &image, &error)) << error.toStdString();
-    expectSolid(image, 120, 120, 120);
-}
+    ASSERT_TRUE(JpegDecoder::decode(encoded(two), u"p.jpg"_s, &image, &error)) << error.toStdString();
+    ASSERT_EQ(image.width, 17);
+    ASSERT_EQ(image.height, 9);
+    ASSERT_EQ(image.pixels.size(), 17 * 9 * 3);
+    EXPECT_EQ(colour(image, 2, 4), "256,0,0");
+    EXPECT_EQ(colour(image, 15, 4), "0,0,256");
 
-TEST(JpegDecoder, CmykIsRefusedCleanlyOrDecoded)
-{
-    QByteArray jpeg;
-    ASSERT_TRUE(
-        JpegEncoder::encodeSamples(16, 16, JpegEncoder::Samples::Cmyk, QByteArray(16 * 16 * 4, char(60)), 90, &jpeg));
-    RgbImage image;
-    QString error;
-    if (JpegDecoder::decode(jpeg, u"c.jpg"_s, &image, &error)) {
-        EXPECT_EQ(image.pixels.size(), 16 * 16 * 3);
-    } else {
-        EXPECT_TRUE(error.startsWith(u"Cannot read c.jpg: "_s)) << error.toStdString();
-        EXPECT_TRUE(image.isNull());
-    }
+    QByteArray gray;
+    ASSERT_TRUE(JpegEncoder::encodeSamples(16, 16, JpegEncoder::Samples::Gray, QByteArray(256, char(128)), 90, &gray));
+    ASSERT_TRUE(JpegDecoder::decode(gray, u"g.jpg"_s, &image, &error)) << error.toStdString();
+    EXPECT_EQ(colour(image, 9, 9), "128,128,128");
 }
 
 TEST(JpegDecoder, BadPicturesAreErrorsNamingTheFileAndTheProgramGoesOn)
@@ -102,37 +59,37 @@ TEST(JpegDecoder, BadPicturesAreErrorsNamingTheFileAndTheProgramGoesOn)
     QRandomGenerator gen(11);
     for (char& c : random)
         c = char(gen.bounded(256));
-    // Noise compresses badly, so most of its file is pixel data and a cut lands there.
-    RgbImage noise = HudTestFiles::solid(128, 128, 0, 0, 0);
-    for (char& c : noise.pixels)
-        c = char(gen.bounded(256));
-    const QByteArray noisy = encoded(noise);
     random[0] = char(0xff); // past the first check: libjpeg itself must refuse it
     random[1] = char(0xd8);
-    // A frame header claiming 60000 x 60000: the SOF0 marker's height and width fields.
+    // A frame header claiming a width of 60000 pixels: the SOF0 marker's width field. The pixels
+    // would fit in memory, but no side may be that long.
     QByteArray huge = good;
     const qsizetype sof = huge.indexOf("\xff\xc0");
     ASSERT_GT(sof, 0);
-    for (qsizetype at : {sof + 5, sof + 7}) {
-        huge[at] = char(60000 >> 8);
-        huge[at + 1] = char(60000 & 0xff);
-    }
+    huge[sof + 7] = char(60000 >> 8);
+    huge[sof + 8] = char(60000 & 0xff);
+    QByteArray cmyk;
+    ASSERT_TRUE(
+        JpegEncoder::encodeSamples(16, 16, JpegEncoder::Samples::Cmyk, QByteArray(16 * 16 * 4, char(60)), 90, &cmyk));
     const struct {
         const char* name;
         QByteArray bytes;
         const char* cause;
     } cases[] = {
         {"empty", QByteArray(), "empty"},
-        {"cut in the pixels", noisy.left(noisy.size() * 2 / 3), "Premature end"},
-        {"cut in the header", good.left(40), ""},
+        {"cut short", good.left(good.size() - 20), ""},
         {"random", random, ""},
-        {"png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(64, '\1'), ""},
-        {"huge", huge, "too large (60000 x 60000"},
+        {"huge", huge, "too large (60000 x 64"},
+        {"cmyk, unless the library converts it", cmyk, ""},
     };
     for (const auto& c : cases) {
         RgbImage image;
         QString error;
-        EXPECT_FALSE(JpegDecoder::decode(c.bytes, u"/lib/huds/radar2.jpg"_s, &image, &error)) << c.name;
+        if (JpegDecoder::decode(c.bytes, u"/lib/huds/radar2.jpg"_s, &image, &error)) {
+            EXPECT_EQ(c.bytes, cmyk) << c.name;
+            EXPECT_EQ(image.pixels.size(), 16 * 16 * 3);
+            continue;
+        }
         EXPECT_TRUE(error.startsWith(u"Cannot read /lib/huds/radar2.jpg: "_s)) << c.name << ": " << error.toStdString();
         EXPECT_TRUE(error.contains(QLatin1String(c.cause))) << c.name << ": " << error.toStdString();
         EXPECT_TRUE(image.isNull()) << c.name;
@@ -146,7 +103,7 @@ TEST(JpegDecoder, FilesAreReadAndAMissingOneIsNamed)
     RgbImage image;
     QString error;
     ASSERT_TRUE(JpegDecoder::decodeFile(path, &image, &error)) << error.toStdString();
-    expectSolid(image, 0, 0, 255);
+    EXPECT_EQ(colour(image, 4, 4), "0,0,256");
 
     EXPECT_FALSE(JpegDecoder::decodeFile(dir.file(u"huds/2.jpg"_s), &image, &error));
     EXPECT_TRUE(error.contains(u"2.jpg"_s)) << error.toStdString();
