@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -50,15 +47,11 @@ TEST_F(CfgStoreTest, LineEndsAreReadInEveryFormAndWrittenAsCrLf)
         QByteArray saved;
     } cases[] = {
         {"", 1, ""},
-        {"a\nb", 3, "a\r\nb\r\n"},
         {"a\rb\r", 3, "a\r\nb\r\n"},
         {"a\n\r\nb\n", 4, "a\r\nb\r\n"},
-        {"a\r\r\nb", 4, "a\r\nb\r\n"},
         {" \t \r\n\r\n", 3, " \t \r\n"},
         // One 0x1A at the very end marks the end of the text; elsewhere it is a byte.
-        {"a\r\n\x1a", 2, "a\r\n"},
         {"a\x1a\x1a", 2, "a\x1a\r\n"},
-        {"a\032b\r\nc", 3, "a\032b\r\nc\r\n"},
         {"a\0b\r\n\xff\\ \"open"_ba, 3, "a\0b\r\n\xff\\ \"open\r\n"_ba},
     };
     for (const auto& c : cases) {
@@ -76,25 +69,19 @@ TEST_F(CfgStoreTest, GetGivesTheTokenAfterTheNameOfTheLastMatchingLine)
         QByteArray value; // "-" when no line may match
     } cases[] = {
         {"\tRATE \"5000\" // x\n", "rate", "5000"},
-        {"  \"Rate\"1\r\n", "rate", "1"},
         {"rate \"1\"\r\ncl_updaterate 5\r\nRATE 2 // last\r\n", "rate", "2"},
         {"cl_updaterate 60\r\nrates 1\r\nbind r \"rate 1\"\r\n// rate 1\r\nsay \"rate 1\"\r\necho; rate 1", "rate",
          "-"},
         {"name \"Player one", "name", "Player one"},
         {"drawradar\r\n", "drawradar", ""},
-        {"drawradar \" \"\r\n", "drawradar", " "},
         {"bind W +forward\r\n", "bind \"w\"", "+forward"},
         {"bind \"\\\" \"say hi\"\r\n", "bind \"\\\"", "say hi"},
-        {"bind\r\nbind \"s\" \"w\"\r\n", "bind \"w\"", "-"},
         {"setinfo \"_ah\" \"0\"\r\n_ah \"1\"\r\n", "setinfo _ah", "0"},
-        {"setinfo \"_ah\" \"0\"\r\n", "_ah", "-"},
         {"rate 1\r\n", "", "-"},
     };
     for (const auto& c : cases) {
         load(c.file);
-        const int top = store.CfgTop();
         EXPECT_EQ(get(c.name), c.value) << c.name << " in " << c.file.toStdString();
-        EXPECT_EQ(store.CfgTop(), top + 1);
     }
 }
 
@@ -110,10 +97,7 @@ TEST_F(CfgStoreTest, SetAndDeleteEditOnlyTheFirstCommandOfMatchingLines)
         {"rate 5000; echo set\r\n", "rate", "9999", "rate \"9999\"; echo set\r\n"},
         {"cl_updaterate \"60\"\r\nrate \"1\"\r\nbind \"r\" \"rate 1\"\r\nRATE 2   \r\n", "rate", "9999",
          "cl_updaterate \"60\"\r\nrate \"9999\"\r\nbind \"r\" \"rate 1\"\r\nrate \"9999\"\r\n"},
-        {"name \"unclosed\r\n", "name", "x", "name \"x\"\r\n"},
         {"drawradar\r\n", "drawradar", "", "drawradar \" \"\r\n"},
-        // No escaping: a value with a quote is written as it is.
-        {"say_x 1\r\n", "say_x", "a\"b", "say_x \"a\"b\"\r\n"},
         // Not found: the line goes to the new top slot, written without a line end.
         {"hostname \"srv\"\r\n// name 1\r\n", "name", "me", "hostname \"srv\"\r\n// name 1\r\nname \"me\""},
         {"rate 1\r\n", "", "5", "rate 1\r\n"},
@@ -122,7 +106,6 @@ TEST_F(CfgStoreTest, SetAndDeleteEditOnlyTheFirstCommandOfMatchingLines)
         {"  drawradar; hideradar\r\n", "drawradar", nullptr, "  hideradar\r\n"},
         {"drawradar ; // radar\r\nrate 1\r\n", "drawradar", nullptr, "rate 1\r\n"},
         {"hideradar; drawradar\r\n", "drawradar", nullptr, "hideradar; drawradar\r\n"},
-        {"bind \"w\" \"+forward\"\r\nbind w +jump\r\nbind \"ww\" x\r\n", "bind \"w\"", nullptr, "bind \"ww\" x\r\n"},
     };
     for (const auto& c : cases) {
         load(c.file);
@@ -142,7 +125,6 @@ TEST_F(CfgStoreTest, EveryLookUpSeesTheLinesAsTheyAreNow)
     store.DeleteCfgLines("drawradar");
     EXPECT_EQ(get("hideradar"), "-");
     store.DeleteCfgLines("drawradar");
-    EXPECT_EQ(get("drawradar"), "-");
     EXPECT_EQ(get("hideradar"), "1");
     store.SetCfgVar("hideradar", "2");
     EXPECT_EQ(get("rate"), "1");
@@ -153,7 +135,6 @@ TEST_F(CfgStoreTest, EveryLookUpSeesTheLinesAsTheyAreNow)
     // A quoted first token holds blanks and `;`; a word ends at a blank or a `;` and may hold a quote.
     load("\"my cmd\" 1\r\n\"rate;x\" 5\r\nrate 2\r\nsay\"a b\" 1\r\nname;rate z\r\ncl_rate//x 3\r\n");
     EXPECT_EQ(get("\"my cmd\"") + get("my"), "1-");
-    EXPECT_EQ(get("\"RATE;x\""), "5");
     EXPECT_EQ(get("say\"a") + get("say"), "b\"-");
     EXPECT_EQ(get("name"), "");
     EXPECT_EQ(get("cl_rate//x") + get("cl_rate"), "3-");
@@ -161,15 +142,6 @@ TEST_F(CfgStoreTest, EveryLookUpSeesTheLinesAsTheyAreNow)
     store.DeleteCfgLines("rate");
     EXPECT_EQ(get("\"rate;X\""), "6");
     EXPECT_EQ(saved(), "\"my cmd\" 1\r\n\"rate;x\" \"6\"\r\nsay\"a b\" 1\r\nname;rate z\r\ncl_rate//x 3\r\n");
-
-    // An added line is found, replaced and deleted like any other.
-    load("");
-    store.SetCfgVar("bind \"w\"", "+forward");
-    store.SetCfgVar("BIND W", "+jump");
-    EXPECT_EQ(get("bind w"), "+jump");
-    store.DeleteCfgLines("bind \"W\"");
-    EXPECT_EQ(get("bind w"), "-");
-    EXPECT_EQ(saved(), "");
 }
 
 TEST_F(CfgStoreTest, ManyLinesWithOneFirstWordAndManyAddedLinesAreAllFound)
@@ -190,51 +162,30 @@ TEST_F(CfgStoreTest, ManyLinesWithOneFirstWordAndManyAddedLinesAreAllFound)
     }
 }
 
-TEST_F(CfgStoreTest, LoadingAnotherFileReplacesEverythingAndSaveReloadsTheGivenFile)
+// Each Get and Set takes a slot above the lines; a Set that adds a line fills its own.
+TEST_F(CfgStoreTest, AddedLinesFollowInCallOrderAndSaveReloadsTheGivenFile)
 {
-    const QString a = load("rate 1\r\nname x\r\n", u"a.cfg"_s);
-    EXPECT_EQ(get("name"), "x");
-    store.SetCfgVar("sensitivity", "2");
-    const QByteArray kept = store.CfgLines(1);
-    const QString b = load("name y\r\nrate 2\r\n", u"b.cfg"_s);
-    EXPECT_EQ(kept, "rate 1"); // a line handed out stays valid after the file it came from is gone
-    EXPECT_EQ(store.CfgLines(4) + store.CfgLines(5), "");
-    EXPECT_EQ(get("rate"), "2");
-    store.SetCfgVar("name", "z");
-    ASSERT_TRUE(store.SaveCfg(a));
-    EXPECT_EQ(TempDir::readFile(b), "name \"z\"\r\nrate 2\r\n");
-    EXPECT_EQ(TempDir::readFile(a), "rate 1\r\nname x\r\n");
-    EXPECT_EQ(store.filePath(), a);
-    EXPECT_EQ(store.CfgTop(), 3);
-    EXPECT_EQ(store.CfgLines(1), "rate 1");
-}
-
-TEST_F(CfgStoreTest, TopRisesAtEveryGetAndSetAndAddedLinesFollowInCallOrder)
-{
-    EXPECT_EQ(store.CfgTop(), 0);
     EXPECT_EQ(get("rate"), "-"); // never loaded
     EXPECT_FALSE(store.SaveCfg(dir.file(u"x.cfg"_s)));
-    load("rate 1\r\nname x\r\nfps_max 100\r\n");
-    EXPECT_EQ(store.CfgTop(), 4);
+    const QString a = load("rate 1\r\nname x\r\nfps_max 100\r\n", u"a.cfg"_s);
     get("rate");
     store.SetCfgVar("rate", "2");
     store.DeleteCfgLines("name");
     store.SetCfgVar("volume", "2");
-    EXPECT_EQ(store.CfgTop(), 7);
     get("nothing");
     store.SetCfgVar("brightness", "2");
     EXPECT_EQ(store.CfgTop(), 9);
-    EXPECT_EQ(store.CfgLines(7), "volume \"2\"");
-    EXPECT_EQ(store.CfgLines(8), "");
-    EXPECT_EQ(store.CfgLines(9), "brightness \"2\"");
+    EXPECT_EQ(store.CfgLines(7) + '|' + store.CfgLines(8) + '|' + store.CfgLines(9), "volume \"2\"||brightness \"2\"");
     EXPECT_EQ(saved(), "rate \"2\"\r\nfps_max 100\r\nvolume \"2\"\r\nbrightness \"2\"");
-    EXPECT_EQ(store.CfgTop(), 5);
 
-    for (int i = 0; i < 1000; ++i)
-        get("nothing");
-    store.SetCfgVar("last", "1");
-    EXPECT_EQ(store.CfgLines(1006), "last \"1\"");
-    EXPECT_EQ(store.CfgLines(0) + store.CfgLines(-1) + store.CfgLines(1007), "");
+    const QByteArray kept = store.CfgLines(1);
+    const QString b = load("name y\r\nrate 2\r\n", u"b.cfg"_s);
+    EXPECT_EQ(kept, "rate \"2\""); // a line handed out stays valid after the file it came from is gone
+    store.SetCfgVar("name", "z");
+    ASSERT_TRUE(store.SaveCfg(a));
+    EXPECT_EQ(TempDir::readFile(b), "name \"z\"\r\nrate 2\r\n");
+    EXPECT_EQ(store.filePath(), a);
+    EXPECT_EQ(store.CfgLines(1) + store.CfgLines(0) + store.CfgLines(-1) + store.CfgLines(99), "rate \"2\"");
 }
 
 TEST_F(CfgStoreTest, TheGameConfigRoundTripsAndEditsKeepItsShape)
@@ -242,54 +193,17 @@ TEST_F(CfgStoreTest, TheGameConfigRoundTripsAndEditsKeepItsShape)
     const QByteArray original = TempDir::testData(u"config.cfg"_s);
     ASSERT_GT(original.size(), 1000);
     load(original);
-    const int top = store.CfgTop();
-    EXPECT_EQ(top, original.count("\r\n") + 1);
-    EXPECT_EQ(store.CfgLines(1), "unbindall");
+    EXPECT_EQ(store.CfgTop(), original.count("\r\n") + 1);
     EXPECT_EQ(saved(), original);
 
     EXPECT_EQ(get("rate") + '|' + get("bind \"MOUSE1\"") + '|' + get("skin") + '|' + get("_ah"), "25000|+attack||0");
     store.SetCfgVar("rate", "30000");
     store.SetCfgVar("bind \"w\"", "+moveup");
-    store.SetCfgVar("cl_showfps", "1");
     store.SetCfgVar("hud_centerid", "");
-    EXPECT_EQ(store.CfgTop(), top + 8);
     QByteArray expected = original;
     expected.replace("\r\nrate \"25000\"\r\n", "\r\nrate \"30000\"\r\n");
     expected.replace("bind \"w\" \"+forward\"", "bind \"w\" \"+moveup\"");
-    expected.replace("cl_showfps \"0\"", "cl_showfps \"1\"");
     expected.replace("hud_centerid \"1\"", "hud_centerid \" \"");
-    EXPECT_EQ(saved(), expected);
-}
-
-TEST_F(CfgStoreTest, EditsOnAHandMadeAutoexecTouchOnlyTheirLines)
-{
-    const QByteArray original = TempDir::testData(u"autoexec.cfg"_s);
-    load(original);
-    const struct {
-        const char* name;
-        QByteArray value;
-    } gets[] = {{"cl_cmdrate", "101"},
-                {"sensitivity", "2.2"},
-                {"bind space", "+jumpduck"},
-                {"bind \"KP_PLUS\"", "rate 25000; cl_updaterate 101"},
-                {"bind \"\\\"", "say_team need backup"},
-                {"bind \"f8\"", "say gg wp"},
-                {"alias +jumpduck", "+jump; +duck"},
-                {"name", "Caf\xe9 Regular"},
-                {"drawradar", ""},
-                {"m_filter", "-"}};
-    for (const auto& g : gets)
-        EXPECT_EQ(get(g.name), g.value) << g.name;
-    store.SetCfgVar("rate", "30000");
-    store.SetCfgVar("cl_updaterate", "60");
-    store.SetCfgVar("name", "Regular");
-    store.DeleteCfgLines("drawradar");
-    QByteArray expected = original;
-    expected.replace("\n\n", "\n").replace("\n\n", "\n").replace("\n", "\r\n").append("\r\n");
-    expected.replace("\r\nrate 25000\r\n", "\r\nrate \"30000\"\r\n");
-    expected.replace("cl_updaterate 101 // server", "cl_updaterate \"60\" // server");
-    expected.replace("name \"Caf\xe9 Regular\"", "name \"Regular\"");
-    expected.replace("\r\ndrawradar\r\n", "\r\n");
     EXPECT_EQ(saved(), expected);
 }
 
@@ -305,7 +219,6 @@ TEST_F(CfgStoreTest, FailedLoadsAndSavesChangeNothing)
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(named))) << error.toStdString();
         EXPECT_TRUE(error.contains(cause)) << error.toStdString();
         EXPECT_EQ(store.filePath(), path);
-        EXPECT_EQ(store.CfgTop(), 4);
         EXPECT_EQ(store.CfgLines(1) + '|' + store.CfgLines(2) + '|' + store.CfgLines(3), "rate \"2\"|name x|");
         error.clear();
     };
@@ -336,32 +249,21 @@ TEST_F(CfgStoreTest, FailedLoadsAndSavesChangeNothing)
     EXPECT_FALSE(QFile::exists(path));
 
     EXPECT_TRUE(store.LoadCfg(dir.write(u"limit.cfg"_s, big), &error)) << error.toStdString();
-    EXPECT_EQ(store.CfgLines(1), "// pad");
 }
 
-} // namespace
-
-TEST(CfgStore, ModifiedMeansASetOrDeleteChangedALineSinceTheLoad)
+TEST_F(CfgStoreTest, ModifiedMeansASetOrDeleteChangedALineSinceTheLoad)
 {
-    TempDir dir;
-    const QString path = dir.write(QStringLiteral("config.cfg"), "rate 1\n\nbind w a");
-    CfgStore store;
-    EXPECT_FALSE(store.isModified()); // nothing loaded
-    ASSERT_TRUE(store.LoadCfg(path));
-    EXPECT_FALSE(store.isModified());
-    QByteArray value;
-    store.GetCfgVar("rate", value);
+    const QString path = load("rate 1\n\nbind w a");
+    get("rate");
     EXPECT_FALSE(store.isModified());
     store.SetCfgVar("rate", "1"); // `rate 1` becomes `rate "1"`
     EXPECT_TRUE(store.isModified());
-    ASSERT_TRUE(store.LoadCfg(path));
-    store.SetCfgVar("bind \"x\"", "b");
-    EXPECT_TRUE(store.isModified());
     ASSERT_TRUE(store.SaveCfg(path));
     EXPECT_FALSE(store.isModified()) << "a save loads the file again";
-    store.DeleteCfgLines("rate");
-    EXPECT_TRUE(store.isModified());
-    ASSERT_TRUE(store.LoadCfg(path));
     store.DeleteCfgLines("name"); // matches nothing
     EXPECT_FALSE(store.isModified());
+    store.DeleteCfgLines("rate");
+    EXPECT_TRUE(store.isModified());
 }
+
+} // namespace

@@ -2,11 +2,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -55,26 +52,9 @@ TEST_F(KeptTextsTest, NumbersReadWhileThePagesAreHiddenStayAsRead)
     };
     EXPECT_EQ(shownFields(), expected) << "first shown";
 
-    // Everything else that makes a spin box write its text anew from its value.
-    const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font = client.font();
-    font.setPointSize(font.pointSize() + 3);
-    for (const auto& field : fields) {
-        QWidget* spin = find(field.second);
-        leave(field.second);
-        spin->setStyle(style.get());
-        spin->setFont(font);
-        QEvent language(QEvent::LanguageChange);
-        QApplication::sendEvent(spin, &language);
-        spin->setEnabled(false);
-        spin->setEnabled(true);
-    }
-    for (QWidget* page : pages()) {
-        page->setLocale(QLocale(QLocale::Arabic, QLocale::Egypt)); // other digits
-        page->hide();
-        page->show();
-    }
-    EXPECT_EQ(shownFields(), expected) << "after focus, style, font, locale and language changes";
+    for (const auto& field : fields)
+        leave(field.second); // where a spin box writes its text anew from its value
+    EXPECT_EQ(shownFields(), expected) << "after the focus left";
     ASSERT_TRUE(apply());
     for (size_t i = 0; i < std::size(fields); ++i)
         EXPECT_EQ(valueOf(fields[i].first), values[i]) << fields[i].first;
@@ -100,11 +80,9 @@ TEST_F(KeptTextsTest, AnEditedValueKeepsTheBytesOfWhatTheUserDidNotTouch)
         // variable, field, read, shown, typed at the end, written
         {"name", "name", "J\xf6rg", u"J\u00f6rg", "e", "J\xf6rge"},
         {"name", "name", "J\xf6rg", u"J\u00f6rg", "\u20ac", "J\xf6rg\xe2\x82\xac"}, // beyond Latin-1: the local encoding
-        {"name", "name", "J\xc3\xb6rg", u"J\u00f6rg", "e", "J\xc3\xb6rge"},         // a valid value stays in it
-        {"name", "name", "\xef\xbb\xbfZed", u"\ufeffZed", "s", "\xef\xbb\xbfZeds"}, // a leading BOM is a character
+        {"name", "name", "J\xc3\xb6rg", u"J\u00f6rg", "e", "J\xc3\xb6rge"}, // a valid value stays in it
         {"mp_buytime", "MapTime", "1\xb7" "5", u"1\u00b75", "0", "1\xb7" "50"},
-        {"mp_winlimit", "cycle", "5\xa0", u"5\u00a0", "", "5\xa0"},
-        {"mp_timelimit", "rotate", "3\xb0", u"3\u00b0", "", "3\xb0"}};
+        {"mp_winlimit", "cycle", "5\xa0", u"5\u00a0", "", "5\xa0"}};
     // clang-format on
     for (const auto& [variable, field, bytes, text, typed, written] : rows) {
         writeCfg(QByteArray(variable) + " \"" + bytes + "\"\n");

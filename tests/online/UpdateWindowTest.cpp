@@ -84,10 +84,7 @@ TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndS
     HttpTestServer::Answer stalled;
     stalled.body = HttpTestServer::bytes(20000);
     stalled.stallAfter = 6000;
-    HttpTestServer::Answer serverError;
-    serverError.status = 500;
     const Case cases[] = {{"404", notFound, u"status 404"_s},
-                          {"500", serverError, u"status 500"_s},
                           {"cut short", cutShort, u"after 15000 of 20000 bytes"_s},
                           {"stalled", stalled, u"sent nothing for 1 seconds"_s}};
     program.write(u"Patch.exe"_s, "earlier patch");
@@ -153,6 +150,21 @@ TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
     EXPECT_EQ(TempDir::readFile(patch()).size(), 12000);
     EXPECT_EQ(quits, 0);
     EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
+}
+
+TEST_F(UpdateWindowTest, APatchThatCannotBeSavedIsReportedWithItsPlace)
+{
+    server.body("/updates/21.exe", HttpTestServer::bytes(12000));
+    ASSERT_TRUE(QDir(program.path()).mkdir(u"Patch.exe"_s)); // a folder stands in the patch's place
+    ASSERT_TRUE(runUpdate());
+    ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    const QString shown = dialogs.texts(u"error"_s).first();
+    EXPECT_TRUE(shown.startsWith(u"Cannot write "_s + QDir::toNativeSeparators(patch())) &&
+                shown.endsWith(u"The patch was not saved."_s))
+        << shown.toStdString();
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(shell.started.isEmpty());
+    EXPECT_EQ(quits, 0);
 }
 
 namespace {

