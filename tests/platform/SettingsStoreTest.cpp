@@ -82,6 +82,9 @@ TEST_F(IniSettings, WritesThatCannotBeStoredAreErrors)
         << error.toStdString();
     EXPECT_EQ(TempDir::readFile(iniPath), before);
     EXPECT_EQ(store.read(u"cfg_file"_s), u"config.cfg"_s);
+    // The value it holds already needs no write: the program stores it again at every start.
+    error.clear();
+    EXPECT_TRUE(store.write(u"cfg_file"_s, u"config.cfg"_s, &error)) << error.toStdString();
 
     // A plain file stands where the folder should be.
     QtSettingsStore blocked(dir.write(u"blocker"_s, "x") + u"/settings.ini"_s);
