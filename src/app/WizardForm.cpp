@@ -142,9 +142,7 @@ void Twizard::translate(TFormTranslator& translator)
     if (!file.isEmpty())
         translator.ApplyTranslations(this, file);
     CfgName->setText(typed);
-    fillLists();
-    if (isVisible())
-        fitSize();
+    fillLists(); // the size follows at the next show: the language never changes while it is open
 }
 
 // Group titles do not wrap: the window is as wide as the longest question of the language in use.
