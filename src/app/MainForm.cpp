@@ -239,6 +239,10 @@ void TMainForm::PageControl1Change(int index)
     if (index < 0 || index > HudTab)
         return;
     showStatus(message(QLatin1String(keys[index])));
+    if (index != MainPage && ListBox1->count() == 0) {
+        showStatus(message(QStringLiteral("nocfgfile")));
+        return; // nothing to read
+    }
     if (index == BinderTab)
         binderPage->ReadBinds(); // it loads the working file itself
     else if (index != MainPage)
@@ -247,6 +251,8 @@ void TMainForm::PageControl1Change(int index)
 
 void TMainForm::BitBtn8Click()
 {
+    if (!hasWorkingFile())
+        return;
     if (PageControl1->currentIndex() == ClientPage)
         clientPage->ApplyClientOptions();
     else if (PageControl1->currentIndex() == ServerPage)

@@ -141,6 +141,10 @@ private:
     // after Ctrl+click has cleared the selection).
     QListWidgetItem* selectedEntry() const;
     void selectWithoutReading(int row);
+    // With no configuration file in the list, the pages that edit one are disabled, and say why.
+    void enablePagesForFile();
+    // Whether there is a working file to write; shows why not.
+    bool hasWorkingFile();
     void ListBox1SelectionChanged();
     void ListBox1ItemClicked(QListWidgetItem* item);
     void updateFileActions();
