@@ -90,6 +90,7 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     // Where no patch is downloaded, the bar's place shows where a new version can be had.
     NewVersionLink = named(new QLabel(this), "NewVersionLink");
     NewVersionLink->setTextFormat(Qt::RichText);
+    RuntimeHint::mark(NewVersionLink); // its tip is the address
     NewVersionLink->hide();
     connect(NewVersionLink, &QLabel::linkActivated, this, [this](const QString& link) { m_shell.open(link); });
     // Texts of the window that no control shows as they are, kept where a language file reaches them.
@@ -171,17 +172,21 @@ void TUpdateForm::refreshTexts()
     setBusy(m_run.busy());
     if (!m_animation.isActive())
         Tray->setToolTip(message(QStringLiteral("trayready")));
-    if (m_sizeTotal >= 0)
-        size->setText(QString::number(m_sizeTotal) + QLatin1Char(' ') + m_bytes->text());
+    showSize();
     if (!NewVersionLink->isHidden())
         showNewVersion();
     placeControls();
 }
 
+void TUpdateForm::showSize()
+{
+    size->setText(m_sizeTotal < 0 ? QString() : QString::number(m_sizeTotal) + QLatin1Char(' ') + m_bytes->text());
+}
+
 void TUpdateForm::placeControls()
 {
-    // The spec's 327 x 114 grows to hold the texts of the interface language: the size lines'
-    // captions, a size of hundreds of megabytes beside them, and the button's longer caption.
+    // The window grows from 360 x 150 to hold the texts of the interface language: the size
+    // lines' captions, a size of hundreds of megabytes beside them, and the button's longer caption.
     const int captions = std::max(Label1->sizeHint().width(), Label2->sizeHint().width());
     const int values = fontMetrics().horizontalAdvance(QStringLiteral("999999999 ") + m_bytes->text()) + 4;
     int button = 77;
@@ -224,9 +229,9 @@ void TUpdateForm::StartUpdate()
     setBusy(true);
     // A run starts from nothing: the bar and the sizes of an earlier download go.
     Progress->setValue(0);
-    size->clear();
-    RecievedSize->clear();
     m_sizeTotal = -1;
+    showSize();
+    RecievedSize->clear();
     NewVersionLink->hide();
     Progress->show();
     addLine(QStringLiteral("Connecting"));
@@ -271,7 +276,7 @@ void TUpdateForm::progressed(qint64 received, qint64 total)
     Progress->setValue(step.bar);
     Tray->setToolTip(message(QStringLiteral("traydownloading")).arg(step.bar));
     m_sizeTotal = total;
-    size->setText(QString::number(total) + QLatin1Char(' ') + m_bytes->text());
+    showSize();
     RecievedSize->setText(QString::number(step.bar) + QLatin1Char('%'));
 }
 
@@ -335,10 +340,9 @@ void TUpdateForm::failed(const QString& text)
 void TUpdateForm::showNewVersion()
 {
     const QString address = m_root.toString();
-    const QString link = QStringLiteral("<a href=\"%1\">%2</a>").arg(address.toHtmlEscaped(), address.toHtmlEscaped());
+    const QString link = QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped());
     NewVersionLink->setText(m_newVersion->text().toHtmlEscaped().arg(link));
     NewVersionLink->setToolTip(address);
-    RuntimeHint::mark(NewVersionLink);
     Progress->hide();
     NewVersionLink->show();
 }

@@ -89,6 +89,7 @@ private:
     void downloadEnded(UpdateClient::Outcome outcome, const QString& detail);
     void patchSaved();
     void showNewVersion();
+    void showSize();
     void placeControls();
 
     AppState& m_state;
