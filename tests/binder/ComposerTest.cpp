@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 using Problem = ComposerResult::Problem;
@@ -15,14 +18,69 @@ constexpr int Vest = 0;   // in the equipment list
 constexpr int Helmet = 1;
 constexpr int DefuseKit = 6;
 
-TEST(BuyTables, ScriptsFollowTheGamesMenus)
+TEST(Composer, EachRowBuysByTheGamesOwnCommand)
 {
-    // Night vision and the defusal kit sit in the game's menu the other way round from the list.
-    EXPECT_EQ(BuyTables::equipment(5)->script, "buyequip;wait;menuselect 7;wait;");
-    EXPECT_EQ(BuyTables::equipment(DefuseKit)->script, "buyequip;wait;menuselect 6;wait;");
-    EXPECT_EQ(BuyTables::primary(16), nullptr);
-    EXPECT_EQ(BuyTables::radioScript(22), "radio1; menuselect 6; wait; wait; slot10;");
-    EXPECT_EQ(BuyTables::radioScript(23), "");
+    const auto chainOf = [](const std::function<void(ComposerChoice&)>& choose) {
+        ComposerChoice c;
+        choose(c);
+        const ComposerResult r = Composer::build(c, "F2");
+        return r.chain.toStdString() + " $" + std::to_string(r.price);
+    };
+    const struct {
+        const char* what;
+        std::function<void(ComposerChoice&)> choose;
+        const char* chain;
+    } rows[] = {
+        {"shotgun", [](ComposerChoice& c) { c.primary = 0; }, "m3; $1700"},
+        {"rifle, helmet and ammo", [](ComposerChoice& c) {
+             c.primary = AK;
+             c.checkEquipment(Helmet, true);
+             c.ammo = BuyTables::FullPrimary;
+         },
+         "ak47;vesthelm;primammo; $3720"},
+        {"sniper rifles at today's prices", [](ComposerChoice& c) { c.primary = 13; }, "sg550; $4200"},
+        {"", [](ComposerChoice& c) { c.primary = 14; }, "g3sg1; $5000"},
+        {"machine gun", [](ComposerChoice& c) { c.primary = Para; }, "m249; $5750"},
+        {"the rows added at the end", [](ComposerChoice& c) { c.primary = 16; }, "galil; $2000"},
+        {"", [](ComposerChoice& c) { c.primary = 17; }, "famas; $2250"},
+        {"", [](ComposerChoice& c) { c.primary = 18; }, "shield; $2200"},
+        {"pistols and both ammo", [](ComposerChoice& c) {
+             c.primary = MP5;
+             c.secondary = 4;
+             c.ammo = BuyTables::FullBoth;
+         },
+         "mp5;elites;primammo;secammo; $2460"},
+        {"secondary ammo", [](ComposerChoice& c) {
+             c.secondary = 5;
+             c.ammo = BuyTables::FullSecondary;
+         },
+         "fn57;secammo; $870"},
+        {"equipment in list order", [](ComposerChoice& c) {
+             for (int i = Helmet; i < BuyTables::EquipmentCount; ++i)
+                 c.checkEquipment(i, true);
+         },
+         "vesthelm;flash;flash;hegren;sgren;nvgs;defuser; $3450"},
+        {"the defusal kit alone", [](ComposerChoice& c) { c.checkEquipment(DefuseKit, true); }, "defuser; $200"},
+        {"radio", [](ComposerChoice& c) { c.radio = 0; }, "go; $0"},
+        {"", [](ComposerChoice& c) { c.radio = 13; }, "getout; $0"},
+        {"", [](ComposerChoice& c) { c.radio = 22; }, "takingfire; $0"},
+        {"a separator is no radio command", [](ComposerChoice& c) { c.radio = 6; }, " $0"},
+        {"chat", [](ComposerChoice& c) {
+             c.radio = 17;
+             c.chatText = "hello there";
+             c.chatFor = ComposerChoice::ChatFor::Team;
+         },
+         "coverme;say_team hello there; $0"},
+        {"", [](ComposerChoice& c) {
+             c.chatText = "gg";
+             c.chatFor = ComposerChoice::ChatFor::All;
+         },
+         "say gg; $0"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(chainOf(row.choose), row.chain) << row.what;
+    EXPECT_EQ(BuyTables::primary(BuyTables::PrimaryCount), nullptr);
+    EXPECT_EQ(BuyTables::primaryNames().size(), BuyTables::PrimaryCount);
 }
 
 TEST(Composer, PricesCountEverythingTheChainBuys)
@@ -46,29 +104,6 @@ TEST(Composer, PricesCountEverythingTheChainBuys)
     ComposerChoice orphan; // ammunition without its weapon costs nothing and buys nothing
     orphan.ammo = BuyTables::FullSecondary;
     EXPECT_EQ(Composer::price(orphan), 0);
-}
-
-TEST(Composer, BuildsTheChainInTheGamesOrder)
-{
-    ComposerChoice c;
-    c.primary = AK;
-    c.checkEquipment(Helmet, true);
-    c.ammo = BuyTables::FullPrimary;
-    c.radio = 0;
-    ComposerResult r = Composer::build(c, "F2");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.chain, "buy;wait;menuselect 4;wait;menuselect 1;wait;buyequip;wait;menuselect 2;wait;buy;wait;"
-                       "menuselect 6;wait;menuselect 6;wait;menuselect 6;wait;menuselect 6;wait;radio2; menuselect 1; "
-                       "wait; wait; slot10;wait; slot10;");
-    EXPECT_EQ(r.price, 2500 + 1000 + 220);
-    EXPECT_EQ(Composer::build(ComposerChoice(), "F2").chain, "wait; slot10;");
-
-    ComposerChoice chat;
-    chat.chatText = "hello there";
-    chat.chatFor = ComposerChoice::ChatFor::Team;
-    EXPECT_EQ(Composer::build(chat, "F2").chain, "say_team hello there;wait; slot10;");
-    chat.chatFor = ComposerChoice::ChatFor::All;
-    EXPECT_EQ(Composer::build(chat, "F2").chain, "say hello there;wait; slot10;");
 }
 
 TEST(Composer, RefusesWhatTheGameWouldMisread)
@@ -96,6 +131,7 @@ TEST(Composer, RefusesWhatTheGameWouldMisread)
     ammo.ammo = BuyTables::FullBoth;
     ammo.primary = MP5;
     EXPECT_EQ(problem(ammo), Problem::NoBoth);
+    EXPECT_EQ(problem(ComposerChoice()), Problem::Nothing);
 }
 
 TEST(Composer, RefusesAChainPastTheGamesLimitAndSaysSoInTheUsersLanguage)
