@@ -174,8 +174,8 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
     return false;
 }
 
-bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove,
-                    int* removed, QString* error)
+bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove, int* removed,
+                    QString* error)
 {
     QByteArray bytes;
     if (!readFile(path, bytes, error))

@@ -33,7 +33,7 @@ bool readFile(const QString& path, QByteArray& bytes, QString* error);
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error);
 // removeCommands on the file at `path`, which is written only when a command went; `removed`
 // (optional) gets how many.
-bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove,
-                    int* removed, QString* error);
+bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove, int* removed,
+                    QString* error);
 
 } // namespace BindEdits

@@ -96,8 +96,8 @@ QStringList filesBindingAliases(const QString& cfgDir)
 {
     QStringList out;
     const QDir dir(cfgDir);
-    const QStringList names = dir.entryList({QStringLiteral("*.cfg")}, QDir::Files | QDir::Hidden,
-                                            QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.cfg")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
         QByteArray bytes;
         if (BindEdits::readFile(dir.filePath(name), bytes, nullptr) && BindEdits::removeCommands(bytes, bindsAlias) > 0)

@@ -70,9 +70,8 @@ void BinderPage::reportMissingKeys(const BindReading& reading)
     QStringList keys;
     for (const BoundKey& b : reading.bound) {
         const bool pictured =
-            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(), [&](KeyLabel* l) {
-                return !l->inert() && l->key() == b.key;
-            });
+            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(),
+                                                    [&](KeyLabel* l) { return !l->inert() && l->key() == b.key; });
         if (!pictured)
             keys << b.key + QStringLiteral(" \"") + QString::fromLocal8Bit(b.command) + QLatin1Char('"');
     }

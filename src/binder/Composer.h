@@ -15,8 +15,8 @@ struct ComposerChoice {
     int secondary = -1; // index in the pistols, -1 none
     int ammo = -1;      // BuyTables::Ammo, -1 none
     std::array<bool, 7> equipment{};
-    int radio = -1;      // index in the radio list, -1 none
-    QByteArray chatText; // as typed, in the local 8-bit encoding
+    int radio = -1;        // index in the radio list, -1 none
+    QByteArray chatText{}; // as typed, in the local 8-bit encoding
     ChatFor chatFor = ChatFor::None;
 
     // Checks or unchecks an equipment item; the two vests exclude each other, so checking

@@ -39,12 +39,12 @@ struct Spelled {
 // Characters spelled out in alias names: a `;` or a quote in a name would split the command,
 // and the others would make names no one can read.
 constexpr Spelled SpelledOut[] = {
-    {'`', "BACKQUOTE"}, {'-', "MINUS"},      {'=', "EQUALS"},   {'[', "LBRACKET"}, {']', "RBRACKET"},
-    {'\\', "BACKSLASH"}, {'\'', "APOSTROPHE"}, {',', "COMMA"},   {'.', "PERIOD"},   {'/', "SLASH"},
-    {'*', "STAR"},      {'+', "PLUS"},       {'~', "TILDE"},    {'!', "EXCLAIM"},  {'#', "HASH"},
-    {'$', "DOLLAR"},    {'%', "PERCENT"},    {'&', "AMPERSAND"}, {'(', "LPAREN"},  {')', "RPAREN"},
-    {':', "COLON"},     {'<', "LESS"},       {'>', "GREATER"},  {'?', "QUESTION"}, {'@', "AT"},
-    {'^', "CARET"},     {'_', "UNDERSCORE"}, {'{', "LBRACE"},   {'|', "BAR"},      {'}', "RBRACE"},
+    {'`', "BACKQUOTE"},  {'-', "MINUS"},       {'=', "EQUALS"},    {'[', "LBRACKET"}, {']', "RBRACKET"},
+    {'\\', "BACKSLASH"}, {'\'', "APOSTROPHE"}, {',', "COMMA"},     {'.', "PERIOD"},   {'/', "SLASH"},
+    {'*', "STAR"},       {'+', "PLUS"},        {'~', "TILDE"},     {'!', "EXCLAIM"},  {'#', "HASH"},
+    {'$', "DOLLAR"},     {'%', "PERCENT"},     {'&', "AMPERSAND"}, {'(', "LPAREN"},   {')', "RPAREN"},
+    {':', "COLON"},      {'<', "LESS"},        {'>', "GREATER"},   {'?', "QUESTION"}, {'@', "AT"},
+    {'^', "CARET"},      {'_', "UNDERSCORE"},  {'{', "LBRACE"},    {'|', "BAR"},      {'}', "RBRACE"},
 };
 
 // The single characters of a US keyboard other than letters and digits; `;` is SEMICOLON.

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -20,65 +19,35 @@ constexpr int DefuseKit = 6;
 
 TEST(Composer, EachRowBuysByTheGamesOwnCommand)
 {
-    const auto chainOf = [](const std::function<void(ComposerChoice&)>& choose) {
-        ComposerChoice c;
-        choose(c);
-        const ComposerResult r = Composer::build(c, "F2");
-        return r.chain.toStdString() + " $" + std::to_string(r.price);
-    };
+    using C = ComposerChoice;
+    constexpr bool y = true, n = false;
     const struct {
-        const char* what;
-        std::function<void(ComposerChoice&)> choose;
-        const char* chain;
+        ComposerChoice choice;
+        const char* chain; // and the price
     } rows[] = {
-        {"shotgun", [](ComposerChoice& c) { c.primary = 0; }, "m3; $1700"},
-        {"rifle, helmet and ammo", [](ComposerChoice& c) {
-             c.primary = AK;
-             c.checkEquipment(Helmet, true);
-             c.ammo = BuyTables::FullPrimary;
-         },
-         "ak47;vesthelm;primammo; $3720"},
-        {"sniper rifles at today's prices", [](ComposerChoice& c) { c.primary = 13; }, "sg550; $4200"},
-        {"", [](ComposerChoice& c) { c.primary = 14; }, "g3sg1; $5000"},
-        {"machine gun", [](ComposerChoice& c) { c.primary = Para; }, "m249; $5750"},
-        {"the rows added at the end", [](ComposerChoice& c) { c.primary = 16; }, "galil; $2000"},
-        {"", [](ComposerChoice& c) { c.primary = 17; }, "famas; $2250"},
-        {"", [](ComposerChoice& c) { c.primary = 18; }, "shield; $2200"},
-        {"pistols and both ammo", [](ComposerChoice& c) {
-             c.primary = MP5;
-             c.secondary = 4;
-             c.ammo = BuyTables::FullBoth;
-         },
-         "mp5;elites;primammo;secammo; $2460"},
-        {"secondary ammo", [](ComposerChoice& c) {
-             c.secondary = 5;
-             c.ammo = BuyTables::FullSecondary;
-         },
-         "fn57;secammo; $870"},
-        {"equipment in list order", [](ComposerChoice& c) {
-             for (int i = Helmet; i < BuyTables::EquipmentCount; ++i)
-                 c.checkEquipment(i, true);
-         },
-         "vesthelm;flash;flash;hegren;sgren;nvgs;defuser; $3450"},
-        {"the defusal kit alone", [](ComposerChoice& c) { c.checkEquipment(DefuseKit, true); }, "defuser; $200"},
-        {"radio", [](ComposerChoice& c) { c.radio = 0; }, "go; $0"},
-        {"", [](ComposerChoice& c) { c.radio = 13; }, "getout; $0"},
-        {"", [](ComposerChoice& c) { c.radio = 22; }, "takingfire; $0"},
-        {"a separator is no radio command", [](ComposerChoice& c) { c.radio = 6; }, " $0"},
-        {"chat", [](ComposerChoice& c) {
-             c.radio = 17;
-             c.chatText = "hello there";
-             c.chatFor = ComposerChoice::ChatFor::Team;
-         },
-         "coverme;say_team hello there; $0"},
-        {"", [](ComposerChoice& c) {
-             c.chatText = "gg";
-             c.chatFor = ComposerChoice::ChatFor::All;
-         },
-         "say gg; $0"},
+        {C{.primary = 0}, "m3; $1700"},
+        {C{.primary = AK, .ammo = BuyTables::FullPrimary, .equipment = {n, y}}, "ak47;vesthelm;primammo; $3720"},
+        {C{.primary = 13}, "sg550; $4200"},
+        {C{.primary = 14}, "g3sg1; $5000"},
+        {C{.primary = Para}, "m249; $5750"},
+        {C{.primary = 16}, "galil; $2000"}, // the rows added at the end
+        {C{.primary = 17}, "famas; $2250"},
+        {C{.primary = 18}, "shield; $2200"},
+        {C{.primary = MP5, .secondary = 4, .ammo = BuyTables::FullBoth}, "mp5;elites;primammo;secammo; $2460"},
+        {C{.secondary = 5, .ammo = BuyTables::FullSecondary}, "fn57;secammo; $870"},
+        {C{.equipment = {n, y, y, y, y, y, y}}, "vesthelm;flash;flash;hegren;sgren;nvgs;defuser; $3450"},
+        {C{.equipment = {n, n, n, n, n, n, y}}, "defuser; $200"}, // the defusal kit alone
+        {C{.radio = 0}, "go; $0"},
+        {C{.radio = 13}, "getout; $0"},
+        {C{.radio = 22}, "takingfire; $0"},
+        {C{.radio = 6}, " $0"}, // a separator is no radio command
+        {C{.radio = 17, .chatText = "hello there", .chatFor = C::ChatFor::Team}, "coverme;say_team hello there; $0"},
+        {C{.chatText = "gg", .chatFor = C::ChatFor::All}, "say gg; $0"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(chainOf(row.choose), row.chain) << row.what;
+    for (const auto& row : rows) {
+        const ComposerResult r = Composer::build(row.choice, "F2");
+        EXPECT_EQ(r.chain.toStdString() + " $" + std::to_string(r.price), row.chain);
+    }
     EXPECT_EQ(BuyTables::primary(BuyTables::PrimaryCount), nullptr);
     EXPECT_EQ(BuyTables::primaryNames().size(), BuyTables::PrimaryCount);
 }

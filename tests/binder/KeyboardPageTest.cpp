@@ -81,7 +81,7 @@ TEST_F(BinderPageTest, AGameWrittenConfigShowsNoErrorAndKeysThePictureLacksAreLi
     game.write(u"config.cfg"_s, TempDir::testData(u"config.cfg"_s));
     page.ReadBinds();
     EXPECT_EQ(mark("but24"), "used +mlook"); // `\`
-    EXPECT_EQ(mark("but10"), "used +speed");  // the keypad's plus, not `+`
+    EXPECT_EQ(mark("but10"), "used +speed"); // the keypad's plus, not `+`
     EXPECT_TRUE(dialogs.texts(u"error"_s).isEmpty());
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].title, u"Information"_s);
