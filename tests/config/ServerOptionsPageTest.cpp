@@ -46,7 +46,7 @@ TEST_F(ServerPageTest, ApplyAppendsTheVariablesInOrderAndKeepsEverythingElse)
                           "mp_friendlyfire \"0\"\nmp_footsteps \"1\"\nmp_forcechasecam \"1\"\n"
                           "mp_logmessages \"1\"\nmp_hostagepenalty \"0\"\nmp_c4timer \"45\"\nmp_roundtime \"3\"\n"
                           "mp_buytime \"1.5\"\nmp_startmoney \"800\"\nmp_freezetime \"6\"\nmp_winlimit \"0\"\n"
-                          "mp_limitteams \"0\"\nsv_restartround \"0\"\nmp_timelimit \"0\"\nmp_maxrounds \"0\""));
+                          "mp_limitteams \"0\"\nsv_restartround \"0\"\nmp_timelimit \"0\"\nmp_maxrounds \"0\"\n"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
