@@ -2,12 +2,8 @@
 
 #include "binder/BindReader.h"
 #include "binder/KeyNames.h"
+#include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
-#include "platform/WriteCheck.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <vector>
@@ -74,37 +70,24 @@ std::vector<Range> cuts(QByteArrayView line, const std::function<bool(const Cons
 
 } // namespace
 
-int removeCommands(QByteArray& bytes, const std::function<bool(const ConsoleLine::Command&)>& remove)
+int removeCommands(CfgStore& store, const std::function<bool(const ConsoleLine::Command&)>& remove)
 {
-    // A final 0x1A ends the text and belongs to no line.
-    const bool endMark = bytes.endsWith('\x1a');
-    QByteArray text = endMark ? bytes.chopped(1) : bytes;
-    QByteArray out;
-    out.reserve(text.size());
     int count = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        qsizetype next = end;
-        if (next < text.size())
-            next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
-        QByteArray line = text.sliced(start, end - start);
+    for (int i = 1; i <= store.CfgTop(); ++i) {
+        QByteArray line = store.CfgLines(i);
         bool whole = false;
         const std::vector<Range> ranges = cuts(line, remove, whole);
+        if (ranges.empty())
+            continue;
         count += static_cast<int>(ranges.size());
-        if (ranges.empty()) {
-            out += text.sliced(start, next - start);
-        } else if (!whole) {
-            for (const Range& r : ranges)
-                line.remove(r.begin, r.end - r.begin);
-            out += line + text.sliced(end, next - end);
+        if (whole) {
+            store.RemoveCfgLine(i);
+            continue;
         }
-        start = next;
+        for (const Range& r : ranges)
+            line.remove(r.begin, r.end - r.begin);
+        store.SetCfgLine(i, line);
     }
-    if (count > 0)
-        bytes = endMark ? out + '\x1a' : out;
     return count;
 }
 
@@ -143,47 +126,6 @@ QByteArray definedAlias(const ConsoleLine::Command& command)
         !isComposerAlias(command.tokens[1].text))
         return {};
     return command.tokens[1].text;
-}
-
-bool readFile(const QString& path, QByteArray& bytes, QString* error)
-{
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return true;
-    }
-    if (error)
-        *error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
-{
-    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
-        if (error)
-            *error = refusal;
-        return false;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    file.cancelWriting();
-    return false;
-}
-
-bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove, int* removed,
-                    QString* error)
-{
-    QByteArray bytes;
-    if (!readFile(path, bytes, error))
-        return false;
-    const int count = removeCommands(bytes, remove);
-    if (removed)
-        *removed = count;
-    return count == 0 || writeFile(path, bytes, error);
 }
 
 } // namespace BindEdits

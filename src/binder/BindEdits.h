@@ -5,19 +5,21 @@
 
 #include <functional>
 
+class CfgStore;
+
 namespace ConsoleLine {
 struct Command;
 }
 
-// Byte-exact removals of single commands from a configuration file's text, for what the store
-// cannot edit: a bind that is not the first command of its line. Every byte of the file that
-// does not belong to a removed command stays as it was.
+// Removals of single commands from the lines of the loaded store (memory only; the caller saves),
+// for what a match by first command cannot reach: a bind that is not the first command of its
+// line goes alone, and every other byte of the line stays as it was.
 namespace BindEdits {
 
-// Removes from `bytes` every command (as BindReader::commands splits lines) for which `remove`
-// is true, and returns how many went. A line left with nothing but blanks goes with its line end;
-// otherwise a removed command goes with the `;` that joins it to the rest of its line.
-int removeCommands(QByteArray& bytes, const std::function<bool(const ConsoleLine::Command&)>& remove);
+// Removes every command (as BindReader::commands splits lines) for which `remove` is true, and
+// returns how many went. A line left with nothing but blanks goes with its line end; otherwise a
+// removed command goes with the `;` that joins it to the rest of its line.
+int removeCommands(CfgStore& store, const std::function<bool(const ConsoleLine::Command&)>& remove);
 
 // Whether `command` binds `key` (in any spelling of the key), whatever it binds it to.
 bool bindsKey(const ConsoleLine::Command& command, const QString& key);
@@ -26,14 +28,5 @@ bool bindsKey(const ConsoleLine::Command& command, const QString& key);
 QByteArray boundAlias(const ConsoleLine::Command& command);
 // The composer alias that `command` defines, or empty.
 QByteArray definedAlias(const ConsoleLine::Command& command);
-
-// A whole file, read or written. The write replaces the file only once all of it is written, and
-// refuses a read-only file. Errors name the file and the cause.
-bool readFile(const QString& path, QByteArray& bytes, QString* error);
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error);
-// removeCommands on the file at `path`, which is written only when a command went; `removed`
-// (optional) gets how many.
-bool removeFromFile(const QString& path, const std::function<bool(const ConsoleLine::Command&)>& remove, int* removed,
-                    QString* error);
 
 } // namespace BindEdits

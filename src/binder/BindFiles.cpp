@@ -6,10 +6,12 @@
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
+#include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
 
 namespace BindFiles {
@@ -28,6 +30,47 @@ void setError(QString* error, const QString& text)
 void reloadWorking(AppState& state)
 {
     state.store.LoadCfg(state.workingPath());
+}
+
+bool readFile(const QString& path, QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    setError(error, QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+// Writes a whole file, replacing it only once all of it is written; a read-only file is refused.
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
+        setError(error, refusal);
+        return false;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    setError(error, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    file.cancelWriting();
+    return false;
+}
+
+// Removes the commands `remove` picks from the file at `path` through the store, which is left
+// holding `reloadPath`. The file is written only when a command went; `removed` (optional) gets
+// how many.
+bool removeFromFile(CfgStore& store, const QString& path, const std::function<bool(const Command&)>& remove,
+                    const QString& reloadPath, QString* error, int* removed = nullptr)
+{
+    if (!store.LoadCfg(path, error))
+        return false;
+    const int count = BindEdits::removeCommands(store, remove);
+    if (removed)
+        *removed = count;
+    return count == 0 || store.SaveCfg(reloadPath, error);
 }
 
 bool bindsAlias(const Command& command)
@@ -55,8 +98,8 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
     const bool existed = QFileInfo::exists(autoexec);
     QByteArray autoexecBytes;
-    if (existed ? !BindEdits::readFile(autoexec, autoexecBytes, error)
-                : !BindEdits::writeFile(autoexec, QByteArrayLiteral("unbindall"), error))
+    if (existed ? !readFile(autoexec, autoexecBytes, error)
+                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), error))
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
@@ -75,7 +118,7 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
-    const bool undone = existed ? BindEdits::writeFile(autoexec, autoexecBytes, &undoError) : QFile::remove(autoexec);
+    const bool undone = existed ? writeFile(autoexec, autoexecBytes, &undoError) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     reloadWorking(state);
@@ -84,10 +127,9 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
 
 bool UnbindKey(AppState& state, const QString& key, QString* error, int* removed)
 {
-    if (removed)
-        *removed = 0;
-    const bool done = BindEdits::removeFromFile(
-        state.workingPath(), [&](const Command& c) { return BindEdits::bindsKey(c, key); }, removed, error);
+    const QString working = state.workingPath();
+    const auto bindsKey = [&](const Command& c) { return BindEdits::bindsKey(c, key); };
+    const bool done = removeFromFile(state.store, working, bindsKey, working, error, removed);
     reloadWorking(state);
     return done;
 }
@@ -98,9 +140,9 @@ QStringList filesBindingAliases(const QString& cfgDir)
     const QDir dir(cfgDir);
     const QStringList names =
         dir.entryList({QStringLiteral("*.cfg")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    CfgStore store; // only read: its removals are never saved
     for (const QString& name : names) {
-        QByteArray bytes;
-        if (BindEdits::readFile(dir.filePath(name), bytes, nullptr) && BindEdits::removeCommands(bytes, bindsAlias) > 0)
+        if (store.LoadCfg(dir.filePath(name)) && BindEdits::removeCommands(store, bindsAlias) > 0)
             out << name;
     }
     return out;
@@ -123,7 +165,7 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
                 used.insert(alias.toUpper());
             return !alias.isEmpty();
         };
-        if (!BindEdits::removeFromFile(state.CfgDir + name, remove, nullptr, &fileError)) {
+        if (!removeFromFile(state.store, state.CfgDir + name, remove, state.workingPath(), &fileError)) {
             errors << fileError;
             stillUsed.unite(used);
             keepAll = keepAll || used.isEmpty();
@@ -136,7 +178,7 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
         const QByteArray defined = BindEdits::definedAlias(c);
         return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
     };
-    if (QFileInfo::exists(autoexec) && !BindEdits::removeFromFile(autoexec, remove, nullptr, &fileError))
+    if (QFileInfo::exists(autoexec) && !removeFromFile(state.store, autoexec, remove, state.workingPath(), &fileError))
         errors << fileError;
     reloadWorking(state);
     setError(error, errors.join(QLatin1Char('\n')));

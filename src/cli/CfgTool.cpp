@@ -33,7 +33,8 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "binds prints what the file leaves bound once the game has run it, one KEY<TAB>COMMAND\n"
                           "line per key, and warns about binds of keys the game does not know; bind binds KEY\n"
                           "to COMMAND (replacing the key's bind lines, or adding one); unbind removes each\n"
-                          "command that binds KEY. KEY is a key name of the game (F2, q, KP_5, MOUSE4, SEMICOLON).\n"
+                          "command that binds KEY. KEY is a key name of the game (F2, q, KP_5, MOUSE4,\n"
+                          "SEMICOLON) or any other single character, each a key of its own (+, ~, \\).\n"
                           "\n"
                           "Exit codes: 0 done, 1 no line matches (get, delete, unbind), 2 usage or file error.\n";
 
@@ -76,18 +77,12 @@ int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, Q
         if (key.trimmed().isEmpty())
             return usageError(err, QStringLiteral("empty KEY for %1").arg(file));
         // Every command that binds the key goes alone; the rest of its line stays byte for byte.
-        int removed = 0;
-        QString error;
-        const auto bindsKey = [&](const ConsoleLine::Command& c) { return BindEdits::bindsKey(c, key); };
-        if (!BindEdits::removeFromFile(file, bindsKey, &removed, &error)) {
-            err << "qvl-cfg: " << error << '\n';
-            return 2;
-        }
-        if (removed == 0) {
+        if (BindEdits::removeCommands(
+                store, [&](const ConsoleLine::Command& c) { return BindEdits::bindsKey(c, key); }) == 0) {
             err << "qvl-cfg: no line of " << file << " binds " << key << '\n';
             return 1;
         }
-        return 0;
+        return saved(store, file, err);
     }
 
     if (!KeyNames::isKnown(key))

@@ -51,8 +51,8 @@ TEST(BindFiles, WriteBindWritesTheBindAndItsAliasAndReplacesThemInPlace)
     GameFolder g(Config, &Autoexec);
     QString error;
     ASSERT_TRUE(BindFiles::WriteBind(g.state, "ESCAPE", "say_team hi;", &error)) << error.toStdString();
-    EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"");
-    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;\"");
+    EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"\r\n");
+    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;\"\r\n");
     EXPECT_TRUE(g.storeHoldsWorkingFile());
 
     ASSERT_TRUE(BindFiles::WriteBind(g.state, "f2", "ak47;", &error));
@@ -63,8 +63,8 @@ TEST(BindFiles, WriteBindWritesTheBindAndItsAliasAndReplacesThemInPlace)
     // The first bind makes autoexec.cfg; a bind a later unbind would undo moves below it.
     GameFolder h("bind F2 old\r\nunbind F2\r\n", nullptr);
     ASSERT_TRUE(BindFiles::WriteBind(h.state, "F2", "go;"));
-    EXPECT_EQ(h.config(), "unbind F2\r\nbind \"F2\" \"QVL_F2\"");
-    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"go;\"");
+    EXPECT_EQ(h.config(), "unbind F2\r\nbind \"F2\" \"QVL_F2\"\r\n");
+    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"go;\"\r\n");
 }
 
 TEST(BindFiles, WhatTheGameWouldMisreadIsRefusedAndWritesNothing)
@@ -123,7 +123,7 @@ TEST(BindFiles, UnbindRemovesEachCommandThatBindsTheKeyAndKeepsEveryOtherByte)
         {"w", "echo 1;bind w a;  echo 2;bind w b\n", "echo 1;  echo 2\n", 2},
         {"SEMICOLON", "bind \";\" a\r\nbind \"semicolon\" b; bind x \"say ;\"\r\n", "bind x \"say ;\"\r\n", 2},
         {"~", "bind ~ a\r\nbind ` b\r\n", "bind ` b\r\n", 1},
-        {"+", "bind \"+\" \"sizeup\"\x1a", "\x1a", 1},
+        {"+", "bind \"+\" \"sizeup\"\r\nbind \"=\" \"sizeup\"", "bind \"=\" \"sizeup\"", 1},
         {"F2", "bind w +forward\n", "bind w +forward\n", 0}, // nothing to remove: not written at all
     };
     for (const auto& c : cases) {

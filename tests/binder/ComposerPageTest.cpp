@@ -19,8 +19,8 @@ TEST_F(BinderPageTest, BindWritesTheAliasAndTheBindAndNothingElse)
     choose(page.Radio, 0); // Go, go, go!
     click(page.BindButton);
 
-    EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"");
-    EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"mp5;primammo;go;\""));
+    EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"\r\n");
+    EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"mp5;primammo;go;\"\n"));
     EXPECT_EQ(mark("F2"), "used QVL_F2");
     EXPECT_FALSE(offered().contains(u"F2"_s));
     EXPECT_EQ(page.Primary->currentIndex(), -1); // the composer starts afresh
@@ -56,7 +56,7 @@ TEST_F(BinderPageTest, ABodyOfExactlyTheGamesLimitIsWrittenAndOneByteMoreIsRefus
     }
     EXPECT_EQ(mark("F6"), "used QVL_F6");
     EXPECT_EQ(mark("F7"), "unused");
-    EXPECT_EQ(autoexec(), "unbindall\r\nalias \"QVL_F6\" \"say_team " + std::string(504, 'x') + ";\"");
+    EXPECT_EQ(autoexec(), "unbindall\r\nalias \"QVL_F6\" \"say_team " + std::string(504, 'x') + ";\"\r\n");
     const QStringList refused = dialogs.texts(u"information"_s);
     ASSERT_EQ(refused.size(), 1);
     EXPECT_TRUE(refused[0].contains(u"515"_s) && refused[0].contains(u"514"_s)) << refused[0].toStdString();
