@@ -26,7 +26,6 @@ const QList<Entry>& english()
         {"best", QStringLiteral("best")},
         {"thiskeyis", QStringLiteral("This key is binded to")},
         {"doyouwant", QStringLiteral("Do you want to clear bind?")},
-        {"keynotfound", QStringLiteral("key is not found at your keyboard")},
         {"noprimary", QStringLiteral("Cannot buy ammo for no primary weapon!")},
         {"nosecondary", QStringLiteral("Cannot buy ammo for no secondary weapon!")},
         {"noboth", QStringLiteral("Cannot buy ammo for no secondary and no primary weapon!")},
