@@ -6,6 +6,7 @@
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
+#include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
 #include <QDir>
@@ -32,7 +33,13 @@ void reloadWorking(AppState& state)
     state.store.LoadCfg(state.workingPath());
 }
 
-bool readFile(const QString& path, QByteArray& bytes, QString* error)
+// The words of file errors in the interface language.
+FileError::Texts texts(const AppState& state)
+{
+    return [&state](const QString& key) { return state.message(key); };
+}
+
+bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& words, QString* error)
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -40,21 +47,21 @@ bool readFile(const QString& path, QByteArray& bytes, QString* error)
         if (file.error() == QFileDevice::NoError)
             return true;
     }
-    setError(error, QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    setError(error, FileError::text(words, "cannotread", path, file.errorString()));
     return false;
 }
 
 // Writes a whole file, replacing it only once all of it is written; a read-only file is refused.
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
+bool writeFile(const QString& path, const QByteArray& bytes, const FileError::Texts& words, QString* error)
 {
-    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
+    if (const QString refusal = WriteCheck::refusal(path, words); !refusal.isEmpty()) {
         setError(error, refusal);
         return false;
     }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    setError(error, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    setError(error, FileError::text(words, "cannotwrite", path, file.errorString()));
     file.cancelWriting();
     return false;
 }
@@ -98,18 +105,16 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
     const bool existed = QFileInfo::exists(autoexec);
     QByteArray autoexecBytes;
-    if (existed ? !readFile(autoexec, autoexecBytes, error)
-                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), error))
+    if (existed ? !readFile(autoexec, autoexecBytes, texts(state), error)
+                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), texts(state), error))
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
     bool done = state.store.LoadCfg(autoexec, error);
     if (done) {
         BindLines::setAlias(state.store, alias, body);
-        done = state.store.SaveCfg(autoexec, error);
+        done = state.store.SaveCfg(state.workingPath(), error); // and loads the working file
     }
-    if (done)
-        done = state.store.LoadCfg(state.workingPath(), error);
     if (done) {
         BindLines::setBind(state.store, key, alias.toLocal8Bit());
         done = state.store.SaveCfg(state.workingPath(), error);
@@ -118,7 +123,8 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
-    const bool undone = existed ? writeFile(autoexec, autoexecBytes, &undoError) : QFile::remove(autoexec);
+    const bool undone =
+        existed ? writeFile(autoexec, autoexecBytes, texts(state), &undoError) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     reloadWorking(state);
