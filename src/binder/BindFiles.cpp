@@ -1,43 +1,30 @@
 #include "binder/BindFiles.h"
 
+#include "binder/BindEdits.h"
 #include "binder/BindLines.h"
 #include "binder/Composer.h"
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
+#include "config/ConsoleLine.h"
+#include "platform/FileError.h"
+#include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 namespace BindFiles {
 
 namespace {
 
-QString autoexecPath(const AppState& state)
-{
-    return state.CfgDir + QLatin1String(AutoexecName);
-}
+using Command = ConsoleLine::Command;
 
 void setError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
-}
-
-QString cannotWrite(const QString& path, const QString& cause)
-{
-    return QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), cause);
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    setError(error, cannotWrite(path, file.errorString()));
-    file.cancelWriting();
-    return false;
 }
 
 // Leaves the store holding the working file after a failure; the first error is the one shown.
@@ -46,15 +33,59 @@ void reloadWorking(AppState& state)
     state.store.LoadCfg(state.workingPath());
 }
 
-} // namespace
-
-bool ensureAutoexec(const QString& cfgDir, QString* error)
+// The words of file errors in the interface language.
+FileError::Texts texts(const AppState& state)
 {
-    const QString path = cfgDir + QLatin1String(AutoexecName);
-    if (QFileInfo::exists(path))
-        return true;
-    return writeWhole(path, QByteArrayLiteral("unbindall"), error);
+    return [&state](const QString& key) { return state.message(key); };
 }
+
+bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& words, QString* error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    setError(error, FileError::text(words, "cannotread", path, file.errorString()));
+    return false;
+}
+
+// Writes a whole file, replacing it only once all of it is written; a read-only file is refused.
+bool writeFile(const QString& path, const QByteArray& bytes, const FileError::Texts& words, QString* error)
+{
+    if (const QString refusal = WriteCheck::refusal(path, words); !refusal.isEmpty()) {
+        setError(error, refusal);
+        return false;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    setError(error, FileError::text(words, "cannotwrite", path, file.errorString()));
+    file.cancelWriting();
+    return false;
+}
+
+// Removes the commands `remove` picks from the file at `path` through the store, which is left
+// holding `reloadPath`. The file is written only when a command went; `removed` (optional) gets
+// how many.
+bool removeFromFile(CfgStore& store, const QString& path, const std::function<bool(const Command&)>& remove,
+                    const QString& reloadPath, QString* error, int* removed = nullptr)
+{
+    if (!store.LoadCfg(path, error))
+        return false;
+    const int count = BindEdits::removeCommands(store, remove);
+    if (removed)
+        *removed = count;
+    return count == 0 || store.SaveCfg(reloadPath, error);
+}
+
+bool bindsAlias(const Command& command)
+{
+    return !BindEdits::boundAlias(command).isEmpty();
+}
+
+} // namespace
 
 bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error)
 {
@@ -71,37 +102,30 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
                             .arg(Composer::MaxArgument));
         return false;
     }
-    const QString autoexec = autoexecPath(state);
-    if (!ensureAutoexec(state.CfgDir, error))
+    const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
+    const bool existed = QFileInfo::exists(autoexec);
+    QByteArray autoexecBytes;
+    if (existed ? !readFile(autoexec, autoexecBytes, texts(state), error)
+                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), texts(state), error))
         return false;
-    QFile before(autoexec);
-    if (!before.open(QIODevice::ReadOnly)) {
-        setError(error,
-                 QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(autoexec), before.errorString()));
-        return false;
-    }
-    const QByteArray autoexecBytes = before.readAll();
-    before.close();
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
-    if (!state.store.LoadCfg(autoexec, error))
-        return false;
-    BindLines::setAlias(state.store, alias, body);
-    if (!state.store.SaveCfg(autoexec, error)) {
-        reloadWorking(state);
-        return false;
+    bool done = state.store.LoadCfg(autoexec, error);
+    if (done) {
+        BindLines::setAlias(state.store, alias, body);
+        done = state.store.SaveCfg(state.workingPath(), error); // and loads the working file
     }
-
-    bool bound = state.store.LoadCfg(state.workingPath(), error);
-    if (bound) {
+    if (done) {
         BindLines::setBind(state.store, key, alias.toLocal8Bit());
-        bound = state.store.SaveCfg(state.workingPath(), error);
+        done = state.store.SaveCfg(state.workingPath(), error);
     }
-    if (bound)
+    if (done)
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
-    if (!writeWhole(autoexec, autoexecBytes, &undoError) && error)
+    const bool undone =
+        existed ? writeFile(autoexec, autoexecBytes, texts(state), &undoError) : QFile::remove(autoexec);
+    if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     reloadWorking(state);
     return false;
@@ -109,38 +133,62 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
 
 bool UnbindKey(AppState& state, const QString& key, QString* error, int* removed)
 {
-    if (removed)
-        *removed = 0;
-    if (!state.store.LoadCfg(state.workingPath(), error))
-        return false;
-    const int count = BindLines::removeBinds(state.store, key);
-    if (count > 0 && !state.store.SaveCfg(state.workingPath(), error)) {
-        reloadWorking(state);
-        return false;
-    }
-    if (removed)
-        *removed = count;
-    return true;
-}
-
-bool RemoveAllAliases(AppState& state, QString* error)
-{
-    // The binds first: an alias left without its bind is harmless, a bind without its alias is not.
-    if (!state.store.LoadCfg(state.workingPath(), error))
-        return false;
-    if (BindLines::removeAliasBinds(state.store) > 0 && !state.store.SaveCfg(state.workingPath(), error)) {
-        reloadWorking(state);
-        return false;
-    }
-
-    const QString autoexec = autoexecPath(state);
-    if (!QFileInfo::exists(autoexec))
-        return ensureAutoexec(state.CfgDir, error);
-    bool done = state.store.LoadCfg(autoexec, error);
-    if (done && BindLines::removeAliasDefinitions(state.store) > 0)
-        done = state.store.SaveCfg(autoexec, error);
+    const QString working = state.workingPath();
+    const auto bindsKey = [&](const Command& c) { return BindEdits::bindsKey(c, key); };
+    const bool done = removeFromFile(state.store, working, bindsKey, working, error, removed);
     reloadWorking(state);
     return done;
+}
+
+QStringList filesBindingAliases(const QString& cfgDir)
+{
+    QStringList out;
+    const QDir dir(cfgDir);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.cfg")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    CfgStore store; // only read: its removals are never saved
+    for (const QString& name : names) {
+        if (store.LoadCfg(dir.filePath(name)) && BindEdits::removeCommands(store, bindsAlias) > 0)
+            out << name;
+    }
+    return out;
+}
+
+bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
+{
+    // The binds first: an alias left without its bind is harmless, a bind without its alias is not.
+    QStringList errors;
+    QSet<QByteArray> stillUsed; // upper case: the game matches alias names without regard to case
+    bool keepAll = false;       // a file that could not be read may use any of them
+    for (const QString& name : files) {
+        if (name.compare(QLatin1String(AutoexecName), Qt::CaseInsensitive) == 0)
+            continue; // together with the definitions below
+        QSet<QByteArray> used;
+        QString fileError;
+        const auto remove = [&](const Command& c) {
+            const QByteArray alias = BindEdits::boundAlias(c);
+            if (!alias.isEmpty())
+                used.insert(alias.toUpper());
+            return !alias.isEmpty();
+        };
+        if (!removeFromFile(state.store, state.CfgDir + name, remove, state.workingPath(), &fileError)) {
+            errors << fileError;
+            stillUsed.unite(used);
+            keepAll = keepAll || used.isEmpty();
+        }
+    }
+
+    const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
+    QString fileError;
+    const auto remove = [&](const Command& c) {
+        const QByteArray defined = BindEdits::definedAlias(c);
+        return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
+    };
+    if (QFileInfo::exists(autoexec) && !removeFromFile(state.store, autoexec, remove, state.workingPath(), &fileError))
+        errors << fileError;
+    reloadWorking(state);
+    setError(error, errors.join(QLatin1Char('\n')));
+    return errors.isEmpty();
 }
 
 } // namespace BindFiles

@@ -15,18 +15,7 @@ namespace BindLines {
 // a later unbind or unbindall would undo the line, it goes to the end instead.
 void setBind(CfgStore& store, const QString& key, const QByteArray& command);
 
-// Removes the first command of the lines that bind `key` (a line holding only that command goes
-// away). Returns how many lines did.
-int removeBinds(CfgStore& store, const QString& key);
-
-// Removes the binds whose command is a composer alias (QVL_...). Returns how many.
-int removeAliasBinds(CfgStore& store);
-
 // Sets `alias "NAME" "BODY"`, replacing the lines that define that alias.
 void setAlias(CfgStore& store, const QString& name, const QByteArray& body);
-
-// Removes the definitions of composer aliases (QVL_...), keeping every other line. Returns how
-// many.
-int removeAliasDefinitions(CfgStore& store);
 
 } // namespace BindLines

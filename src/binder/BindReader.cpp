@@ -18,7 +18,15 @@ class Reading {
 public:
     void line(const QByteArray& text, int number)
     {
-        const ConsoleLine::Command command = ConsoleLine::firstCommand(text);
+        for (const BindReader::LineCommand& c : BindReader::commands(text))
+            run(c.command, number);
+    }
+
+    BindReading take() { return std::move(m_result); }
+
+private:
+    void run(const ConsoleLine::Command& command, int number)
+    {
         const size_t n = command.tokens.size();
         if (isCommand(command, "unbindall")) {
             m_result.bound.clear();
@@ -37,9 +45,6 @@ public:
         }
     }
 
-    BindReading take() { return std::move(m_result); }
-
-private:
     static QString keyText(const ConsoleLine::Command& command)
     {
         return QString::fromLocal8Bit(command.tokens[1].text);
@@ -72,6 +77,33 @@ const BoundKey* BindReading::find(const QString& key) const
 }
 
 namespace BindReader {
+
+std::vector<LineCommand> commands(QByteArrayView line)
+{
+    std::vector<LineCommand> out;
+    bool quoted = false;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] == '"')
+            quoted = !quoted;
+        if (i < line.size() && (quoted || line[i] != ';'))
+            continue;
+        LineCommand c{begin, i, ConsoleLine::firstCommand(line.sliced(begin, i - begin))};
+        for (ConsoleLine::Token& t : c.command.tokens) {
+            t.begin += begin;
+            t.end += begin;
+        }
+        c.command.end += begin;
+        out.push_back(std::move(c));
+        begin = i + 1;
+    }
+    return out;
+}
+
+bool isBind(const ConsoleLine::Command& command)
+{
+    return command.tokens.size() >= 2 && isCommand(command, "bind");
+}
 
 BindReading read(const CfgStore& store)
 {

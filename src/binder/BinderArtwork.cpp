@@ -41,7 +41,7 @@ QPainterPath buttonShape(bool left, qreal w, qreal h)
 
 struct Item {
     const char* label;
-    enum Shape { None, Shotgun, Smg, Rifle, Sniper, Machine, Pistol, Grenade } shape;
+    enum Shape { None, Shotgun, Smg, Rifle, Sniper, Machine, Pistol, Grenade, Shield } shape;
 };
 
 const Item Items[ItemFrames] = {
@@ -51,7 +51,8 @@ const Item Items[ItemFrames] = {
     {"SCOUT", Item::Sniper},  {"MAGNUM", Item::Sniper},   {"G3/SG-1", Item::Sniper},    {"SG-550", Item::Sniper},
     {"PARA", Item::Machine},  {"USP", Item::Pistol},      {"GLOCK", Item::Pistol},      {"DEAGLE", Item::Pistol},
     {"P228", Item::Pistol},   {"BERETTAS", Item::Pistol}, {"FIVE-SEVEN", Item::Pistol}, {"HE", Item::Grenade},
-    {"FLASH", Item::Grenade}, {"SMOKE", Item::Grenade},
+    {"FLASH", Item::Grenade}, {"SMOKE", Item::Grenade},   {"GALIL", Item::Rifle},       {"FAMAS", Item::Rifle},
+    {"SHIELD", Item::Shield},
 };
 
 // A plain side view of a weapon in the middle of a 100 x 75 tile, made of a few rectangles.
@@ -83,6 +84,15 @@ void paintWeapon(QPainter& p, Item::Shape shape, int frame)
         p.drawRect(QRectF(55, 16, 9, 3));
         return;
     }
+    case Item::Shield: {
+        // A tall plate with its rounded top and a viewing slit.
+        QPainterPath plate;
+        plate.addRoundedRect(QRectF(36, 10, 28, 44), 8, 8);
+        p.drawPath(plate);
+        p.setBrush(QColor(0x30, 0x30, 0x30));
+        p.drawRect(QRectF(41, 20, 18, 4));
+        return;
+    }
     case Item::Pistol:
         p.drawRect(QRectF(34, y, 32, 7));
         p.drawRect(QRectF(36, y + 7, 9, 14));
@@ -110,6 +120,8 @@ void paintWeapon(QPainter& p, Item::Shape shape, int frame)
         p.drawRect(QRectF(64, y + 2, 24, 3));
         p.drawPolygon(QPolygonF({QPointF(28, y), QPointF(10, y + 3), QPointF(10, y + 13), QPointF(30, y + 8)}));
         p.drawRect(QRectF(36, y + 8, 6, 10));
+        if (frame == 27) // the FAMAS carries its handle on top
+            p.drawRect(QRectF(34, y - 6, 26, 3));
         if (shape == Item::Machine)
             p.drawRect(QRectF(46, y + 8, 14, 14));
         else

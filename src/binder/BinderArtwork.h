@@ -20,8 +20,9 @@ QPixmap wheelArrow(bool up);
 
 // The number of item tiles and one of them, 100 x 75: 0 is the default picture (also for the
 // vests, the goggles and the defuse kit), 1 to 16 the primary weapons, 17 to 22 the pistols,
-// 23 the grenade, 24 the flashbang, 25 the smoke grenade.
-constexpr int ItemFrames = 26;
+// 23 the grenade, 24 the flashbang, 25 the smoke grenade, 26 the Galil, 27 the FAMAS, 28 the
+// tactical shield.
+constexpr int ItemFrames = 29;
 QPixmap itemFrame(int frame);
 
 } // namespace BinderArtwork

@@ -20,11 +20,10 @@ void BinderPage::ReadBinds()
     const QString working = m_state.settings.read(QStringLiteral("cfg_file"));
     if (!working.isEmpty())
         m_state.CfgFile = working;
-    // Showing the page rewrites no file: only an edit the store holds and has not written yet
-    // is saved (into the file it came from). A change made on disk by another program wins.
+    // Showing the page writes no file of its own (autoexec.cfg comes with the first bind): only an
+    // edit the store holds and has not written yet is saved (into the file it came from). A change
+    // made on disk by another program wins.
     const bool loaded = m_state.store.isModified() ? m_state.SaveCfg() : m_state.LoadCfg();
-    if (loaded)
-        BindFiles::ensureAutoexec(m_state.CfgDir); // the marks do not depend on it
 
     ClearComposer();
     // A file that cannot be read (the error is shown) binds nothing the page could show: the
@@ -66,37 +65,31 @@ void BinderPage::fillBindKey()
 
 void BinderPage::reportMissingKeys(const BindReading& reading)
 {
-    struct Missing {
-        int line;
-        QString name;
-    };
-    std::vector<Missing> missing;
-    for (const UnknownKeyBind& u : reading.unknown)
-        missing.push_back({u.line, QString::fromLocal8Bit(u.name)});
+    // Binds are no error: a key the picture lacks is listed with its command, a name the game
+    // knows as no key with its line.
+    QStringList keys;
     for (const BoundKey& b : reading.bound) {
         const bool pictured =
-            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(), [&](KeyLabel* l) {
-                return !l->inert() && KeyNames::sameKey(l->key(), b.key);
-            });
+            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(),
+                                                    [&](KeyLabel* l) { return !l->inert() && l->key() == b.key; });
         if (!pictured)
-            missing.push_back({b.line, b.key});
+            keys << b.key + QStringLiteral(" \"") + QString::fromLocal8Bit(b.command) + QLatin1Char('"');
     }
-    std::stable_sort(missing.begin(), missing.end(),
-                     [](const Missing& a, const Missing& b) { return a.line < b.line; });
-    QStringList lines;
-    for (const Missing& m : missing) {
-        const QString line =
-            QLatin1Char('\'') + m.name + QStringLiteral("' ") + m_state.message(QStringLiteral("keynotfound"));
-        if (!lines.contains(line))
-            lines << line;
-    }
-    const QString text = lines.join(QLatin1Char('\n'));
+    QStringList names;
+    for (const UnknownKeyBind& u : reading.unknown)
+        names << QStringLiteral("%1: %2").arg(u.line).arg(QString::fromLocal8Bit(u.name));
+    QStringList parts;
+    if (!keys.isEmpty())
+        parts << m_state.message(QStringLiteral("keysnotpictured")) + QLatin1Char('\n') + keys.join(QLatin1Char('\n'));
+    if (!names.isEmpty())
+        parts << m_state.message(QStringLiteral("keysunknown")) + QLatin1Char('\n') + names.join(QLatin1Char('\n'));
+    const QString text = parts.join(QStringLiteral("\n\n"));
     const QString file = m_state.workingPath();
     // Once per working file and run: showing the page again repeats nothing it already said.
     if (text.isEmpty() || m_reported.value(file) == text)
         return;
     m_reported.insert(file, text);
-    m_state.dialogs.information(m_state.message(QStringLiteral("Error")), text);
+    m_state.dialogs.information(m_state.message(QStringLiteral("Information")), text);
 }
 
 void BinderPage::selectKey(const QString& key)
@@ -130,10 +123,11 @@ void BinderPage::overlayClick(QLabel* overlay)
 
 bool BinderPage::UnbindKey(QWidget* item, const QString& key)
 {
-    const QString question = QLatin1Char('"') + item->objectName() + QStringLiteral("\" ") +
+    // The key as the game names it (SEMICOLON, `, F2), never the control's name.
+    const QString question = QLatin1Char('"') + KeyNames::canonical(key) + QStringLiteral("\" ") +
                              m_state.message(QStringLiteral("thiskeyis")) + QLatin1Char('"') + item->toolTip() +
                              QStringLiteral("\".\n ") + m_state.message(QStringLiteral("doyouwant"));
-    if (!m_state.dialogs.question(question))
+    if (!m_state.dialogs.question(question, Dialogs::Default::No))
         return false;
     QString error;
     const bool done = BindFiles::UnbindKey(m_state, key, &error);
@@ -145,10 +139,16 @@ bool BinderPage::UnbindKey(QWidget* item, const QString& key)
 
 void BinderPage::RemoveAllAliases()
 {
-    if (!m_state.dialogs.question(m_state.message(QStringLiteral("aliases"))))
+    // Every file whose binds would point at a removed alias is named, and cleaned too.
+    const QStringList files = BindFiles::filesBindingAliases(m_state.CfgDir);
+    QString question = m_state.message(QStringLiteral("aliases"));
+    if (!files.isEmpty())
+        question += QStringLiteral("\n\n") + m_state.message(QStringLiteral("aliasfiles")) + QLatin1Char('\n') +
+                    files.join(QLatin1Char('\n'));
+    if (!m_state.dialogs.question(question))
         return;
     QString error;
-    if (!BindFiles::RemoveAllAliases(m_state, &error))
+    if (!BindFiles::RemoveAllAliases(m_state, files, &error))
         m_state.dialogs.error(error);
     ReadBinds();
 }

@@ -29,9 +29,10 @@ public:
     explicit BinderPage(AppState& state, QWidget* parent = nullptr);
 
     // Rereads the working file (the setting cfg_file in CfgDir) and shows exactly what it
-    // leaves bound; creates a missing autoexec.cfg. Writes the working file only when the store
-    // holds a change not yet saved. Keys the picture lacks are listed in one information
-    // window, once per working file per run (again only when the list changes).
+    // leaves bound. Writes nothing but the working file, and that only when the store holds a
+    // change not yet saved. Bound keys the picture lacks, with their commands, and names the game
+    // knows as no key, with their lines, are listed in one information window, once per working
+    // file per run (again only when the list changes).
     void ReadBinds();
     // The mouse picture for that many buttons (the setting mouse_btns), and the key lists.
     void applyMouseButtons(int buttons);
@@ -42,9 +43,11 @@ public:
     void mouseImageClick(QLabel* image);
     // A click on a bound mouse button's overlay offers to unbind it.
     void overlayClick(QLabel* overlay);
-    // Asks, then removes the working file's binds of `key` and rereads. Returns whether the key
-    // is free now.
+    // Asks (No by default, naming the key as the game does), then removes each command of the
+    // working file that binds `key` and rereads. Returns whether the key is free now.
     bool UnbindKey(QWidget* item, const QString& key);
+    // Asks, naming every configuration file that binds one of the composer's aliases, then
+    // removes those binds and the aliases; a file that cannot be written is named.
     void RemoveAllAliases();
     void ClearComposer();
 
@@ -121,6 +124,6 @@ private:
     int m_mouseButtons = 3;
     int m_frame = 0;
     BindReading m_reading;
-    // The missing-key report last shown for each working file (its path).
+    // The report of keys the picture cannot show, last shown for each working file (its path).
     QMap<QString, QString> m_reported;
 };

@@ -13,15 +13,6 @@ void ComposerChoice::checkEquipment(int index, bool checked)
         equipment[static_cast<size_t>(1 - index)] = false;
 }
 
-bool ComposerChoice::isEmpty() const
-{
-    for (const bool e : equipment) {
-        if (e)
-            return false;
-    }
-    return primary < 0 && secondary < 0 && ammo < 0 && radio < 0 && chatText.isEmpty() && chatFor == ChatFor::None;
-}
-
 namespace Composer {
 
 namespace {
@@ -60,6 +51,8 @@ QString englishText(ComposerResult::Problem problem)
                               "cut the command there.");
     case P::TooLong:
         return QStringLiteral("The bind is too long: %1 bytes, and the game takes at most %2. Choose fewer items.");
+    case P::Nothing:
+        return QStringLiteral("Nothing to bind: choose a weapon, equipment, a radio command or a chat message first.");
     case P::None:
         break;
     }
@@ -123,7 +116,10 @@ ComposerResult build(const ComposerChoice& choice, const QString& key)
     // The body is one quoted argument with no escape: the text goes in bare, ended by a `;`.
     if (!choice.chatText.isEmpty())
         chain += (choice.chatFor == ComposerChoice::ChatFor::Team ? "say_team " : "say ") + choice.chatText + ';';
-    chain += "wait; slot10;";
+    if (chain.isEmpty()) {
+        result.problem = P::Nothing;
+        return result;
+    }
 
     const qsizetype line = QByteArrayView("alias \"\" \"\"").size() + KeyNames::aliasFor(key).size() + chain.size();
     if (chain.size() > MaxArgument) {
@@ -156,6 +152,8 @@ QString messageKey(ComposerResult::Problem problem)
         return QStringLiteral("chatchars");
     case P::TooLong:
         return QStringLiteral("toolong");
+    case P::Nothing:
+        return QStringLiteral("nothingtobind");
     case P::None:
         break;
     }

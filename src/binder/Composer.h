@@ -15,15 +15,13 @@ struct ComposerChoice {
     int secondary = -1; // index in the pistols, -1 none
     int ammo = -1;      // BuyTables::Ammo, -1 none
     std::array<bool, 7> equipment{};
-    int radio = -1;      // index in the radio list, -1 none
-    QByteArray chatText; // as typed, in the local 8-bit encoding
+    int radio = -1;        // index in the radio list, -1 none
+    QByteArray chatText{}; // as typed, in the local 8-bit encoding
     ChatFor chatFor = ChatFor::None;
 
     // Checks or unchecks an equipment item; the two vests exclude each other, so checking
     // one unchecks the other.
     void checkEquipment(int index, bool checked);
-    // True when nothing at all is chosen (a cleared composer).
-    bool isEmpty() const;
 };
 
 struct ComposerResult {
@@ -35,6 +33,7 @@ struct ComposerResult {
         NoRecipient,    // a chat text but neither Team nor All
         ChatCharacters, // the chat text holds `"` or `;`
         TooLong,        // the chain or its alias line passes the game's limits
+        Nothing,        // nothing to buy, say or send
     };
 
     int price = 0;    // everything the chain buys, in dollars
@@ -57,11 +56,12 @@ constexpr int MaxLine = 1023;
 int price(const ComposerChoice& choice);
 
 // Builds the alias body for `key`: primary, pistol, equipment in list order, ammunition, radio,
-// chat, then "wait; slot10;". A cleared composer gives "wait; slot10;" alone.
+// chat, each a direct command ended by `;` ("ak47;vesthelm;primammo;"). A cleared composer
+// builds nothing (Problem::Nothing).
 ComposerResult build(const ComposerChoice& choice, const QString& key);
 
-// Message key of a problem (noprimary, nosecondary, noboth, EnterIt, chatchars, toolong);
-// empty for None.
+// Message key of a problem (noprimary, nosecondary, noboth, EnterIt, chatchars, toolong,
+// nothingtobind); empty for None.
 QString messageKey(ComposerResult::Problem problem);
 
 // The text to show for a refused result: the message text of its key from `message` (falling

@@ -31,19 +31,24 @@ const QStringList& namedKeys()
     return keys;
 }
 
-// Single-character keys other than letters and digits; `;` is SEMICOLON.
-constexpr char Punctuation[] = "`-=[]\\',./*";
-
 struct Spelled {
     char c;
     const char* word;
 };
 
-// Punctuation spelled out in alias names: a `;` or a quote in a name would split the command.
+// Characters spelled out in alias names: a `;` or a quote in a name would split the command,
+// and the others would make names no one can read.
 constexpr Spelled SpelledOut[] = {
-    {'`', "BACKQUOTE"},   {'-', "MINUS"}, {'=', "EQUALS"}, {'[', "LBRACKET"}, {']', "RBRACKET"}, {'\\', "BACKSLASH"},
-    {'\'', "APOSTROPHE"}, {',', "COMMA"}, {'.', "PERIOD"}, {'/', "SLASH"},    {'*', "STAR"},
+    {'`', "BACKQUOTE"},  {'-', "MINUS"},       {'=', "EQUALS"},    {'[', "LBRACKET"}, {']', "RBRACKET"},
+    {'\\', "BACKSLASH"}, {'\'', "APOSTROPHE"}, {',', "COMMA"},     {'.', "PERIOD"},   {'/', "SLASH"},
+    {'*', "STAR"},       {'+', "PLUS"},        {'~', "TILDE"},     {'!', "EXCLAIM"},  {'#', "HASH"},
+    {'$', "DOLLAR"},     {'%', "PERCENT"},     {'&', "AMPERSAND"}, {'(', "LPAREN"},   {')', "RPAREN"},
+    {':', "COLON"},      {'<', "LESS"},        {'>', "GREATER"},   {'?', "QUESTION"}, {'@', "AT"},
+    {'^', "CARET"},      {'_', "UNDERSCORE"},  {'{', "LBRACE"},    {'|', "BAR"},      {'}', "RBRACE"},
 };
+
+// The single characters of a US keyboard other than letters and digits; `;` is SEMICOLON.
+constexpr char UsPunctuation[] = "`-=[]\\',./*";
 
 } // namespace
 
@@ -53,14 +58,14 @@ QString canonical(const QString& name)
         const QChar c = name.front();
         if (c == QLatin1Char(';'))
             return QStringLiteral("SEMICOLON");
-        if (c == QLatin1Char('~'))
-            return QStringLiteral("`");
+        // A blank, a control byte or a quote is never a token of its own; a character that is
+        // more than one byte in the local encoding is no single key to the game.
+        if (c.unicode() <= 0x20 || c == QLatin1Char('"') || c.unicode() == 0x7f || name.toLocal8Bit().size() != 1)
+            return {};
         const char16_t u = c.unicode();
-        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z'))
+        if (u >= 'A' && u <= 'Z')
             return QString(c.toLower());
-        if ((u >= '0' && u <= '9') || QLatin1String(Punctuation).contains(c))
-            return QString(c);
-        return {};
+        return name;
     }
     for (const QString& key : namedKeys()) {
         if (key.compare(name, Qt::CaseInsensitive) == 0)
@@ -88,14 +93,19 @@ QString aliasFor(const QString& key)
     const QString c = canonical(key);
     if (c.isEmpty())
         return {};
-    QString name = QStringLiteral("QVL_");
-    if (c.size() == 1) {
-        for (const Spelled& s : SpelledOut) {
-            if (c.front() == QLatin1Char(s.c))
-                return name + QLatin1String(s.word);
-        }
+    const QString name = QStringLiteral("QVL_");
+    if (c.size() > 1)
+        return name + c;
+    const char16_t u = c.front().unicode();
+    if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9'))
+        return name + c;
+    for (const Spelled& s : SpelledOut) {
+        if (u == static_cast<char16_t>(s.c))
+            return name + QLatin1String(s.word);
     }
-    return name + c;
+    // Any other character by its byte in the local encoding: QVL_CHAR_FC.
+    const auto byte = static_cast<unsigned char>(c.toLocal8Bit().front());
+    return name + QStringLiteral("CHAR_%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 const QStringList& all()
@@ -106,7 +116,7 @@ const QStringList& all()
             k << QString(QLatin1Char(c));
         for (char c = '0'; c <= '9'; ++c)
             k << QString(QLatin1Char(c));
-        for (const char* p = Punctuation; *p; ++p)
+        for (const char* p = UsPunctuation; *p; ++p)
             k << QString(QLatin1Char(*p));
         return k;
     }();

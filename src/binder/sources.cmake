@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BuyTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Composer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BindEdits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindFiles.cpp
 )
 # The Binder page's key table (data only), then the page and its pictures (widgets).

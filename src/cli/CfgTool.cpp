@@ -1,5 +1,6 @@
 #include "cli/CfgTool.h"
 
+#include "binder/BindEdits.h"
 #include "binder/BindLines.h"
 #include "binder/BindReader.h"
 #include "binder/Composer.h"
@@ -31,8 +32,9 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "\n"
                           "binds prints what the file leaves bound once the game has run it, one KEY<TAB>COMMAND\n"
                           "line per key, and warns about binds of keys the game does not know; bind binds KEY\n"
-                          "to COMMAND (replacing the key's bind lines, or adding one); unbind removes the\n"
-                          "key's bind lines. KEY is a key name of the game (F2, q, KP_5, MOUSE4, SEMICOLON).\n"
+                          "to COMMAND (replacing the key's bind lines, or adding one); unbind removes each\n"
+                          "command that binds KEY. KEY is a key name of the game (F2, q, KP_5, MOUSE4,\n"
+                          "SEMICOLON) or any other single character, each a key of its own (+, ~, \\).\n"
                           "\n"
                           "Exit codes: 0 done, 1 no line matches (get, delete, unbind), 2 usage or file error.\n";
 
@@ -74,7 +76,9 @@ int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, Q
     if (command == QLatin1String("unbind")) {
         if (key.trimmed().isEmpty())
             return usageError(err, QStringLiteral("empty KEY for %1").arg(file));
-        if (BindLines::removeBinds(store, key) == 0) {
+        // Every command that binds the key goes alone; the rest of its line stays byte for byte.
+        if (BindEdits::removeCommands(
+                store, [&](const ConsoleLine::Command& c) { return BindEdits::bindsKey(c, key); }) == 0) {
             err << "qvl-cfg: no line of " << file << " binds " << key << '\n';
             return 1;
         }

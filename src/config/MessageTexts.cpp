@@ -28,7 +28,6 @@ const QList<Entry>& english()
         {"best", QStringLiteral("best")},
         {"thiskeyis", QStringLiteral("This key is binded to")},
         {"doyouwant", QStringLiteral("Do you want to clear bind?")},
-        {"keynotfound", QStringLiteral("key is not found at your keyboard")},
         {"noprimary", QStringLiteral("Cannot buy ammo for no primary weapon!")},
         {"nosecondary", QStringLiteral("Cannot buy ammo for no secondary weapon!")},
         {"noboth", QStringLiteral("Cannot buy ammo for no secondary and no primary weapon!")},
@@ -65,6 +64,12 @@ const QList<Entry>& english()
                                      "the command there. Remove them and bind again; nothing was written.")},
         {"toolong", QStringLiteral("This bind is too long for the game: %1 characters where at most %2 fit. Choose "
                                    "fewer items and bind again; nothing was written.")},
+        {"nothingtobind", QStringLiteral("Nothing to bind: choose a weapon, equipment, a radio command or a chat "
+                                         "message first.")},
+        // The binder's list of what the picture cannot show, and the files its aliases' removal cleans.
+        {"keysnotpictured", QStringLiteral("Bound keys not on this picture:")},
+        {"keysunknown", QStringLiteral("Key names the game does not know (line: name):")},
+        {"aliasfiles", QStringLiteral("The binds of these aliases are removed from:")},
         // The wizard's refusal of a file name, and its question before it replaces a file (%1, its path).
         {"notbarename",
          QStringLiteral("Wrong file name!\r\nType a bare file name such as name.cfg: no folder or drive, "

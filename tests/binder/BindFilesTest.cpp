@@ -50,28 +50,28 @@ TEST(BindFiles, WriteBindWritesTheBindAndItsAliasAndReplacesThemInPlace)
 {
     GameFolder g(Config, &Autoexec);
     QString error;
-    ASSERT_TRUE(BindFiles::WriteBind(g.state, "ESCAPE", "say_team hi;wait; slot10;", &error)) << error.toStdString();
+    ASSERT_TRUE(BindFiles::WriteBind(g.state, "ESCAPE", "say_team hi;", &error)) << error.toStdString();
     EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"\r\n");
-    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;wait; slot10;\"\r\n");
+    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;\"\r\n");
     EXPECT_TRUE(g.storeHoldsWorkingFile());
 
-    ASSERT_TRUE(BindFiles::WriteBind(g.state, "f2", "buy;wait; slot10;", &error));
+    ASSERT_TRUE(BindFiles::WriteBind(g.state, "f2", "ak47;", &error));
     EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"\r\n");
-    EXPECT_TRUE(g.autoexec().contains("alias \"QVL_F2\" \"buy;wait; slot10;\"\r\n"));
+    EXPECT_TRUE(g.autoexec().contains("alias \"QVL_F2\" \"ak47;\"\r\n"));
     EXPECT_EQ(g.autoexec().count("QVL_F2"), 1);
 
-    // A bind a later unbind would undo moves below it.
+    // The first bind makes autoexec.cfg; a bind a later unbind would undo moves below it.
     GameFolder h("bind F2 old\r\nunbind F2\r\n", nullptr);
-    ASSERT_TRUE(BindFiles::WriteBind(h.state, "F2", "wait; slot10;"));
+    ASSERT_TRUE(BindFiles::WriteBind(h.state, "F2", "go;"));
     EXPECT_EQ(h.config(), "unbind F2\r\nbind \"F2\" \"QVL_F2\"\r\n");
-    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"wait; slot10;\"\r\n");
+    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"go;\"\r\n");
 }
 
 TEST(BindFiles, WhatTheGameWouldMisreadIsRefusedAndWritesNothing)
 {
     GameFolder g(Config, nullptr);
     QString error;
-    EXPECT_FALSE(BindFiles::WriteBind(g.state, "ESC", "wait; slot10;", &error));
+    EXPECT_FALSE(BindFiles::WriteBind(g.state, "ESC", "go;", &error));
     EXPECT_TRUE(error.contains("ESC"));
     for (const QByteArray& body : {QByteArray("say \"hi\""), QByteArray("a\r\nquit"), QByteArray(515, 'x')}) {
         EXPECT_FALSE(BindFiles::WriteBind(g.state, "F5", body, &error));
@@ -79,8 +79,6 @@ TEST(BindFiles, WhatTheGameWouldMisreadIsRefusedAndWritesNothing)
     }
     EXPECT_EQ(g.config(), Config);
     EXPECT_FALSE(QFile::exists(g.dir.file("autoexec.cfg")));
-    EXPECT_FALSE(BindFiles::ensureAutoexec(g.dir.file("missing") + "/", &error));
-    EXPECT_TRUE(error.contains("autoexec.cfg")) << error.toStdString();
 }
 
 TEST(BindFiles, AFailedBindLeavesNoAliasBehind)
@@ -88,78 +86,95 @@ TEST(BindFiles, AFailedBindLeavesNoAliasBehind)
     GameFolder g(Config, &Autoexec);
     g.lock("config.cfg");
     QString error;
-    EXPECT_FALSE(BindFiles::WriteBind(g.state, "F3", "wait; slot10;", &error));
+    EXPECT_FALSE(BindFiles::WriteBind(g.state, "F3", "go;", &error));
     EXPECT_TRUE(error.contains("config.cfg")) << error.toStdString();
     EXPECT_EQ(g.autoexec(), Autoexec);
     EXPECT_EQ(g.config(), Config);
     EXPECT_TRUE(g.storeHoldsWorkingFile());
 
+    // An autoexec.cfg made for the bind goes again.
+    GameFolder fresh(Config, nullptr);
+    fresh.lock("config.cfg");
+    EXPECT_FALSE(BindFiles::WriteBind(fresh.state, "F3", "go;", &error));
+    EXPECT_FALSE(QFile::exists(fresh.dir.file("autoexec.cfg")));
+
     GameFolder h(Config, &Autoexec);
     h.lock("autoexec.cfg");
-    EXPECT_FALSE(BindFiles::WriteBind(h.state, "F3", "wait; slot10;", &error));
+    EXPECT_FALSE(BindFiles::WriteBind(h.state, "F3", "go;", &error));
     EXPECT_TRUE(error.contains("autoexec.cfg")) << error.toStdString();
     EXPECT_EQ(h.config(), Config); // the bind is never written without its alias
     EXPECT_TRUE(h.storeHoldsWorkingFile());
 }
 
-TEST(BindFiles, UnbindRemovesThatKeysBindsAndNothingElse)
+TEST(BindFiles, UnbindRemovesEachCommandThatBindsTheKeyAndKeepsEveryOtherByte)
 {
-    const QByteArray config = "bind \"ALT\" \"+strafe\"\r\n"
-                              "bind \"ALTX\" \"x\"\r\n"
-                              "say bind \"ALT\" a\r\n"
-                              "  BIND alt +speed; echo kept\r\n"
-                              "bind ~ toggleconsole\r\n";
-    GameFolder g(config, &Autoexec);
-    int removed = -1;
-    QString error;
-    ASSERT_TRUE(BindFiles::UnbindKey(g.state, "alt", &error, &removed));
-    EXPECT_EQ(removed, 2);
-    EXPECT_EQ(g.config(), "bind \"ALTX\" \"x\"\r\nsay bind \"ALT\" a\r\n  echo kept\r\nbind ~ toggleconsole\r\n");
-    ASSERT_TRUE(BindFiles::UnbindKey(g.state, "`", &error, &removed));
-    EXPECT_EQ(removed, 1);
+    const struct {
+        const char* key;
+        QByteArray before;
+        QByteArray after;
+        int removed;
+    } cases[] = {
+        {"alt", "bind \"ALT\" \"+strafe\"\r\nbind \"ALTX\" \"x\"\r\nsay bind \"ALT\" a\r\n",
+         "bind \"ALTX\" \"x\"\r\nsay bind \"ALT\" a\r\n", 1},
+        {"ALT", "  BIND alt +speed; echo kept\n", "  echo kept\n", 1},
+        {"b", "bind \"a\" \"+jump\"; bind \"b\" \"+duck\" // mine\r\nrate 1", "bind \"a\" \"+jump\" // mine\r\nrate 1",
+         1},
+        {"a", "// old; bind \"a\" \"x\"\n\nbind a y\r", "// old\n\n", 2},
+        {"w", "echo 1;bind w a;  echo 2;bind w b\n", "echo 1;  echo 2\n", 2},
+        {"SEMICOLON", "bind \";\" a\r\nbind \"semicolon\" b; bind x \"say ;\"\r\n", "bind x \"say ;\"\r\n", 2},
+        {"~", "bind ~ a\r\nbind ` b\r\n", "bind ` b\r\n", 1},
+        {"+", "bind \"+\" \"sizeup\"\r\nbind \"=\" \"sizeup\"", "bind \"=\" \"sizeup\"", 1},
+        {"F2", "bind w +forward\n", "bind w +forward\n", 0}, // nothing to remove: not written at all
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before.toStdString());
+        GameFolder g(c.before, &Autoexec);
+        if (c.removed == 0)
+            g.lock("config.cfg"); // a write would fail
+        int removed = -1;
+        QString error;
+        ASSERT_TRUE(BindFiles::UnbindKey(g.state, c.key, &error, &removed)) << error.toStdString();
+        EXPECT_EQ(removed, c.removed);
+        EXPECT_EQ(g.config(), c.after);
+        EXPECT_TRUE(g.storeHoldsWorkingFile());
+    }
 
-    // Nothing to remove: the file is not written at all.
-    GameFolder h("bind w +forward\n", &Autoexec);
-    ASSERT_TRUE(BindFiles::UnbindKey(h.state, "F2", &error, &removed));
-    EXPECT_EQ(removed, 0);
-    EXPECT_EQ(h.config(), "bind w +forward\n");
-
-    GameFolder locked(config, &Autoexec);
+    GameFolder locked("bind F2 x\n", &Autoexec);
     locked.lock("config.cfg");
-    EXPECT_FALSE(BindFiles::UnbindKey(locked.state, "ALT", &error, &removed));
+    QString error;
+    EXPECT_FALSE(BindFiles::UnbindKey(locked.state, "F2", &error));
     EXPECT_TRUE(error.contains("config.cfg"));
-    EXPECT_EQ(locked.config(), config);
+    EXPECT_EQ(locked.config(), "bind F2 x\n");
 }
 
-TEST(BindFiles, RemoveAllAliasesKeepsTheUsersLines)
+TEST(BindFiles, RemoveAllAliasesCleansEveryFileThatBindsOneAndKeepsTheUsersLines)
 {
-    GameFolder g(Config + "bind x \"QVL_x; +jump\"\r\n", &Autoexec);
+    // The user's own chain and alias stay, whatever their names look like.
+    const QByteArray users = "bind y \"QVL_y;+jump\"\r\nalias qvlrun \"+speed\"\r\nbind k qvlrun\r\n";
+    GameFolder g(Config + users, &Autoexec);
+    g.dir.write("userconfig.cfg", "bind F3 qvl_f3; echo mine\n");
+    g.dir.write("match.cfg", "bind F4 QVL_F4\n");
+    g.dir.write("server.cfg", "hostname \"QVL_F2\"\n");
+    g.lock("match.cfg");
+    g.dir.write("autoexec.cfg", Autoexec + "alias QVL_F3 buy\r\nalias QVL_F4 vest;\r\n");
+    const QStringList files = BindFiles::filesBindingAliases(g.state.CfgDir);
+    ASSERT_EQ(files, (QStringList{"config.cfg", "match.cfg", "userconfig.cfg"}));
+
     QString error;
-    ASSERT_TRUE(BindFiles::RemoveAllAliases(g.state, &error)) << error.toStdString();
-    EXPECT_EQ(g.config(), "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"QVL fan\"\r\nbind x \"QVL_x; +jump\"\r\n");
-    EXPECT_EQ(g.autoexec(), "// mine\r\nalias jt \"+jump;wait;-jump\"\r\n");
+    EXPECT_FALSE(BindFiles::RemoveAllAliases(g.state, files, &error));
+    EXPECT_EQ(error, "Cannot write " + g.dir.file("match.cfg") + ": the file is read-only");
+    EXPECT_EQ(g.config(), "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"QVL fan\"\r\n" + users);
+    EXPECT_EQ(g.dir.read("userconfig.cfg"), "echo mine\n");
+    EXPECT_EQ(g.dir.read("match.cfg"), "bind F4 QVL_F4\n");
+    // The alias the unwritable file still binds stays.
+    EXPECT_EQ(g.autoexec(), Autoexec.left(Autoexec.indexOf("alias \"QVL")) + "alias QVL_F4 vest;\r\n");
     EXPECT_TRUE(g.storeHoldsWorkingFile());
 
-    GameFolder fresh(Config, nullptr);
-    ASSERT_TRUE(BindFiles::RemoveAllAliases(fresh.state, &error));
-    EXPECT_EQ(fresh.autoexec(), "unbindall");
-}
-
-TEST(BindFiles, RemoveAllAliasesReportsAFileItCannotWrite)
-{
-    GameFolder g(Config, &Autoexec);
-    g.lock("autoexec.cfg");
-    QString error;
-    EXPECT_FALSE(BindFiles::RemoveAllAliases(g.state, &error));
-    EXPECT_TRUE(error.contains("autoexec.cfg")) << error.toStdString();
-    EXPECT_FALSE(g.config().contains("QVL_F2")); // the binds went first: no bind is left dangling
-    EXPECT_TRUE(g.storeHoldsWorkingFile());
-
-    GameFolder h(Config, &Autoexec);
-    h.lock("config.cfg");
-    EXPECT_FALSE(BindFiles::RemoveAllAliases(h.state, &error));
-    EXPECT_TRUE(error.contains("config.cfg")) << error.toStdString();
-    EXPECT_EQ(h.autoexec(), Autoexec); // the aliases stay for the binds that stay
+    // Nothing left to remove and no autoexec.cfg: nothing is written or made.
+    GameFolder fresh("bind w +forward\n", nullptr);
+    EXPECT_TRUE(BindFiles::filesBindingAliases(fresh.state.CfgDir).isEmpty());
+    EXPECT_TRUE(BindFiles::RemoveAllAliases(fresh.state, {}, &error));
+    EXPECT_FALSE(QFile::exists(fresh.dir.file("autoexec.cfg")));
 }
 
 } // namespace

@@ -26,13 +26,16 @@ TEST(BindReader, ReadsWhatTheGameEndsUpWith)
         const char* bound;
     } cases[] = {
         {"names in any case, quoted or not", " \tBIND Kp_5 \"say x\"\nbind Q +duck", "KP_5=say x@1 q=+duck@2"},
-        {"semicolon and tilde by either name", "bind \";\" a\nbind semicolon b\nbind ~ c", "SEMICOLON=b@2 `=c@3"},
+        {"semicolon by either name", "bind \";\" a\nbind semicolon b", "SEMICOLON=b@2"},
+        {"every single character is a key of its own", "bind ~ a\nbind ` b\nbind \"+\" c\nbind \\ d\nbind # e",
+         "~=a@1 `=b@2 +=c@3 \\=d@4 #=e@5"},
         {"a later bind wins and moves the key", "bind w a\nbind x b\nbind W c", "x=b@2 w=c@3"},
         {"unbind and unbindall clear", "bind w a\nbind y c\nunbind \"W\"\nunbindall\nbind x b", "x=b@5"},
         {"four tokens: the game refuses", "bind w +forward extra", ""},
         {"two tokens only print", "bind w a\nbind w", "w=a@1"},
         {"a bind to nothing clears", "bind w a\nbind w \"\"", ""},
-        {"only the first command of a line", "echo hi; bind w a", ""},
+        {"every command of a line", "echo hi; bind \"a\" \"+jump\"; bind \"b\" \"+duck\"", "a=+jump@1 b=+duck@1"},
+        {"a comment ends at the next semicolon", "// old; bind \"a\" \"x\"", "a=x@1"},
         {"a command mentioning MOUSE1 marks nothing", "say MOUSE1\nbind x \"echo MOUSE1\"", "x=echo MOUSE1@2"},
         {"a comment is no bind", "// bind w a\nbind x b // comment", "x=b@2"},
         {"quotes keep the semicolon", "bind x \"buy; wait\"", "x=buy; wait@1"},

@@ -20,25 +20,46 @@ TEST_F(BinderPageTest, BindWritesTheAliasAndTheBindAndNothingElse)
     click(page.BindButton);
 
     EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"\r\n");
-    EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"") +
-                              "buy;wait;menuselect 3;wait;menuselect 1;wait;buy;wait;menuselect 6;wait;menuselect "
-                              "6;wait;menuselect 6;wait;menuselect 6;wait;radio2; menuselect 1; wait; wait; "
-                              "slot10;wait; slot10;\"\r\n");
+    EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"mp5;primammo;go;\"\n"));
     EXPECT_EQ(mark("F2"), "used QVL_F2");
     EXPECT_FALSE(offered().contains(u"F2"_s));
     EXPECT_EQ(page.Primary->currentIndex(), -1); // the composer starts afresh
     EXPECT_EQ(page.PRICE->text(), u"0"_s);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
-    // After Clear only what the controls show is written.
-    writeCfg("unbindall\nbind \"w\" \"+forward\"\n");
-    page.ReadBinds();
-    page.selectKey(u"F2"_s);
+    // After Clear nothing is chosen, and nothing is bound.
+    const std::string before = autoexec();
+    page.selectKey(u"F3"_s);
     choose(page.Primary, 3);
     click(page.ClearButton);
-    page.selectKey(u"F2"_s);
+    page.selectKey(u"F3"_s);
     click(page.BindButton);
-    EXPECT_TRUE(autoexec().ends_with("alias \"QVL_F2\" \"wait; slot10;\"\r\n")) << autoexec();
+    EXPECT_EQ(dialogs.texts(u"information"_s), QStringList{state.message(u"nothingtobind"_s)});
+    EXPECT_EQ(autoexec(), before);
+    EXPECT_EQ(mark("F3"), "unused");
+}
+
+TEST_F(BinderPageTest, ABodyOfExactlyTheGamesLimitIsWrittenAndOneByteMoreIsRefused)
+{
+    writeCfg("unbindall\n");
+    page.ReadBinds();
+    // "say_team " and the closing ";" take 10 of the bytes.
+    const struct {
+        const char* key;
+        int length;
+    } binds[] = {{"F6", 514}, {"F7", 515}};
+    for (const auto& b : binds) {
+        page.selectKey(QString::fromLatin1(b.key));
+        choose(page.ForBox, 0);
+        page.custommsg->setText(QString(b.length - 10, u'x'));
+        click(page.BindButton);
+    }
+    EXPECT_EQ(mark("F6"), "used QVL_F6");
+    EXPECT_EQ(mark("F7"), "unused");
+    EXPECT_EQ(autoexec(), "unbindall\r\nalias \"QVL_F6\" \"say_team " + std::string(504, 'x') + ";\"\r\n");
+    const QStringList refused = dialogs.texts(u"information"_s);
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].contains(u"515"_s) && refused[0].contains(u"514"_s)) << refused[0].toStdString();
 }
 
 TEST_F(BinderPageTest, TotalFollowsEveryChoiceAndRefusesAmmoWithoutItsWeapon)
@@ -47,6 +68,19 @@ TEST_F(BinderPageTest, TotalFollowsEveryChoiceAndRefusesAmmoWithoutItsWeapon)
     choose(page.Ammo, 1); // secondary ammo, no pistol
     EXPECT_EQ(dialogs.texts(u"information"_s), QStringList{u"Cannot buy ammo for no secondary weapon!"_s});
     EXPECT_EQ(page.Ammo->currentIndex(), -1);
+
+    choose(page.Primary, 3); // MP5 Navy SMG
+    choose(page.Ammo, 0);
+    EXPECT_EQ(page.PRICE->text(), u"1560"_s);
+    choose(page.Ammo, 3); // "No ammo" clears the choice: the weapon alone
+    EXPECT_EQ(page.Ammo->currentIndex(), -1);
+    EXPECT_EQ(page.PRICE->text(), u"1500"_s);
+    page.Equipment->item(6)->setCheckState(Qt::Checked); // the defusal kit
+    EXPECT_EQ(page.PRICE->text(), u"1700"_s);
+    click(page.ClearButton);
+    page.Equipment->item(6)->setCheckState(Qt::Checked);
+    EXPECT_EQ(page.PRICE->text(), u"200"_s);
+    click(page.ClearButton);
 
     choose(page.Primary, 11);                            // AUG Rifle
     page.Equipment->item(3)->setCheckState(Qt::Checked); // grenade
@@ -94,6 +128,7 @@ TEST_F(BinderPageTest, AFileThatCannotBeWrittenIsNamedAndTheMarksStay)
     ASSERT_TRUE(QFile::setPermissions(game.file(u"config.cfg"_s), QFileDevice::ReadOwner));
 
     page.selectKey(u"F3"_s);
+    choose(page.Radio, 0);
     click(page.BindButton);
     dialogs.answers.enqueue(true);
     click(key("ALT"));
@@ -120,6 +155,7 @@ TEST_F(BinderPageTest, UnbindAsksAndRemovesOnlyThatKeysBinds)
     click(key("F2")); // declined
     EXPECT_EQ(dialogs.texts(u"question"_s),
               QStringList{u"\"F2\" This key is binded to\"+use\".\n Do you want to clear bind?"_s});
+    EXPECT_EQ(dialogs.questionDefaults, QList<Dialogs::Default>{Dialogs::Default::No});
     EXPECT_EQ(cfg(), before);
     EXPECT_EQ(page.BindKey->currentIndex(), -1);
 
@@ -129,6 +165,17 @@ TEST_F(BinderPageTest, UnbindAsksAndRemovesOnlyThatKeysBinds)
     EXPECT_EQ(autoexec(), crlf("alias \"QVL_F2\" \"wait; slot10;\"\n"));
     EXPECT_EQ(mark("F2"), "unused");
     EXPECT_EQ(page.BindKey->currentText(), u"F2"_s); // free again, and selected
+
+    // The question names a key as the game does, never the control.
+    writeCfg("bind \";\" \"+use\"; bind \"`\" toggleconsole\n");
+    page.ReadBinds();
+    dialogs.shown.clear();
+    click(key("but17"));
+    click(key("but14"));
+    const QStringList asked = dialogs.texts(u"question"_s);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].startsWith(u"\"SEMICOLON\" This key is binded to\"+use\"."_s)) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].startsWith(u"\"`\" This key is binded to\"toggleconsole\"."_s)) << asked[1].toStdString();
 
     // A bound mouse button's overlay unbinds it and selects nothing.
     writeCfg("bind \"MOUSE2\" \"+attack2\"\n");
@@ -140,20 +187,29 @@ TEST_F(BinderPageTest, UnbindAsksAndRemovesOnlyThatKeysBinds)
     EXPECT_EQ(page.BindKey->currentIndex(), -1);
 }
 
-TEST_F(BinderPageTest, RemoveAllAliasesKeepsTheUsersOwnLines)
+TEST_F(BinderPageTest, RemoveAllAliasesNamesEveryFileThatBindsOneAndKeepsTheUsersOwnLines)
 {
-    writeCfg("bind \"F2\" \"QVL_F2\"\nname \"QVL fan\"\nbind \"w\" \"+forward\"\n");
-    writeCfg("// mine\nalias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"wait; slot10;\"\n", u"autoexec.cfg"_s);
+    // The user's own chain and alias stay, whatever their names look like.
+    const QByteArray users = "bind y \"QVL_y;+jump\"\nalias qvlrun \"+speed\"\nbind k qvlrun\n";
+    writeCfg("bind \"F2\" \"QVL_F2\"\nname \"QVL fan\"\n" + users);
+    writeCfg("bind \"F3\" \"QVL_F3\"\n", u"userconfig.cfg"_s);
+    writeCfg("// mine\nalias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"go;\"\nalias \"QVL_F3\" \"vest;\"\n",
+             u"autoexec.cfg"_s);
     page.ReadBinds();
 
     click(page.RemoveAllButton);
-    EXPECT_EQ(dialogs.texts(u"question"_s), QStringList{u"Do you want to remove ALL aliases form AUTOEXEC.CFG?"_s});
+    EXPECT_EQ(dialogs.texts(u"question"_s),
+              QStringList{u"Do you want to remove ALL aliases form AUTOEXEC.CFG?\n\n"
+                          "The binds of these aliases are removed from:\nconfig.cfg\nuserconfig.cfg"_s});
     EXPECT_EQ(mark("F2"), "used QVL_F2"); // declined: nothing changed
 
     dialogs.answers.enqueue(true);
     click(page.RemoveAllButton);
-    EXPECT_EQ(cfg(), crlf("name \"QVL fan\"\nbind \"w\" \"+forward\"\n"));
+    EXPECT_EQ(cfg(), crlf("name \"QVL fan\"\n" + users));
+    EXPECT_EQ(cfg(u"userconfig.cfg"_s), "");
     EXPECT_EQ(autoexec(), crlf("// mine\nalias +jd \"+jump; +duck\"\n"));
     EXPECT_EQ(mark("F2"), "unused");
+    EXPECT_EQ(mark("y"), "used QVL_y;+jump");
+    EXPECT_EQ(mark("k"), "used qvlrun");
     EXPECT_TRUE(dialogs.texts(u"error"_s).isEmpty());
 }

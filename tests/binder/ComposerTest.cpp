@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using Problem = ComposerResult::Problem;
@@ -15,14 +17,39 @@ constexpr int Vest = 0;   // in the equipment list
 constexpr int Helmet = 1;
 constexpr int DefuseKit = 6;
 
-TEST(BuyTables, ScriptsFollowTheGamesMenus)
+TEST(Composer, EachRowBuysByTheGamesOwnCommand)
 {
-    // Night vision and the defusal kit sit in the game's menu the other way round from the list.
-    EXPECT_EQ(BuyTables::equipment(5)->script, "buyequip;wait;menuselect 7;wait;");
-    EXPECT_EQ(BuyTables::equipment(DefuseKit)->script, "buyequip;wait;menuselect 6;wait;");
-    EXPECT_EQ(BuyTables::primary(16), nullptr);
-    EXPECT_EQ(BuyTables::radioScript(22), "radio1; menuselect 6; wait; wait; slot10;");
-    EXPECT_EQ(BuyTables::radioScript(23), "");
+    using C = ComposerChoice;
+    constexpr bool y = true, n = false;
+    const struct {
+        ComposerChoice choice;
+        const char* chain; // and the price
+    } rows[] = {
+        {C{.primary = 0}, "m3; $1700"},
+        {C{.primary = AK, .ammo = BuyTables::FullPrimary, .equipment = {n, y}}, "ak47;vesthelm;primammo; $3720"},
+        {C{.primary = 13}, "sg550; $4200"},
+        {C{.primary = 14}, "g3sg1; $5000"},
+        {C{.primary = Para}, "m249; $5750"},
+        {C{.primary = 16}, "galil; $2000"}, // the rows added at the end
+        {C{.primary = 17}, "famas; $2250"},
+        {C{.primary = 18}, "shield; $2200"},
+        {C{.primary = MP5, .secondary = 4, .ammo = BuyTables::FullBoth}, "mp5;elites;primammo;secammo; $2460"},
+        {C{.secondary = 5, .ammo = BuyTables::FullSecondary}, "fn57;secammo; $870"},
+        {C{.equipment = {n, y, y, y, y, y, y}}, "vesthelm;flash;flash;hegren;sgren;nvgs;defuser; $3450"},
+        {C{.equipment = {n, n, n, n, n, n, y}}, "defuser; $200"}, // the defusal kit alone
+        {C{.radio = 0}, "go; $0"},
+        {C{.radio = 13}, "getout; $0"},
+        {C{.radio = 22}, "takingfire; $0"},
+        {C{.radio = 6}, " $0"}, // a separator is no radio command
+        {C{.radio = 17, .chatText = "hello there", .chatFor = C::ChatFor::Team}, "coverme;say_team hello there; $0"},
+        {C{.chatText = "gg", .chatFor = C::ChatFor::All}, "say gg; $0"},
+    };
+    for (const auto& row : rows) {
+        const ComposerResult r = Composer::build(row.choice, "F2");
+        EXPECT_EQ(r.chain.toStdString() + " $" + std::to_string(r.price), row.chain);
+    }
+    EXPECT_EQ(BuyTables::primary(BuyTables::PrimaryCount), nullptr);
+    EXPECT_EQ(BuyTables::primaryNames().size(), BuyTables::PrimaryCount);
 }
 
 TEST(Composer, PricesCountEverythingTheChainBuys)
@@ -46,29 +73,6 @@ TEST(Composer, PricesCountEverythingTheChainBuys)
     ComposerChoice orphan; // ammunition without its weapon costs nothing and buys nothing
     orphan.ammo = BuyTables::FullSecondary;
     EXPECT_EQ(Composer::price(orphan), 0);
-}
-
-TEST(Composer, BuildsTheChainInTheGamesOrder)
-{
-    ComposerChoice c;
-    c.primary = AK;
-    c.checkEquipment(Helmet, true);
-    c.ammo = BuyTables::FullPrimary;
-    c.radio = 0;
-    ComposerResult r = Composer::build(c, "F2");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.chain, "buy;wait;menuselect 4;wait;menuselect 1;wait;buyequip;wait;menuselect 2;wait;buy;wait;"
-                       "menuselect 6;wait;menuselect 6;wait;menuselect 6;wait;menuselect 6;wait;radio2; menuselect 1; "
-                       "wait; wait; slot10;wait; slot10;");
-    EXPECT_EQ(r.price, 2500 + 1000 + 220);
-    EXPECT_EQ(Composer::build(ComposerChoice(), "F2").chain, "wait; slot10;");
-
-    ComposerChoice chat;
-    chat.chatText = "hello there";
-    chat.chatFor = ComposerChoice::ChatFor::Team;
-    EXPECT_EQ(Composer::build(chat, "F2").chain, "say_team hello there;wait; slot10;");
-    chat.chatFor = ComposerChoice::ChatFor::All;
-    EXPECT_EQ(Composer::build(chat, "F2").chain, "say hello there;wait; slot10;");
 }
 
 TEST(Composer, RefusesWhatTheGameWouldMisread)
@@ -96,6 +100,7 @@ TEST(Composer, RefusesWhatTheGameWouldMisread)
     ammo.ammo = BuyTables::FullBoth;
     ammo.primary = MP5;
     EXPECT_EQ(problem(ammo), Problem::NoBoth);
+    EXPECT_EQ(problem(ComposerChoice()), Problem::Nothing);
 }
 
 TEST(Composer, RefusesAChainPastTheGamesLimitAndSaysSoInTheUsersLanguage)
