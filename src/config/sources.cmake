@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TextCodec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClientVariables.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsValues.cpp
