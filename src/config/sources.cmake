@@ -6,6 +6,8 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientVariables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsValueRules.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsValues.cpp
