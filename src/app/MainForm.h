@@ -132,6 +132,8 @@ private:
     void buildMainPage();
     void placeApplyButton();
     void showStatus(const QString& text);
+    // The status line after an Apply of an options page.
+    void showApplied(bool written);
     QString message(const QString& key) const;
     void writeSetting(const QString& name, const QString& value);
     // The game's config.cfg as the user picks it in the file dialog; empty when cancelled.

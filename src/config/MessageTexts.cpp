@@ -50,6 +50,17 @@ const QList<Entry>& english()
         {"notwritable", QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration "
                                        "file cannot carry inside a value. Remove it and apply again; nothing was "
                                        "written.")},
+        // The option pages' marks of a value kept as the file has it: %1 is the value, then where
+        // its line stands. After a read, the values that do not fit their controls (%1 the file).
+        {"infile", QStringLiteral("%1 (in the file)")},
+        {"infiletip", QStringLiteral("Kept as the file has it until you change it: %1")},
+        {"badvalues", QStringLiteral("Some values in %1 do not fit their controls. They are shown as the file has "
+                                     "them, marked, and kept until you change them:")},
+        {"nothingtoapply", QStringLiteral("Nothing to apply")},
+        // The connection list's faster entries.
+        {"broadband", QStringLiteral("Broadband")},
+        {"fastbroadband", QStringLiteral("Fast broadband")},
+        {"unlimited", QStringLiteral("Unlimited")},
         // Asked before a configuration file is deleted; %1 is its path.
         {"deletecfg", QStringLiteral("Do you want to delete %1? This cannot be undone.")},
         // Shown when the desktop has no program for .cfg files; %1 is the file's path.

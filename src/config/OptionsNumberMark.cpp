@@ -1,7 +1,6 @@
 #include "config/OptionsNumberMark.h"
 
 #include "config/AppState.h"
-#include "config/OptionsValues.h"
 #include "config/RuntimeHint.h"
 
 #include <QLineEdit>
@@ -15,15 +14,12 @@ constexpr const char* MarkProperty = "notInteger";
 
 } // namespace
 
-std::optional<int> check(const AppState& state, QLineEdit* edit, Empty empty)
+void update(const AppState& state, QLineEdit* edit, bool wrong)
 {
-    const QString text = edit->text();
-    const std::optional<int> n = OptionsValues::toInteger(text);
-    const bool marked = !n && !(empty == Empty::MeansNothing && text.isEmpty());
-    if (marked) {
+    if (wrong) {
         // Set again for every text: the tool tip names the text and speaks the current language.
         RuntimeHint::mark(edit);
-        edit->setToolTip(state.message(QStringLiteral("notinteger")).arg(text));
+        edit->setToolTip(state.message(QStringLiteral("notinteger")).arg(edit->text()));
         if (!isMarked(edit)) {
             edit->setProperty(MarkProperty, true);
             edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d01c1c; border-radius: 2px; }"));
@@ -33,7 +29,6 @@ std::optional<int> check(const AppState& state, QLineEdit* edit, Empty empty)
         edit->setStyleSheet(QString());
         edit->setToolTip(QString());
     }
-    return n;
 }
 
 bool isMarked(const QLineEdit* edit)
