@@ -1,6 +1,6 @@
-// The console-line tokenizer and the config line store: any bytes load; a set, a delete and a
-// save change only the lines they match; a value set reads back; a second load and save of a
-// saved file gives the same bytes.
+// The console-line tokenizer and the config line store: any bytes load, and a save without edits
+// writes nothing and leaves every byte; a set, a delete and a save change only the lines they
+// match; a value set reads back; a second load and save of a saved file gives the same bytes.
 #include "FuzzSupport.h"
 
 #include "config/CfgStore.h"
@@ -72,6 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     CfgStore store;
     if (!store.LoadCfg(path))
         return 0; // larger than a configuration file may be
+    require(store.SaveCfg(path) && !store.lastSaveWrote(), "a save without edits writes nothing");
+    require(readAll(path) == QByteArrayView(file.data(), qsizetype(file.size())),
+            "a save without edits keeps the file");
 
     const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
     std::vector<QByteArray> before = slots(store);

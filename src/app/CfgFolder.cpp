@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <algorithm>
+
 namespace CfgFolder {
 
 QString uninstallKey()
@@ -44,6 +46,11 @@ QStringList listCfgFiles(const QString& dir)
         if (!isLeftOut(name))
             names << name;
     }
+    // By name, as a player looks for a file; the folder's own order is whatever the disk keeps.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     return names;
 }
 

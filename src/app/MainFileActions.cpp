@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QListWidget>
 
+#include <algorithm>
+
 void TMainForm::EditClick()
 {
     if (!selectedEntry())
@@ -81,6 +83,7 @@ void TMainForm::DeleteCFG1Click()
     const QString path = QDir::fromNativeSeparators(m_state.workingPath());
     if (!m_state.dialogs.question(message(QStringLiteral("deletecfg")).arg(QDir::toNativeSeparators(path))))
         return;
+    const int row = ListBox1->currentRow();
     QFile file(path);
     if (!file.remove()) {
         m_state.dialogs.error(
@@ -88,8 +91,10 @@ void TMainForm::DeleteCFG1Click()
         return;
     }
     ScanCfgList();
-    // Another file is the working file now: show its values, so that Apply never writes the deleted
-    // file's values into it. Without any file left there is nothing to read.
-    if (QFileInfo::exists(QDir::fromNativeSeparators(m_state.workingPath())))
-        ReadOptionPages();
+    // The entry that took the deleted one's place is the working file now, for every page: the
+    // options show its values, so that Apply never writes the deleted file's values into it.
+    // Without any file left the pages stay disabled and nothing is read.
+    if (ListBox1->count() == 0)
+        return;
+    useCfgEntry(ListBox1->item(std::min(row, ListBox1->count() - 1))->text());
 }

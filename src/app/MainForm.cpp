@@ -53,6 +53,9 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     setWindowTitle(Product::caption());
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(500, 494);
+    // A window of one size offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -181,7 +184,7 @@ void TMainForm::FormCreate()
     for (QWidget* w : findChildren<QWidget*>())
         w->setToolTipDuration(10000);
     PageControl1->setCurrentWidget(TabSheet1);
-    showStatus(message(QStringLiteral("TabSheet1")));
+    showStatusMessage(QStringLiteral("TabSheet1"));
     FirstShow = true;
 }
 
@@ -196,7 +199,7 @@ void TMainForm::FormShow()
 {
     // The splash window is translated after the main window is made: take the status text now,
     // in the interface language.
-    showStatus(message(QStringLiteral("TabSheet1")));
+    showStatusMessage(QStringLiteral("TabSheet1"));
     // The order matters: later steps rely on the folder found in LocateCfgFolder.
     bool whole = false;
     const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
@@ -240,7 +243,11 @@ void TMainForm::PageControl1Change(int index)
     static const char* const keys[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5"};
     if (index < 0 || index > HudTab)
         return;
-    showStatus(message(QLatin1String(keys[index])));
+    showStatusMessage(QLatin1String(keys[index]));
+    if (index != MainPage && ListBox1->count() == 0) {
+        showStatusMessage(QStringLiteral("nocfgfile"));
+        return; // nothing to read
+    }
     if (index == BinderTab)
         binderPage->ReadBinds(); // it loads the working file itself
     else if (index != MainPage)
@@ -249,6 +256,8 @@ void TMainForm::PageControl1Change(int index)
 
 void TMainForm::BitBtn8Click()
 {
+    if (!hasWorkingFile())
+        return;
     if (PageControl1->currentIndex() == ClientPage)
         clientPage->ApplyClientOptions();
     else if (PageControl1->currentIndex() == ServerPage)
@@ -259,8 +268,8 @@ void TMainForm::showApplied(bool written)
 {
     // Both Apply buttons of a page land here. After a write the page's own status returns, in
     // place of an earlier "Nothing to apply".
-    showStatus(message(written ? QStringLiteral("TabSheet%1").arg(PageControl1->currentIndex() + 1)
-                               : QStringLiteral("nothingtoapply")));
+    showStatusMessage(written ? QStringLiteral("TabSheet%1").arg(PageControl1->currentIndex() + 1)
+                              : QStringLiteral("nothingtoapply"));
 }
 
 void TMainForm::LangChange()
@@ -284,11 +293,20 @@ void TMainForm::LangChange()
     FormTranslator1->TranslateForm(this);
     QtTranslations::use(language); // message boxes' own buttons
     placeApplyButton();            // its caption's width changed
+    if (!m_statusKey.isEmpty())
+        showStatusMessage(m_statusKey); // the status line speaks the new language at once
     // The option pages keep what they show: edits not yet applied survive a change of language.
+}
+
+void TMainForm::showStatusMessage(const QString& key)
+{
+    showStatus(message(key));
+    m_statusKey = key;
 }
 
 void TMainForm::showStatus(const QString& text)
 {
+    m_statusKey.clear();
     // The strip is one line high: a smaller font first, then the text cut short with the whole
     // of it as the tool tip.
     QFont font = Status->font();

@@ -131,7 +131,9 @@ protected:
 private:
     void buildMainPage();
     void placeApplyButton();
+    // A text shown as it is; a message shown by its key follows a change of language.
     void showStatus(const QString& text);
+    void showStatusMessage(const QString& key);
     // The status line after an Apply of an options page.
     void showApplied(bool written);
     QString message(const QString& key) const;
@@ -143,6 +145,10 @@ private:
     // after Ctrl+click has cleared the selection).
     QListWidgetItem* selectedEntry() const;
     void selectWithoutReading(int row);
+    // With no configuration file in the list, the pages that edit one are disabled, and say why.
+    void enablePagesForFile();
+    // Whether there is a working file to write; shows why not.
+    bool hasWorkingFile();
     void ListBox1SelectionChanged();
     void ListBox1ItemClicked(QListWidgetItem* item);
     void updateFileActions();
@@ -159,6 +165,7 @@ private:
     // Set when a mouse press has already read the entry it selected, so that the click that
     // follows does not read it again.
     bool m_readOnPress = false;
+    QString m_statusKey; // the message the status line shows, or empty for a text of its own
     // Set when the user gave up choosing a game folder: nothing more is read or remembered.
     bool m_abandoned = false;
 };

@@ -269,6 +269,25 @@ void TMainForm::ScanCfgList()
     if (m_wizard)
         m_wizard->Configs->setCurrentIndex(row);
     m_state.CfgFile = row >= 0 ? names[row] : QStringLiteral("config.cfg");
+    enablePagesForFile();
+}
+
+void TMainForm::enablePagesForFile()
+{
+    const bool any = ListBox1->count() > 0;
+    for (QWidget* page : {TabSheet2, TabSheet3, TabSheet4})
+        page->setEnabled(any);
+    const QString why = any ? QString() : message(QStringLiteral("nocfgfile"));
+    for (QWidget* page : {TabSheet2, TabSheet3, TabSheet4})
+        page->setToolTip(why);
+}
+
+bool TMainForm::hasWorkingFile()
+{
+    if (ListBox1->count() > 0)
+        return true;
+    m_state.dialogs.error(message(QStringLiteral("nocfgfile")));
+    return false;
 }
 
 void TMainForm::ListBox1SelectionChanged()
@@ -308,6 +327,8 @@ void TMainForm::ListBox1Click()
     m_state.CfgFile = item->text();
     writeSetting(QStringLiteral("cfg_file"), m_state.CfgFile);
     ReadOptionPages();
+    if (PageControl1->currentWidget() == TabSheet4)
+        binderPage->ReadBinds(); // the Binder shows the new file's binds at once
 }
 
 void TMainForm::useCfgEntry(const QString& name)

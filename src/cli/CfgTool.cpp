@@ -24,15 +24,17 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "NAME is matched against the first command of each line, as the game reads it,\n"
                           "without regard to letter case; it may hold several words: 'bind \"w\"'.\n"
                           "get prints the value of the last matching line; set replaces every matching\n"
-                          "line (or adds one at the end); delete removes the matching commands; normalize\n"
-                          "loads and saves the file (CR LF line ends, empty lines dropped).\n"
+                          "line (or adds one at the end); delete removes the matching commands. These edits\n"
+                          "keep every other byte of the file (blank lines, line ends, comments), and an edit\n"
+                          "that changes nothing writes nothing. normalize is the one command that rewrites\n"
+                          "the whole file in the program's own format: CR LF line ends, empty lines dropped.\n"
                           "\n"
                           "binds prints what the file leaves bound once the game has run it, one KEY<TAB>COMMAND\n"
                           "line per key, and warns about binds of keys the game does not know; bind binds KEY\n"
                           "to COMMAND (replacing the key's bind lines, or adding one); unbind removes the\n"
                           "key's bind lines. KEY is a key name of the game (F2, q, KP_5, MOUSE4, SEMICOLON).\n"
                           "\n"
-                          "Exit codes: 0 done, 1 no line matches (get, unbind), 2 usage or file error.\n";
+                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind), 2 usage or file error.\n";
 
 int usageError(QTextStream& err, const QString& message)
 {
@@ -151,13 +153,20 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
         out.device()->write(value + '\n'); // the value's bytes as the file holds them
         return 0;
     }
-    if (command == QLatin1String("set"))
-        store.SetCfgVar(name, args[3].toLocal8Bit());
-    else if (command == QLatin1String("delete"))
-        store.DeleteCfgLines(name);
-    if (!store.SaveCfg(file, &error)) {
-        err << "qvl-cfg: " << error << '\n';
-        return 2;
+    if (command == QLatin1String("set")) {
+        const QByteArray value = args[3].toLocal8Bit();
+        // The game ends a quoted value at the next quote, and a line end starts a new command.
+        if (value.contains('"') || value.contains('\r') || value.contains('\n'))
+            return usageError(
+                err, QStringLiteral("VALUE must be one line without a double quote; %1 is unchanged").arg(file));
+        store.SetCfgVar(name, value);
+    } else if (command == QLatin1String("delete")) {
+        if (!store.DeleteCfgLines(name)) {
+            err << "qvl-cfg: no line of " << file << " sets " << args[2] << '\n';
+            return 1;
+        }
+    } else {
+        store.normalize();
     }
-    return 0;
+    return saved(store, file, err);
 }

@@ -20,16 +20,24 @@ QString shownPath(const QString& path)
 
 // Splits the file's bytes into slots 1.. as views into `text`, which must outlive them and never
 // change; editing a line detaches it. Slot 0 is unused.
-void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines)
+template <typename T>
+void reuse(std::vector<T>& v, size_t guess)
 {
-    const qsizetype n = text.size();
-    const auto guess = static_cast<size_t>(n / 16) + 2; // game configs run 20-30 bytes a line
-    if (lines.capacity() > 4 * guess + 4096)
-        std::vector<QByteArray>().swap(lines); // a far larger file was loaded before
-    lines.clear(); // otherwise the capacity stays: a reload of the same file allocates nothing
-    lines.reserve(guess);
+    if (v.capacity() > 4 * guess + 4096)
+        std::vector<T>().swap(v); // a far larger file was loaded before
+    v.clear();                    // otherwise the capacity stays: a reload of the same file allocates nothing
+    v.reserve(guess);
+}
+
+void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines, std::vector<TextLines::End>& ends,
+                TextLines::End noLine)
+{
+    const auto guess = static_cast<size_t>(text.size() / 16) + 2; // game configs run 20-30 bytes a line
+    reuse(lines, guess);
+    reuse(ends, guess);
     lines.emplace_back();
-    TextLines::appendViews(text, lines);
+    ends.push_back(noLine);
+    TextLines::appendViews(text, lines, ends);
 }
 
 bool isBlank(char c)
@@ -125,15 +133,23 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
                                                                           : file.errorString());
         return false;
     }
-    // One 0x1A at the very end is an end-of-text mark; anywhere else it is an ordinary byte.
-    if (bytes.endsWith('\x1a'))
-        bytes.chop(1);
-    sliceLines(bytes, m_lines);
+    // The game reads a 0x1A as a blank, not as the end of the text: it is a byte like any other.
+    sliceLines(bytes, m_lines, m_ends, NoLine);
     m_text = std::move(bytes); // the lines point into it; moving keeps the bytes where they are
+    m_newLineEnd = TextLines::End::CrLf;
+    for (const TextLines::End end : m_ends) {
+        if (end != NoLine && end != TextLines::End::None) {
+            m_newLineEnd = end;
+            break;
+        }
+    }
     m_top = static_cast<int>(m_lines.size());
     m_lines.emplace_back();
+    m_ends.push_back(NoLine);
     m_indexed = false;
     m_modified = false;
+    m_normalize = false;
+    m_loaded = true;
     m_path = path;
     return true;
 }
@@ -141,13 +157,20 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
 void CfgStore::raiseTop()
 {
     ++m_top;
-    if (m_lines.size() <= static_cast<size_t>(m_top))
+    if (m_lines.size() <= static_cast<size_t>(m_top)) {
         m_lines.resize(static_cast<size_t>(m_top) + 1);
+        m_ends.resize(static_cast<size_t>(m_top) + 1, NoLine);
+    }
+}
+
+bool CfgStore::isLine(int i) const
+{
+    return i >= 1 && i <= m_top && static_cast<size_t>(i) < m_ends.size() && m_ends[static_cast<size_t>(i)] != NoLine;
 }
 
 QByteArray CfgStore::CfgLines(int i) const
 {
-    if (i < 1 || static_cast<size_t>(i) >= m_lines.size())
+    if (!isLine(i))
         return {};
     // A copy of its own: an unedited line points into the loaded text, which the next load drops.
     const QByteArray& line = m_lines[static_cast<size_t>(i)];
@@ -265,7 +288,14 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
     raiseTop();
     const std::vector<QByteArray> nameTokens = ConsoleLine::tokens(name);
     const QByteArray built = variableLine(name, value);
+    const size_t n = nameTokens.size();
     const bool found = forEachMatch(nameTokens, [&](QByteArray& line, const ConsoleLine::Command& command) {
+        const std::vector<ConsoleLine::Token>& tokens = command.tokens;
+        const bool holds = value.isEmpty()
+                               ? tokens.size() == n || (tokens.size() == n + 1 && tokens[n].text.trimmed().isEmpty())
+                               : tokens.size() == n + 1 && tokens[n].text == value;
+        if (holds)
+            return;
         QByteArray rest = line.sliced(command.tokens.back().end);
         if (rest.trimmed().isEmpty())
             rest.clear();
@@ -276,17 +306,43 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
     });
     if (!found && !nameTokens.empty()) {
         m_lines[static_cast<size_t>(m_top)] = built;
+        m_ends[static_cast<size_t>(m_top)] = m_newLineEnd;
         m_modified = true;
         fileSlot(m_top);
     }
 }
 
-void CfgStore::DeleteCfgLines(QByteArrayView name)
+void CfgStore::SetCfgLine(int i, QByteArrayView text)
 {
+    if (!isLine(i) || m_lines[static_cast<size_t>(i)] == text)
+        return;
+    m_lines[static_cast<size_t>(i)] = text.toByteArray();
+    m_modified = true;
+    fileSlot(i);
+}
+
+void CfgStore::RemoveCfgLine(int i)
+{
+    if (!isLine(i))
+        return;
+    m_lines[static_cast<size_t>(i)].clear(); // an empty line matches nothing: no refiling needed
+    m_ends[static_cast<size_t>(i)] = NoLine;
+    m_modified = true;
+}
+
+void CfgStore::normalize()
+{
+    m_normalize = true;
+}
+
+bool CfgStore::DeleteCfgLines(QByteArrayView name)
+{
+    std::vector<int> removed;
     const bool found =
-        forEachMatch(ConsoleLine::tokens(name), [](QByteArray& line, const ConsoleLine::Command& command) {
+        forEachMatch(ConsoleLine::tokens(name), [&](QByteArray& line, const ConsoleLine::Command& command) {
+            const int slot = static_cast<int>(&line - m_lines.data());
             if (!command.bySemicolon) {
-                line.clear(); // nothing but the command, perhaps with a comment
+                removed.push_back(slot); // nothing but the command, perhaps with a comment
                 return;
             }
             qsizetype after = command.end + 1;
@@ -294,17 +350,48 @@ void CfgStore::DeleteCfgLines(QByteArrayView name)
                 ++after;
             const ConsoleLine::Command next = ConsoleLine::firstCommand(line.sliced(after));
             if (next.tokens.empty() && !next.bySemicolon)
-                line.clear(); // only a comment or blanks followed the command
+                removed.push_back(slot); // only a comment or blanks followed the command
             else
                 line = line.first(command.tokens.front().begin) + line.sliced(after);
         });
+    for (const int slot : removed)
+        RemoveCfgLine(slot);
     if (found)
         m_modified = true;
+    return found;
+}
+
+QByteArray CfgStore::text() const
+{
+    std::vector<int> lines;
+    qsizetype size = 0;
+    for (int i = 1; i <= m_top && static_cast<size_t>(i) < m_lines.size(); ++i) {
+        if (!isLine(i) || (m_normalize && m_lines[static_cast<size_t>(i)].isEmpty()))
+            continue;
+        lines.push_back(i);
+        size += m_lines[static_cast<size_t>(i)].size() + 2;
+    }
+    QByteArray text;
+    text.reserve(size);
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const auto slot = static_cast<size_t>(lines[k]);
+        text.append(m_lines[slot]);
+        TextLines::End end = m_normalize ? TextLines::End::CrLf : m_ends[slot];
+        // A line that ended the file without a line end gets one when a line follows it.
+        if (end == TextLines::End::None && k + 1 < lines.size())
+            end = m_newLineEnd;
+        text.append(TextLines::bytesOf(end));
+    }
+    return text;
 }
 
 bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
 {
     const QString path = m_path;
+    const QByteArray text = this->text();
+    m_lastSaveWrote = false;
+    if (m_loaded && text == m_text)
+        return LoadCfg(reloadPath, error); // nothing changed: the file is not touched
     // A read-only file, or a folder that cannot take the new file, is refused before anything is
     // written, with that cause rather than the system's "Permission denied".
     if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
@@ -312,23 +399,6 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
             *error = refusal;
         return false;
     }
-    qsizetype size = 0;
-    for (int i = 1; i <= m_top; ++i)
-        size += m_lines[static_cast<size_t>(i)].size() + 2;
-    QByteArray text(size, Qt::Uninitialized);
-    char* out = text.data();
-    for (int i = 1; i <= m_top; ++i) {
-        const QByteArray& line = m_lines[static_cast<size_t>(i)];
-        if (line.isEmpty())
-            continue;
-        std::memcpy(out, line.constData(), static_cast<size_t>(line.size()));
-        out += line.size();
-        if (i != m_top) {
-            std::memcpy(out, "\r\n", 2);
-            out += 2;
-        }
-    }
-    text.truncate(out - text.constData());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         if (error)
@@ -336,5 +406,6 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
         file.cancelWriting();
         return false;
     }
+    m_lastSaveWrote = true;
     return LoadCfg(reloadPath, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/TextLines.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,9 +13,10 @@ struct Command;
 }
 
 // The lines of one game configuration file, held in numbered slots (1 = the first line).
-// Lines are bytes and are never re-encoded; a line the program does not change is written
-// back exactly as it was read. A line matches a name when its first command begins with the
-// name's tokens, as the game reads it (`rate` never matches `cl_updaterate "60"`).
+// Lines are bytes and are never re-encoded; every byte the program does not change is written
+// back exactly as it was read: blank lines, each line's own line end (CR LF, LF or a lone CR),
+// a missing final line end, NUL and 0x1A bytes. A line matches a name when its first command
+// begins with the name's tokens, as the game reads it (`rate` never matches `cl_updaterate "60"`).
 class CfgStore final {
 public:
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
@@ -27,21 +30,41 @@ public:
     bool GetCfgVar(QByteArrayView name, QByteArray& value);
 
     // Replaces the first command of every matching line by `name "value"`, keeping the
-    // indentation and what follows; adds the line in a new top slot when none matches.
+    // indentation, what follows and the line end. A line that already holds the value (its one
+    // value token, quotes removed, equals it; an empty value is held by no token or a blank one)
+    // is left as it is. Adds the line in a new top slot when none matches; it is written at the
+    // end of the file, in the file's own line end.
     void SetCfgVar(QByteArrayView name, QByteArrayView value);
 
-    // Removes the first command of every matching line; a line holding nothing else is emptied.
-    void DeleteCfgLines(QByteArrayView name);
+    // Removes the first command of every matching line; a line holding nothing else goes with its
+    // line end. Returns whether any line matched.
+    bool DeleteCfgLines(QByteArrayView name);
 
-    // Writes the slots to the store's file path, replacing the file only once all of it is
-    // written, then loads `reloadPath`. On failure the file on disk and the slots are unchanged.
+    // Replaces the bytes of line i, keeping its line end (a line the file holds or one added).
+    void SetCfgLine(int i, QByteArrayView text);
+    // Removes line i with its line end.
+    void RemoveCfgLine(int i);
+
+    // From now until the next load, a save writes every line that is not empty with CR LF and
+    // drops the empty ones: the program's own format, only ever on request.
+    void normalize();
+
+    // Writes the lines to the store's file path, replacing the file only once all of it is
+    // written, then loads `reloadPath`. When the bytes to write are the file's bytes as loaded,
+    // nothing is written (the file keeps its modification time). On failure the file on disk and
+    // the slots are unchanged.
     bool SaveCfg(const QString& reloadPath, QString* error = nullptr);
 
     int CfgTop() const { return m_top; }
     // Whether a Set or a Delete changed a line since the last load (a save loads again).
     bool isModified() const { return m_modified; }
-    // Slot i (1-based); slots beyond the current capacity read as empty.
+    // Whether the last SaveCfg wrote the file (false when there was nothing to change).
+    bool lastSaveWrote() const { return m_lastSaveWrote; }
+    // Slot i (1-based), without its line end; slots beyond the current capacity, removed lines
+    // and slots holding no line read as empty.
     QByteArray CfgLines(int i) const;
+    // The bytes a save would write now.
+    QByteArray text() const;
     const QString& filePath() const { return m_path; }
 
     // The line written for a name and a value: `name "value"`, an empty value as one blank.
@@ -49,6 +72,7 @@ public:
 
 private:
     void raiseTop();
+    bool isLine(int i) const;
     // Calls `act` for every line whose first command begins with `nameTokens`, in slot order;
     // true if any did. Only the lines filed under the name's key are looked at.
     bool forEachMatch(const std::vector<QByteArray>& nameTokens,
@@ -60,6 +84,14 @@ private:
 
     QByteArray m_text;                             // the file as read; unedited lines point into it
     std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
+    // Per slot: how its line ends, or NoLine for a slot that holds no line of the file (one taken
+    // by a look-up, or a removed line).
+    static constexpr auto NoLine = static_cast<TextLines::End>(0xff);
+    std::vector<TextLines::End> m_ends{NoLine};
+    TextLines::End m_newLineEnd = TextLines::End::CrLf; // what new lines end with
+    bool m_loaded = false;
+    bool m_normalize = false;
+    bool m_lastSaveWrote = false;
 
     // Which slots may hold a line whose first token has a given key (see lineKey in the .cpp).
     // Built at the first look-up after a load. A slot that was refiled or emptied may still

@@ -61,6 +61,9 @@ const QList<Entry>& english()
         {"broadband", QStringLiteral("Broadband")},
         {"fastbroadband", QStringLiteral("Fast broadband")},
         {"unlimited", QStringLiteral("Unlimited")},
+        // Shown by the pages that edit a configuration file while the folder holds none.
+        {"nocfgfile", QStringLiteral("There is no configuration file to edit: make one with the wizard, or choose the "
+                                     "game folder on the Main page.")},
         // Asked before a configuration file is deleted; %1 is its path.
         {"deletecfg", QStringLiteral("Do you want to delete %1? This cannot be undone.")},
         // Shown when the desktop has no program for .cfg files; %1 is the file's path.

@@ -29,15 +29,18 @@ qsizetype nextLineEnd(const char* p, qsizetype i, qsizetype n)
     return n;
 }
 
-// Calls `take(start, length)` for every line of the `n` bytes at `p`.
+// Calls `take(start, length, end)` for every line of the `n` bytes at `p`.
 template <typename Take>
 void forEachLine(const char* p, qsizetype n, Take take)
 {
     qsizetype start = 0;
     while (start < n) {
         const qsizetype end = nextLineEnd(p, start, n);
-        take(start, end - start);
-        start = end + (end + 1 < n && p[end] == '\r' && p[end + 1] == '\n' ? 2 : 1);
+        End kind = End::None;
+        if (end < n)
+            kind = p[end] == '\n' ? End::Lf : end + 1 < n && p[end + 1] == '\n' ? End::CrLf : End::Cr;
+        take(start, end - start, kind);
+        start = end + (kind == End::CrLf ? 2 : 1);
     }
 }
 
@@ -47,15 +50,32 @@ std::vector<QByteArray> split(QByteArrayView bytes)
 {
     std::vector<QByteArray> lines;
     const char* p = bytes.data();
-    forEachLine(p, bytes.size(), [&](qsizetype start, qsizetype length) { lines.emplace_back(p + start, length); });
+    forEachLine(p, bytes.size(),
+                [&](qsizetype start, qsizetype length, End) { lines.emplace_back(p + start, length); });
     return lines;
 }
 
-void appendViews(const QByteArray& text, std::vector<QByteArray>& lines)
+QByteArrayView bytesOf(End end)
+{
+    switch (end) {
+    case End::Lf:
+        return "\n";
+    case End::Cr:
+        return "\r";
+    case End::CrLf:
+        return "\r\n";
+    case End::None:
+        break;
+    }
+    return {};
+}
+
+void appendViews(const QByteArray& text, std::vector<QByteArray>& lines, std::vector<End>& ends)
 {
     const char* p = text.constData();
-    forEachLine(p, text.size(), [&](qsizetype start, qsizetype length) {
+    forEachLine(p, text.size(), [&](qsizetype start, qsizetype length, End end) {
         lines.push_back(QByteArray::fromRawData(p + start, length));
+        ends.push_back(end);
     });
 }
 

@@ -97,6 +97,7 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
 {
     game.write(QStringLiteral("config.cfg"), Alpha);
     game.write(QStringLiteral("mine.cfg"), Bravo);
+    game.write(QStringLiteral("zulu.cfg"), "name Zulu\n");
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
     ASSERT_EQ(nameField()->text(), QStringLiteral("Bravo"));
@@ -111,7 +112,15 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     dialogs.answers << true;
     f.DeleteCFG1->trigger();
     EXPECT_FALSE(QFile::exists(game.file(QStringLiteral("mine.cfg"))));
-    EXPECT_EQ(listed(), QStringList({"config.cfg"}));
+    EXPECT_EQ(listed(), QStringList({"config.cfg", "zulu.cfg"}));
+    // The entry that took its place is the working file of every page, and is remembered.
+    EXPECT_EQ(f.ListBox1->currentItem()->text(), QStringLiteral("zulu.cfg"));
+    EXPECT_EQ(state.CfgFile, QStringLiteral("zulu.cfg"));
+    EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("zulu.cfg"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Zulu"));
+
+    dialogs.answers << true;
+    f.DeleteCFG1->trigger(); // the last entry: the one before it follows
     EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     // Apply now writes into config.cfg what config.cfg holds, not the deleted file's values.
@@ -119,6 +128,26 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
     EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).startsWith(Alpha));
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty());
+
+    // No file left: nothing is read, the pages that edit a file are disabled, Apply says why.
+    f.PageControl1->setCurrentIndex(0);
+    dialogs.answers << true;
+    f.DeleteCFG1->trigger();
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty()) << "no file to read is no error";
+    for (QWidget* page : {f.TabSheet2, f.TabSheet3, f.TabSheet4})
+        EXPECT_FALSE(page->isEnabled());
+    f.PageControl1->setCurrentIndex(1);
+    EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty());
+    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
+              QStringList({QStringLiteral("There is no configuration file to edit: make one with the wizard, or "
+                                          "choose the game folder on the Main page.")}));
+    EXPECT_TRUE(QDir(game.path()).entryList(QDir::Files).isEmpty()) << "nothing written";
+
+    game.write(QStringLiteral("new.cfg"), Bravo); // as the wizard writes one
+    f.ScanCfgList();
+    EXPECT_TRUE(f.TabSheet2->isEnabled());
 }
 
 TEST_F(MainFormTest, NothingSelectedNothingActedOn)

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -125,9 +126,13 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(main->PageControl1->tabText(1), u"Client options"_s);
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Backup failed"_s);
 
+    main->PageControl1->setCurrentIndex(1);
     chooseLanguage(u"French"_s);
     const QMap<QString, QString> french = entries(sourceFile(u"French"_s));
     EXPECT_EQ(main->PageControl1->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
+    // The status line at once, not at the next change of page (this folder holds no file to edit).
+    const QString status = main->Status->toolTip().isEmpty() ? main->Status->text() : main->Status->toolTip();
+    EXPECT_EQ(status, french.value(u"SplashForm.nocfgfile.Caption"_s));
     EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
     EXPECT_EQ(update.UpdateButton->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));

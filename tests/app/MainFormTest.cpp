@@ -28,6 +28,10 @@ TEST_F(MainFormTest, FirstShowTakesTheRememberedFolderAndRunsOnce)
     EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
     EXPECT_TRUE(f.PageControl1->isTabVisible(2)) << "only \"no\" hides the server page";
     EXPECT_FALSE(f.FirstShow);
+    // One size: no maximize button.
+    EXPECT_EQ(f.minimumSize(), f.maximumSize());
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
 
     settings.values[QStringLiteral("cfg_dir")] = QStringLiteral("/elsewhere/");
     f.hide();

@@ -51,8 +51,8 @@ TEST(BindFiles, WriteBindWritesTheBindAndItsAliasAndReplacesThemInPlace)
     GameFolder g(Config, &Autoexec);
     QString error;
     ASSERT_TRUE(BindFiles::WriteBind(g.state, "ESCAPE", "say_team hi;wait; slot10;", &error)) << error.toStdString();
-    EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"");
-    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;wait; slot10;\"");
+    EXPECT_EQ(g.config(), Config + "bind \"ESCAPE\" \"QVL_ESCAPE\"\r\n");
+    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_ESCAPE\" \"say_team hi;wait; slot10;\"\r\n");
     EXPECT_TRUE(g.storeHoldsWorkingFile());
 
     ASSERT_TRUE(BindFiles::WriteBind(g.state, "f2", "buy;wait; slot10;", &error));
@@ -63,8 +63,8 @@ TEST(BindFiles, WriteBindWritesTheBindAndItsAliasAndReplacesThemInPlace)
     // A bind a later unbind would undo moves below it.
     GameFolder h("bind F2 old\r\nunbind F2\r\n", nullptr);
     ASSERT_TRUE(BindFiles::WriteBind(h.state, "F2", "wait; slot10;"));
-    EXPECT_EQ(h.config(), "unbind F2\r\nbind \"F2\" \"QVL_F2\"");
-    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"wait; slot10;\"");
+    EXPECT_EQ(h.config(), "unbind F2\r\nbind \"F2\" \"QVL_F2\"\r\n");
+    EXPECT_EQ(h.autoexec(), "unbindall\r\nalias \"QVL_F2\" \"wait; slot10;\"\r\n");
 }
 
 TEST(BindFiles, WhatTheGameWouldMisreadIsRefusedAndWritesNothing)

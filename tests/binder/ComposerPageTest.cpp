@@ -19,11 +19,11 @@ TEST_F(BinderPageTest, BindWritesTheAliasAndTheBindAndNothingElse)
     choose(page.Radio, 0); // Go, go, go!
     click(page.BindButton);
 
-    EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"");
+    EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"\r\n");
     EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"") +
                               "buy;wait;menuselect 3;wait;menuselect 1;wait;buy;wait;menuselect 6;wait;menuselect "
                               "6;wait;menuselect 6;wait;menuselect 6;wait;radio2; menuselect 1; wait; wait; "
-                              "slot10;wait; slot10;\"");
+                              "slot10;wait; slot10;\"\r\n");
     EXPECT_EQ(mark("F2"), "used QVL_F2");
     EXPECT_FALSE(offered().contains(u"F2"_s));
     EXPECT_EQ(page.Primary->currentIndex(), -1); // the composer starts afresh

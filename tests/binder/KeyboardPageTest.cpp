@@ -112,7 +112,7 @@ TEST_F(BinderPageTest, ReadingSavesOnlyAnEditTheStoreHoldsAndLeavesOtherChangesO
     // An edit held in the store and not yet written is saved before reading.
     state.store.SetCfgVar("bind \"F6\"", "save quick");
     page.ReadBinds();
-    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\""));
+    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\"\n"));
     EXPECT_EQ(mark("F6"), "used save quick");
 }
 

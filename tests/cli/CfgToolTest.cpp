@@ -48,9 +48,15 @@ TEST(CfgTool, ActsOnTheFile)
         {{get, file, u"rate"_s}, "cl_updaterate 60\r\nrate 5000 // x\n", 0, "5000\n", "="},
         {{get, file, u"name"_s}, "name \"Caf\xe9 \\o/\"\r\n", 0, "Caf\xe9 \\o/\n", "="},
         {{get, file, u"rate"_s}, "cl_updaterate 60\nbind r \"rate 1\"", 1, "", "="},
-        {{set, file, u"cl_showfps"_s, u"1"_s}, "rate 1\n", 0, "", "rate 1\r\ncl_showfps \"1\""},
-        {{del, file, u"drawradar"_s}, "drawradar\r\nrate 1\n", 0, "", "rate 1\r\n"},
+        {{set, file, u"cl_showfps"_s, u"1"_s}, "rate 1\n\n", 0, "", "rate 1\n\ncl_showfps \"1\"\n"},
+        {{set, file, u"rate"_s, u"1"_s}, "\n\nRATE 1 // mine\n\x1a", 0, "", "="},
+        {{del, file, u"drawradar"_s}, "drawradar\r\n\nrate 1\n", 0, "", "\nrate 1\n"},
         {{u"normalize"_s, file}, "a\n\nb\rc", 0, "", "a\r\nb\r\nc\r\n"},
+        // Nothing to change: nothing written.
+        {{del, file, u"nosuchvar"_s}, "rate 1\n", 1, "", "="},
+        {{set, file, u"name"_s, u"say \"hi"_s}, "rate 1\n", 2, "", "="},
+        {{set, file, u"name"_s, u"a\nquit"_s}, "rate 1\n", 2, "", "="},
+        {{set, file, u"name"_s, u"a\r"_s}, "rate 1\n", 2, "", "="},
         // Usage errors leave the file alone.
         {{get, file}, "rate 1\n", 2, "", "="},
         {{get, file, u"rate"_s, u"x"_s}, "rate 1\n", 2, "", "="},
@@ -59,10 +65,14 @@ TEST(CfgTool, ActsOnTheFile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         TempDir dir;
-        dir.write(file, c.before);
+        const QString path = dir.write(file, c.before);
+        const qint64 past = TempDir::backdate(path);
         const ToolRun run = runTool(dir, c.args);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(dir.read(file), c.after == "=" ? c.before : c.after);
+        if (c.after == "=") {
+            EXPECT_EQ(TempDir::modified(path), past) << "not written";
+        }
         if (c.exitCode != 0) {
             expectOneLine(run, c.exitCode, file);
         } else {
@@ -129,8 +139,8 @@ TEST(CfgTool, BindAndUnbindEditOnlyThatKeysLines)
         // clang-format off
         {{bind, file, u"f2"_s, u"+jump; wait"_s}, 0,
          "bind \"F2\" \"+jump; wait\"\r\nsay bind \"F2\" x\r\nbind \"F2\" \"+jump; wait\"\r\nbind \"F22\" y\r\n"},
-        {{bind, file, u"Q"_s, u"+duck"_s}, 0, before + "bind \"q\" \"+duck\""},
-        {{bind, file, u";"_s, u"say hi"_s}, 0, before + "bind \"SEMICOLON\" \"say hi\""},
+        {{bind, file, u"Q"_s, u"+duck"_s}, 0, before + "bind \"q\" \"+duck\"\r\n"},
+        {{bind, file, u";"_s, u"say hi"_s}, 0, before + "bind \"SEMICOLON\" \"say hi\"\r\n"},
         {{unbind, file, u"F2"_s}, 0, "say bind \"F2\" x\r\nbind \"F22\" y\r\n"},
         {{unbind, file, u"F3"_s}, 1, "="},
         {{bind, file, u"ESC"_s, u"quit"_s}, 2, "="},

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,26 +41,65 @@ protected:
     CfgStore store;
 };
 
-TEST_F(CfgStoreTest, LineEndsAreReadInEveryFormAndWrittenAsCrLf)
+// Every kind of file a player or the game leaves: each byte the edit does not touch stays.
+TEST_F(CfgStoreTest, EditsChangeOnlyTheirOwnLineInEveryKindOfFile)
 {
     const struct {
         QByteArray file;
-        int top; // lines + 1
-        QByteArray saved;
+        QByteArray replaced; // rate set to 2
+        QByteArray added;    // volume set to 1
+        QByteArray deleted;  // rate deleted
     } cases[] = {
-        {"", 1, ""},
-        {"a\rb\r", 3, "a\r\nb\r\n"},
-        {"a\n\r\nb\n", 4, "a\r\nb\r\n"},
-        {" \t \r\n\r\n", 3, " \t \r\n"},
-        // One 0x1A at the very end marks the end of the text; elsewhere it is a byte.
-        {"a\x1a\x1a", 2, "a\x1a\r\n"},
-        {"a\0b\r\n\xff\\ \"open"_ba, 3, "a\0b\r\n\xff\\ \"open\r\n"_ba},
+        // CR LF, blank lines, a 0x1A on a line of its own (the game reads it as a blank)
+        {"// art\r\n\r\n\x1a\r\nrate 1 // mine\r\n\r\n", "// art\r\n\r\n\x1a\r\nrate \"2\" // mine\r\n\r\n",
+         "// art\r\n\r\n\x1a\r\nrate 1 // mine\r\n\r\nvolume \"1\"\r\n", "// art\r\n\r\n\x1a\r\n\r\n"},
+        // LF only, ending in a 0x1A without a line end: the lines after it are read too
+        {"rate 1\n\n\nname x\n\x1a", "rate \"2\"\n\n\nname x\n\x1a", "rate 1\n\n\nname x\n\x1a\nvolume \"1\"\n",
+         "\n\nname x\n\x1a"},
+        // lone CR, no final line end
+        {"name x\rrate 1", "name x\rrate \"2\"", "name x\rrate 1\rvolume \"1\"\r", "name x\r"},
+        // mixed: new lines take the end of the first line that has one
+        {"\n\r\nrate\t1\rname x\r\n", "\n\r\nrate \"2\"\rname x\r\n", "\n\r\nrate\t1\rname x\r\nvolume \"1\"\n",
+         "\n\r\nname x\r\n"},
+        // no line end at all: CR LF
+        {"", "rate \"2\"\r\n", "volume \"1\"\r\n", ""},
+        // NUL, bytes that are not text, an unclosed quote
+        {"a\0b\r\n\xff\"open rate\r\nrate 1"_ba, "a\0b\r\n\xff\"open rate\r\nrate \"2\""_ba,
+         "a\0b\r\n\xff\"open rate\r\nrate 1\r\nvolume \"1\"\r\n"_ba, "a\0b\r\n\xff\"open rate\r\n"_ba},
     };
     for (const auto& c : cases) {
-        load(c.file);
-        EXPECT_EQ(store.CfgTop(), c.top) << c.file.toStdString();
-        EXPECT_EQ(saved(), c.saved);
+        const auto edited = [&](const std::function<void()>& edit) {
+            const QString path = load(c.file);
+            const qint64 past = TempDir::backdate(path);
+            edit();
+            const QByteArray bytes = saved();
+            EXPECT_EQ(store.lastSaveWrote(), bytes != c.file);
+            if (bytes == c.file) { // nothing changed: nothing written
+                EXPECT_EQ(TempDir::modified(path), past);
+            }
+            return bytes;
+        };
+        EXPECT_EQ(edited([] {}), c.file);
+        EXPECT_EQ(edited([&] { store.SetCfgVar("rate", "2"); }), c.replaced) << c.file.toStdString();
+        EXPECT_EQ(edited([&] { store.SetCfgVar("volume", "1"); }), c.added) << c.file.toStdString();
+        EXPECT_EQ(edited([&] { store.DeleteCfgLines("rate"); }), c.deleted) << c.file.toStdString();
+        if (c.file.contains("rate 1")) {
+            EXPECT_EQ(edited([&] { store.SetCfgVar("rate", "1"); }), c.file) << "the value it holds";
+        }
     }
+}
+
+TEST_F(CfgStoreTest, NormalizeWritesCrLfAndDropsEmptyLines)
+{
+    load("a\n\n b\rc");
+    store.normalize();
+    EXPECT_EQ(saved(), "a\r\n b\r\nc\r\n");
+    EXPECT_TRUE(store.lastSaveWrote());
+    store.normalize();
+    EXPECT_EQ(saved(), "a\r\n b\r\nc\r\n");
+    EXPECT_FALSE(store.lastSaveWrote()) << "already in the program's format";
+    store.SetCfgVar("d", "1");
+    EXPECT_EQ(saved(), "a\r\n b\r\nc\r\nd \"1\"\r\n") << "a load ends normalizing";
 }
 
 TEST_F(CfgStoreTest, GetGivesTheTokenAfterTheNameOfTheLastMatchingLine)
@@ -97,9 +138,13 @@ TEST_F(CfgStoreTest, SetAndDeleteEditOnlyTheFirstCommandOfMatchingLines)
         {"rate 5000; echo set\r\n", "rate", "9999", "rate \"9999\"; echo set\r\n"},
         {"cl_updaterate \"60\"\r\nrate \"1\"\r\nbind \"r\" \"rate 1\"\r\nRATE 2   \r\n", "rate", "9999",
          "cl_updaterate \"60\"\r\nrate \"9999\"\r\nbind \"r\" \"rate 1\"\r\nrate \"9999\"\r\n"},
-        {"drawradar\r\n", "drawradar", "", "drawradar \" \"\r\n"},
-        // Not found: the line goes to the new top slot, written without a line end.
-        {"hostname \"srv\"\r\n// name 1\r\n", "name", "me", "hostname \"srv\"\r\n// name 1\r\nname \"me\""},
+        // A line already holding the value stays as it is; one with more tokens does not hold it.
+        {"drawradar\r\nDrawRadar \" \"\r\ndrawradar 1\r\n", "drawradar", "",
+         "drawradar\r\nDrawRadar \" \"\r\ndrawradar \" \"\r\n"},
+        {"Rate \"1\"  // q\r\nrate 1; x\r\nrate 1 2\r\nrate 01\r\n", "rate", "1",
+         "Rate \"1\"  // q\r\nrate 1; x\r\nrate \"1\"\r\nrate \"1\"\r\n"},
+        // Not found: the line goes to the end.
+        {"hostname \"srv\"\r\n// name 1\r\n", "name", "me", "hostname \"srv\"\r\n// name 1\r\nname \"me\"\r\n"},
         {"rate 1\r\n", "", "5", "rate 1\r\n"},
         {"drawradar \" \"\r\nbind \"x\" \"drawradar\"\r\ndrawradar\r\nDRAWRADAR // on\r\n", "drawradar", nullptr,
          "bind \"x\" \"drawradar\"\r\n"},
@@ -176,7 +221,7 @@ TEST_F(CfgStoreTest, AddedLinesFollowInCallOrderAndSaveReloadsTheGivenFile)
     store.SetCfgVar("brightness", "2");
     EXPECT_EQ(store.CfgTop(), 9);
     EXPECT_EQ(store.CfgLines(7) + '|' + store.CfgLines(8) + '|' + store.CfgLines(9), "volume \"2\"||brightness \"2\"");
-    EXPECT_EQ(saved(), "rate \"2\"\r\nfps_max 100\r\nvolume \"2\"\r\nbrightness \"2\"");
+    EXPECT_EQ(saved(), "rate \"2\"\r\nfps_max 100\r\nvolume \"2\"\r\nbrightness \"2\"\r\n");
 
     const QByteArray kept = store.CfgLines(1);
     const QString b = load("name y\r\nrate 2\r\n", u"b.cfg"_s);
@@ -256,14 +301,30 @@ TEST_F(CfgStoreTest, ModifiedMeansASetOrDeleteChangedALineSinceTheLoad)
     const QString path = load("rate 1\n\nbind w a");
     get("rate");
     EXPECT_FALSE(store.isModified());
-    store.SetCfgVar("rate", "1"); // `rate 1` becomes `rate "1"`
+    store.SetCfgVar("rate", "1"); // the value it holds
+    EXPECT_FALSE(store.isModified());
+    store.SetCfgVar("rate", "2");
     EXPECT_TRUE(store.isModified());
     ASSERT_TRUE(store.SaveCfg(path));
     EXPECT_FALSE(store.isModified()) << "a save loads the file again";
-    store.DeleteCfgLines("name"); // matches nothing
+    EXPECT_FALSE(store.DeleteCfgLines("name")); // matches nothing
     EXPECT_FALSE(store.isModified());
-    store.DeleteCfgLines("rate");
+    EXPECT_TRUE(store.DeleteCfgLines("rate"));
     EXPECT_TRUE(store.isModified());
+    ASSERT_TRUE(store.SaveCfg(path));
+    EXPECT_EQ(TempDir::readFile(path), "\nbind w a");
+}
+
+TEST_F(CfgStoreTest, OneLineIsReplacedOrRemovedByItsSlot)
+{
+    load("bind a x; bind b y\n\nrate 1");
+    store.SetCfgLine(1, "bind b y");
+    store.SetCfgLine(2, "// was blank");
+    store.RemoveCfgLine(3);
+    store.SetCfgLine(3, "gone"); // a removed line stays removed
+    store.SetCfgLine(9, "beyond");
+    store.RemoveCfgLine(0);
+    EXPECT_EQ(saved(), "bind b y\n// was blank\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,4 +44,18 @@ void TempDir::writeFile(const QString& path, const QByteArray& bytes)
 QByteArray TempDir::testData(const QString& name)
 {
     return readFile(QStringLiteral(QVL_TEST_DATA "/") + name);
+}
+
+qint64 TempDir::backdate(const QString& path)
+{
+    const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-2);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(past, QFileDevice::FileModificationTime))
+        return -1;
+    return past.toSecsSinceEpoch();
+}
+
+qint64 TempDir::modified(const QString& path)
+{
+    return QFileInfo(path).lastModified().toSecsSinceEpoch();
 }

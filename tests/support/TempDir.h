@@ -18,6 +18,10 @@ public:
     static QByteArray readFile(const QString& path);
     static void writeFile(const QString& path, const QByteArray& bytes);
     static QByteArray testData(const QString& name);
+    // Dates the file's last change two days back, so that a write shows in its time; returns
+    // that time in seconds since the epoch.
+    static qint64 backdate(const QString& path);
+    static qint64 modified(const QString& path);
 
 private:
     QTemporaryDir m_dir;

@@ -75,7 +75,7 @@ TEST_F(WizardConfigTest, AFileWithNoneOfTheVariablesGetsThemAppendedInOrder)
                                                  "max_shells \"100\"\r\n"
                                                  "r_decals \"100\"\r\n"
                                                  "max_smokepuffs \"100\"\r\n"
-                                                 "fastsprites \"2\"");
+                                                 "fastsprites \"2\"\r\n");
 
     // An empty name leaves the name line alone.
     dir.write(u"config.cfg"_s, "name \"Old\"\r\n");
@@ -100,7 +100,7 @@ TEST_F(WizardConfigTest, AGameWrittenConfigIsChangedInPlaceAndKeepsEverythingEls
 
     QList<QByteArray> before = original.split('\n');
     QList<QByteArray> after = dir.read(u"config.cfg"_s).split('\n');
-    ASSERT_EQ(after.size(), before.size()); // one line appended; the file now ends without a line end
+    ASSERT_EQ(after.size(), before.size() + 1); // one line appended, with its line end
     QMap<int, QByteArray> changed;
     for (int i = 0; i < before.size() - 1; ++i) {
         if (after[i] != before[i])
@@ -112,7 +112,7 @@ TEST_F(WizardConfigTest, AGameWrittenConfigIsChangedInPlaceAndKeepsEverythingEls
                                             {55, "bind \"RIGHTARROW\" \"+moveright\"\r"},
                                             {166, "rate \"8000\"\r"}};
     EXPECT_EQ(changed, expected);
-    EXPECT_EQ(after.mid(before.size() - 1), (QList<QByteArray>{"r_drawviewmodel \"1\""}));
+    EXPECT_EQ(after.mid(before.size() - 1), (QList<QByteArray>{"r_drawviewmodel \"1\"\r", ""}));
 }
 
 TEST_F(WizardConfigTest, ANewNameCopiesTheWorkingFileWritesIntoTheCopyAndMakesItTheWorkingFile)
