@@ -98,6 +98,7 @@ int main(int argc, char** argv)
 
     AppState state(settings, dialogs);
     QtShell shell;
+    shell.setTexts([&state](const QString& key) { return state.message(key); });
     NativeMachineRegistry registry;
 
     TSplashForm SplashForm;

@@ -3,6 +3,7 @@
 
 #include "config/AppState.h"
 #include "platform/Dialogs.h"
+#include "platform/FileError.h"
 #include "platform/Shell.h"
 
 #include <QDir>
@@ -86,8 +87,8 @@ void TMainForm::DeleteCFG1Click()
     const int row = ListBox1->currentRow();
     QFile file(path);
     if (!file.remove()) {
-        m_state.dialogs.error(
-            QStringLiteral("Cannot delete %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        m_state.dialogs.error(FileError::text([this](const QString& key) { return message(key); }, "cannotdelete", path,
+                                              file.errorString()));
         return;
     }
     ScanCfgList();

@@ -17,7 +17,11 @@ public:
     AppState(SettingsStore& settings, Dialogs& dialogs)
         : settings(settings)
         , dialogs(dialogs)
-    {}
+    {
+        store.setTexts([this](const QString& key) { return message(key); });
+    }
+    AppState(const AppState&) = delete; // the store's texts hold on to this state
+    AppState& operator=(const AppState&) = delete;
 
     // The program folder, without a trailing separator.
     QString ProgramDir;

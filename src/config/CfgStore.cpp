@@ -2,6 +2,7 @@
 
 #include "config/ConsoleLine.h"
 #include "config/TextLines.h"
+#include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
 #include <QDir>
@@ -12,11 +13,6 @@
 #include <array>
 
 namespace {
-
-QString shownPath(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // Splits the file's bytes into slots 1.. as views into `text`, which must outlive them and never
 // change; editing a line detaches it. Slot 0 is unused.
@@ -107,13 +103,12 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(shownPath(path), file.errorString());
+            *error = FileError::text(m_texts, "cannotread", path, file.errorString());
         return false;
     }
     if (file.size() > MaxFileSize) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: the file is larger than 4 MiB and is not a configuration file")
-                         .arg(shownPath(path));
+            *error = FileError::text(m_texts, "filetoolarge", path);
         return false;
     }
     // One read of the file's own size (a buffer of the full limit for every load would cost more
@@ -128,9 +123,8 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
     }
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2")
-                         .arg(shownPath(path), bytes.size() > MaxFileSize ? QStringLiteral("the file is too large")
-                                                                          : file.errorString());
+            *error = bytes.size() > MaxFileSize ? FileError::text(m_texts, "filetoolarge", path)
+                                                : FileError::text(m_texts, "cannotread", path, file.errorString());
         return false;
     }
     // The game reads a 0x1A as a blank, not as the end of the text: it is a byte like any other.
@@ -394,7 +388,7 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
         return LoadCfg(reloadPath, error); // nothing changed: the file is not touched
     // A read-only file, or a folder that cannot take the new file, is refused before anything is
     // written, with that cause rather than the system's "Permission denied".
-    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
+    if (const QString refusal = WriteCheck::refusal(path, m_texts); !refusal.isEmpty()) {
         if (error)
             *error = refusal;
         return false;
@@ -402,7 +396,7 @@ bool CfgStore::SaveCfg(const QString& reloadPath, QString* error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(shownPath(path), file.errorString());
+            *error = FileError::text(m_texts, "cannotwrite", path, file.errorString());
         file.cancelWriting();
         return false;
     }

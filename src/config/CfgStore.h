@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/TextLines.h"
+#include "platform/FileError.h"
 
 #include <QByteArray>
 #include <QString>
@@ -55,6 +56,9 @@ public:
     // the slots are unchanged.
     bool SaveCfg(const QString& reloadPath, QString* error = nullptr);
 
+    // The words of the errors LoadCfg and SaveCfg give (English without them).
+    void setTexts(FileError::Texts texts) { m_texts = std::move(texts); }
+
     int CfgTop() const { return m_top; }
     // Whether a Set or a Delete changed a line since the last load (a save loads again).
     bool isModified() const { return m_modified; }
@@ -92,6 +96,7 @@ private:
     bool m_loaded = false;
     bool m_normalize = false;
     bool m_lastSaveWrote = false;
+    FileError::Texts m_texts;
 
     // Which slots may hold a line whose first token has a given key (see lineKey in the .cpp).
     // Built at the first look-up after a load. A slot that was refiled or emptied may still

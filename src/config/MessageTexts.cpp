@@ -1,5 +1,7 @@
 #include "config/MessageTexts.h"
 
+#include "platform/FileError.h"
+
 namespace MessageTexts {
 
 const QList<Entry>& english()
@@ -118,7 +120,13 @@ const QList<Entry>& english()
         {"newstimeout", QStringLiteral("The news could not be loaded: the site sent nothing for 30 seconds.")},
         {"newssite", QStringLiteral("The news site \"%1\" is not an https address and was not opened.")},
     };
-    return table;
+    static const QList<Entry> withFileErrors = [] {
+        QList<Entry> all = table;
+        for (const auto& [key, text] : FileError::english())
+            all.append({key, text});
+        return all;
+    }();
+    return withFileErrors;
 }
 
 QString englishText(const QString& key)

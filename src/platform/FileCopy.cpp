@@ -10,7 +10,7 @@
 
 namespace FileCopy {
 
-bool copyIntoFolder(const QString& source, const QString& folder, QString* error)
+bool copyIntoFolder(const QString& source, const QString& folder, QString* error, const FileError::Texts& texts)
 {
     const auto fail = [error](const QString& why) {
         if (error)
@@ -19,21 +19,21 @@ bool copyIntoFolder(const QString& source, const QString& folder, QString* error
     };
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
+        return fail(FileError::text(texts, "cannotread", source, in.errorString()));
     const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
     if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
         return true; // copying a file onto itself
     // Refused up front, as the store's save is: a read-only file stays, and the cause is named.
-    if (const QString refusal = WriteCheck::refusal(target); !refusal.isEmpty())
+    if (const QString refusal = WriteCheck::refusal(target, texts); !refusal.isEmpty())
         return fail(refusal);
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
+        return fail(FileError::text(texts, "cannotread", source, in.errorString()));
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         const QString why = out.errorString();
         out.cancelWriting();
-        return fail(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), why));
+        return fail(FileError::text(texts, "cannotwrite", target, why));
     }
     return true;
 }

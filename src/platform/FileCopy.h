@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileError.h"
+
 #include <QString>
 
 namespace FileCopy {
@@ -7,8 +9,9 @@ namespace FileCopy {
 // Copies `source` into `folder` under its own name, replacing an existing file only once the
 // whole copy is written. False, with `error` naming the file and the cause, when the source
 // cannot be read, the folder is missing or not writable, or the target is read-only; the target
-// is then left as it was.
-bool copyIntoFolder(const QString& source, const QString& folder, QString* error = nullptr);
+// is then left as it was. The error is in the words of `texts`.
+bool copyIntoFolder(const QString& source, const QString& folder, QString* error = nullptr,
+                    const FileError::Texts& texts = {});
 
 // Copies the tree under `from` into `to`, leaving every file that already exists alone.
 bool copyMissing(const QString& from, const QString& to);

@@ -58,5 +58,5 @@ bool QtShell::start(const QString& path)
 
 bool QtShell::CopyFileToFolder(const QString& source, const QString& folder, QString* error)
 {
-    return FileCopy::copyIntoFolder(source, folder, error);
+    return FileCopy::copyIntoFolder(source, folder, error, m_texts);
 }

@@ -3,6 +3,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/QtSettingsStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NativeMachineRegistry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCopy.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileError.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SteamLibraries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VdfText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WriteCheck.cpp

@@ -140,6 +140,24 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(splash.message(u"wrongext"_s),
               french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
     EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    // File errors too: the words in the interface language, the file and the system's cause after them.
+    state.CfgDir = program.dirWithSlash();
+    state.CfgFile = u"missing.cfg"_s;
+    EXPECT_FALSE(state.LoadCfg());
+    program.write(u"locked.cfg"_s, "rate 1\n");
+    QFile::setPermissions(program.file(u"locked.cfg"_s), QFileDevice::ReadOwner);
+    state.CfgFile = u"locked.cfg"_s;
+    ASSERT_TRUE(state.LoadCfg());
+    state.store.SetCfgVar("rate", "2");
+    EXPECT_FALSE(state.SaveCfg());
+    const QString missing = QDir::toNativeSeparators(program.file(u"missing.cfg"_s));
+    const QString locked = QDir::toNativeSeparators(program.file(u"locked.cfg"_s));
+    const QStringList errors = dialogs.texts(u"error"_s);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].startsWith(u"Impossible de lire %1\u00a0: "_s.arg(missing)) && errors[0].size() > 30)
+        << errors[0].toStdString();
+    EXPECT_EQ(errors[1], u"Impossible d'écrire %1\u00a0: le fichier est en lecture seule"_s.arg(locked));
 }
 
 TEST(LanguageFiles, FrenchPunctuationKeepsToItsSentence)
