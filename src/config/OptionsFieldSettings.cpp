@@ -155,9 +155,15 @@ void SliderSetting::editChanged()
 {
     const QString text = m_edit->text();
     const std::optional<double> n = number(text);
-    OptionsFileMark::update(m_edit, m_mark, text);
     const bool marked = m_mark.covers(text);
-    OptionsNumberMark::update(m_state, m_edit, !marked && !n && !(text.isEmpty() && m_rules.emptyWritesNothing));
+    // The frame that goes first, then the one that comes: both are the edit's style.
+    if (marked) {
+        OptionsNumberMark::update(m_state, m_edit, false);
+        OptionsFileMark::update(m_edit, m_mark, text);
+    } else {
+        OptionsFileMark::update(m_edit, m_mark, text);
+        OptionsNumberMark::update(m_state, m_edit, !n && !(text.isEmpty() && m_rules.emptyWritesNothing));
+    }
     if (!n)
         return;
     const int whole = static_cast<int>(std::floor(std::min(*n, 1e9)));

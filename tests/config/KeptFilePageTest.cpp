@@ -96,7 +96,11 @@ TEST_F(KeptFileTest, AValueNoControlCanShowIsMarkedAndKeptUntilTheControlMoves)
         {"mp_forcechasecam 3", choice("s7_1"), "3 (in the file)|", [&] { click("s7_2"); },
          [&] { markBeside("s7_1")->click(); }, "mp_forcechasecam \"2\""},
         {"mp_c4timer 120", field("c4Edit"), "", [&] { type("c4Edit", QStringLiteral("35")); },
-         [&] { type("c4Edit", QStringLiteral("120")); }, "mp_c4timer \"35\""},
+         [&] { // from a text that is no number straight back to the file's
+             find<QLineEdit>("c4Edit")->setText(QStringLiteral("x"));
+             find<QLineEdit>("c4Edit")->setText(QStringLiteral("120"));
+         },
+         "mp_c4timer \"35\""},
         {"max_shells none", field("c1edit"), "", [&] { type("c1edit", QStringLiteral("200")); }, nullptr,
          "max_shells \"200\""},
     };
