@@ -18,4 +18,9 @@ bool isShown(const QWidget* field);
 // "30000 (in the file)" in the interface language.
 QString caption(const AppState& state, const QString& value);
 
+// The frame both marks of a field are drawn with (this one and OptionsNumberMark's): a colour and
+// the tip while the field's `property` is set. A frame shown again takes the new tip.
+void showFrame(QWidget* field, const char* property, const char* colour, const QString& tip);
+void hideFrame(QWidget* field, const char* property);
+
 } // namespace OptionsFileMark

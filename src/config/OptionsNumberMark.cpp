@@ -1,7 +1,7 @@
 #include "config/OptionsNumberMark.h"
 
 #include "config/AppState.h"
-#include "config/RuntimeHint.h"
+#include "config/OptionsFileMark.h"
 
 #include <QLineEdit>
 #include <QVariant>
@@ -16,19 +16,12 @@ constexpr const char* MarkProperty = "notInteger";
 
 void update(const AppState& state, QLineEdit* edit, bool wrong)
 {
-    if (wrong) {
-        // Set again for every text: the tool tip names the text and speaks the current language.
-        RuntimeHint::mark(edit);
-        edit->setToolTip(state.message(QStringLiteral("notinteger")).arg(edit->text()));
-        if (!isMarked(edit)) {
-            edit->setProperty(MarkProperty, true);
-            edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d01c1c; border-radius: 2px; }"));
-        }
-    } else if (isMarked(edit)) {
-        edit->setProperty(MarkProperty, false);
-        edit->setStyleSheet(QString());
-        edit->setToolTip(QString());
-    }
+    // Shown again for every text: the tool tip names the text and speaks the current language.
+    if (wrong)
+        OptionsFileMark::showFrame(edit, MarkProperty, "#d01c1c",
+                                   state.message(QStringLiteral("notinteger")).arg(edit->text()));
+    else
+        OptionsFileMark::hideFrame(edit, MarkProperty);
 }
 
 bool isMarked(const QLineEdit* edit)
