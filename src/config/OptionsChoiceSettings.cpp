@@ -146,7 +146,13 @@ ListSetting::ListSetting(const char* name, QListWidget* list, QList<QByteArray> 
 void ListSetting::dropMark()
 {
     if (m_list->count() > m_values.size()) {
-        delete m_list->takeItem(static_cast<int>(m_values.size()));
+        // Taking the current entry would make its neighbour current, and selected.
+        QListWidgetItem* mark = m_list->item(static_cast<int>(m_values.size()));
+        if (mark->isSelected() || m_list->currentItem() == mark) {
+            m_list->setCurrentRow(-1);
+            m_list->clearSelection();
+        }
+        delete m_list->takeItem(m_list->row(mark));
         fitHeight(m_list);
     }
 }

@@ -130,4 +130,46 @@ TEST_F(KeptFileTest, AValueNoControlCanShowIsMarkedAndKeptUntilTheControlMoves)
     EXPECT_EQ(errors(), QStringList());
 }
 
+// Each range exactly at its ends; a value beyond one is marked and named in the message.
+TEST_F(KeptFileTest, ValuesAtTheEndsOfARangeFitAndBeyondThemAreMarked)
+{
+    // clang-format off
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"r_decals 4096", "dec_e", false}, {"r_decals 4097", "dec_e", true},
+        {"mp_roundtime 1", "rtime", false}, {"mp_roundtime .99", "rtime", true},
+        {"mp_roundtime 9", "rtime", false}, {"mp_roundtime 9.01", "rtime", true},
+        {"fastsprites 2", "Cedit", false}, {"fastsprites -1", "Cedit", true},
+        {"max_shells 500", "c1edit", false}, {"max_shells 501", "c1edit", true},
+        {"mp_c4timer 0", "c4Edit", false}, {"mp_c4timer 91", "c4Edit", true}};
+    // clang-format on
+    for (const auto& [line, field, marked] : rows) {
+        dialogs.shown.clear();
+        writeCfg(QByteArray(line) + "\n");
+        read();
+        EXPECT_EQ(shown(field), QString::fromLatin1(line).section(u' ', 1)) << line;
+        EXPECT_EQ(!fileMark(field).isEmpty(), marked) << line;
+        EXPECT_EQ(warnings().size(), marked ? 1 : 0) << line;
+    }
+}
+
+// A mark stands for the file it was read from: where the next file lacks the setting, it goes,
+// and the control shows nothing Apply would write.
+TEST_F(KeptFileTest, AMarkOfThePreviousFileGoesWhereTheNextFileLacksTheSetting)
+{
+    writeCfg("con_color red\nrate fast\ncl_righthand 2\nmp_c4timer 120\nmax_shells none\nmp_buytime soon\n");
+    read();
+    EXPECT_EQ(warnings().size(), 1);
+    writeCfg("sv_lan 1\n");
+    read();
+    EXPECT_EQ(shown({"Color", "data", "p1_1", "p1_0", "c4Edit", "c1edit", "MapTime"}),
+              QStringLiteral("2 -1 0 0 90 300 1.5"));
+    EXPECT_EQ(find<QAbstractSlider>("Color")->maximum(), 10);
+    EXPECT_EQ(find<QListWidget>("data")->count(), 9);
+    EXPECT_FALSE(markBeside("p1_1")->isVisible());
+    for (const char* field : {"c4Edit", "c1edit", "MapTime"})
+        EXPECT_EQ(fileMark(field), QString()) << field;
+    ASSERT_TRUE(apply());
+    EXPECT_EQ(cfg(), crlf("sv_lan 1\n"));
+}
+
 } // namespace
