@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -37,11 +38,45 @@ QStringList rawArguments(int argc, char** argv)
     return arguments;
 }
 
+// Qt's own options, which QApplication takes from the command line: accepted here, not listed.
+void addQtOptions(QCommandLineParser& parser)
+{
+    const char* const withValue[] = {"platform",        "platformpluginpath",
+                                     "platformtheme",   "plugin",
+                                     "qwindowgeometry", "geometry",
+                                     "qwindowtitle",    "title",
+                                     "qwindowicon",     "icon",
+                                     "session",         "name",
+                                     "display",         "style",
+                                     "stylesheet"};
+    const char* const flags[] = {"reverse", "widgetcount", "nograb", "dograb"};
+    const auto add = [&parser](const char* name, const QString& valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : withValue)
+        add(name, QStringLiteral("value"));
+    for (const char* name : flags)
+        add(name, QString());
+}
+
+// Fails with the usage on standard error and the exit code 2. Needs no display.
+[[noreturn]] void refuse(int argc, char** argv, const QCommandLineParser& parser, const QString& error)
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    std::fputs(qPrintable(QStringLiteral("qvl: %1\n\n%2").arg(error, parser.helpText())), stderr);
+    std::exit(2);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform offscreen, -style fusion).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("Quarvel, the Counter-Strike 1.6 configuration utility"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
@@ -54,10 +89,19 @@ int main(int argc, char** argv)
     parser.addOptions({settingsOption, demoOption, demoResetOption});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The demo workspace (with --demo)."),
                                  QStringLiteral("[DIR]"));
+    addQtOptions(parser);
 
-    // Help and version need no display: they are answered before the window system is opened,
-    // which would abort where there is none. Without them, process() below reports bad options.
-    parser.parse(rawArguments(argc, argv));
+    // Everything is read before the window system is opened, which would abort where there is
+    // no display: help, version and every mistake are answered without one.
+    if (!parser.parse(rawArguments(argc, argv)))
+        refuse(argc, argv, parser, parser.errorText());
+    const bool demo = parser.isSet(demoOption) || parser.isSet(demoResetOption);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (demo ? 1 : 0)) {
+        refuse(argc, argv, parser,
+               demo ? QStringLiteral("only one demo workspace can be named")
+                    : QStringLiteral("a folder is only taken with --demo or --demo-reset: %1").arg(positional[0]));
+    }
     const bool helpAsked = parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"));
     if (helpAsked || parser.isSet(versionOption)) {
         QCoreApplication app(argc, argv);
@@ -72,7 +116,6 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(Artwork::windowIcon());
     // Lets a Wayland desktop match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
-    parser.process(app);
 
     QtDialogs dialogs;
     const QString exeDir = QApplication::applicationDirPath();
@@ -80,9 +123,8 @@ int main(int argc, char** argv)
     QString settingsPath =
         parser.isSet(settingsOption) ? parser.value(settingsOption) : qEnvironmentVariable("QVL_SETTINGS");
     QString error;
-    if (parser.isSet(demoOption) || parser.isSet(demoResetOption)) {
-        const QString dir =
-            parser.positionalArguments().isEmpty() ? ProgramFolder::defaultDemoDir() : parser.positionalArguments()[0];
+    if (demo) {
+        const QString dir = positional.isEmpty() ? ProgramFolder::defaultDemoDir() : positional[0];
         if (dataDir.isEmpty())
             error = ProgramFolder::missingDataError(exeDir);
         else

@@ -108,9 +108,12 @@ void TMainForm::buildMainPage()
     GroupBox3 = new QGroupBox(QStringLiteral("QVL Language"), TabSheet1);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     auto* langBox = new QVBoxLayout(GroupBox3);
+    langBox->setContentsMargins(6, 2, 6, 4);
+    langBox->setSpacing(2);
     Label3 = new QLabel(QStringLiteral("You can change QVL language! Avilalible: English, Russian, French"), GroupBox3);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
+    Label3->setFont(small); // three lines in Russian and French: the page has no room for larger type
     Lang = new QComboBox(GroupBox3);
     Lang->setObjectName(QStringLiteral("Lang"));
     Lang->addItems(
@@ -126,7 +129,7 @@ void TMainForm::buildMainPage()
     News = new NewsView(GroupBox42);
     News->setObjectName(QStringLiteral("News"));
     News->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    News->setFixedHeight(84);
+    News->setFixedHeight(64);
     News->setMinimumWidth(256);
     News->message = [this](const QString& key) { return message(key); };
     News->openLink = [this](const QUrl& url) { m_shell.open(url.toString()); };

@@ -1,6 +1,7 @@
 #include "app/UpdateForm.h"
 
 #include "config/AppState.h"
+#include "config/RuntimeHint.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
 #include "platform/Dialogs.h"
@@ -20,6 +21,9 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 #ifdef Q_OS_WIN
@@ -27,6 +31,13 @@ constexpr bool WindowsSystem = true;
 #else
 constexpr bool WindowsSystem = false;
 #endif
+
+template <typename T>
+T* named(T* object, const char* name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
 
 } // namespace
 
@@ -39,22 +50,16 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("UpdateForm"));
-    setWindowTitle(QStringLiteral("Web-Update"));
     setWindowIcon(UpdateArtwork::windowIcon());
-    // Larger than 327 x 114: room for the size lines and the button in any desktop's font.
-    setFixedSize(360, 150);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = named(new QLabel(this), "Image1");
     Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Image1->setGeometry(4, 4, 101, 87);
     Image1->setPixmap(UpdateArtwork::picture(97, 83));
     Image1->setAlignment(Qt::AlignCenter);
 
-    Status = new QPlainTextEdit(this);
-    Status->setObjectName(QStringLiteral("Status"));
+    Status = named(new QPlainTextEdit(this), "Status");
     Status->setReadOnly(true);
-    Status->setGeometry(112, 4, 244, 78);
     QFont serif(QStringLiteral("serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSize(9);
@@ -62,56 +67,50 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
 
     QFont bold = font();
     bold.setBold(true);
-    Label1 = new QLabel(QStringLiteral("File size:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = named(new QLabel(QStringLiteral("File size:"), this), "Label1");
     Label1->setFont(bold);
-    Label1->setGeometry(112, 88, 72, 16);
-    size = new QLabel(this);
-    size->setObjectName(QStringLiteral("size"));
-    size->setGeometry(186, 88, 90, 16);
-    Label2 = new QLabel(QStringLiteral("Recieved:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    size = named(new QLabel(this), "size");
+    Label2 = named(new QLabel(QStringLiteral("Recieved:"), this), "Label2");
     Label2->setFont(bold);
-    Label2->setGeometry(112, 106, 72, 16);
-    RecievedSize = new QLabel(this);
-    RecievedSize->setObjectName(QStringLiteral("RecievedSize"));
-    RecievedSize->setGeometry(186, 106, 90, 16);
+    RecievedSize = named(new QLabel(this), "RecievedSize");
 
-    UpdateButton = new QPushButton(this);
-    UpdateButton->setObjectName(QStringLiteral("UpdateButton"));
-    UpdateButton->setGeometry(279, 90, 77, 30);
+    UpdateButton = named(new QPushButton(this), "UpdateButton");
     UpdateButton->setAutoDefault(false);
     // The idle and the busy caption and picture, kept where a language file can reach them.
-    ub1 = new QPushButton(UpdateArtwork::idleGlyph(), QStringLiteral("Start!"), this);
-    ub1->setObjectName(QStringLiteral("ub1"));
+    ub1 = named(new QPushButton(UpdateArtwork::idleGlyph(), QStringLiteral("Start!"), this), "ub1");
     ub1->hide();
-    ub2 = new QPushButton(UpdateArtwork::busyGlyph(), QStringLiteral("Abort"), this);
-    ub2->setObjectName(QStringLiteral("ub2"));
+    ub2 = named(new QPushButton(UpdateArtwork::busyGlyph(), QStringLiteral("Abort"), this), "ub2");
     ub2->hide();
     UpdateButton->setText(ub1->text());
     UpdateButton->setIcon(ub1->icon());
 
-    Progress = new QProgressBar(this);
-    Progress->setObjectName(QStringLiteral("Progress"));
+    Progress = named(new QProgressBar(this), "Progress");
     Progress->setRange(0, 100);
     Progress->setValue(0);
-    Progress->setGeometry(4, 128, 352, 18);
+    // Where no patch is downloaded, the bar's place shows where a new version can be had.
+    NewVersionLink = named(new QLabel(this), "NewVersionLink");
+    NewVersionLink->setTextFormat(Qt::RichText);
+    RuntimeHint::mark(NewVersionLink); // its tip is the address
+    NewVersionLink->hide();
+    connect(NewVersionLink, &QLabel::linkActivated, this, [this](const QString& link) { m_shell.open(link); });
+    // Texts of the window that no control shows as they are, kept where a language file reaches them.
+    for (const auto& [label, key, english] :
+         {std::tuple{&m_title, "title", "Web-Update"}, std::tuple{&m_bytes, "bytes", "b."},
+          std::tuple{&m_newVersion, "newversion", "A new version is available at %1"}}) {
+        *label = named(new QLabel(QString::fromLatin1(english), this), key);
+        (*label)->hide();
+    }
 
-    HTTP = new UpdateClient(this);
-    HTTP->setObjectName(QStringLiteral("HTTP"));
+    HTTP = named(new UpdateClient(this), "HTTP");
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    OpenUpdatewindow1 = PopupMenu1->addAction(QStringLiteral("&Open Update window"));
-    OpenUpdatewindow1->setObjectName(QStringLiteral("OpenUpdatewindow1"));
+    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
+    OpenUpdatewindow1 = named(PopupMenu1->addAction(QStringLiteral("&Open Update window")), "OpenUpdatewindow1");
     PopupMenu1->setDefaultAction(OpenUpdatewindow1);
-    Abortupdating1 = PopupMenu1->addAction(QStringLiteral("Abort updating"));
-    Abortupdating1->setObjectName(QStringLiteral("Abortupdating1"));
+    Abortupdating1 = named(PopupMenu1->addAction(QStringLiteral("Abort updating")), "Abortupdating1");
     Abortupdating1->setVisible(false);
 
     ImageList1 = UpdateArtwork::trayFrames();
-    Tray = new QSystemTrayIcon(ImageList1.first(), this);
-    Tray->setObjectName(QStringLiteral("Tray"));
+    Tray = named(new QSystemTrayIcon(ImageList1.first(), this), "Tray");
     Tray->setContextMenu(PopupMenu1);
     m_animation.setInterval(300);
     connect(&m_animation, &QTimer::timeout, this, [this] {
@@ -154,7 +153,10 @@ QString TUpdateForm::patchPath() const
 
 void TUpdateForm::addLine(const QString& key)
 {
-    Status->appendPlainText(message(key));
+    // '#10' in a message stands for a line break.
+    QString text = message(key);
+    text.replace(QLatin1String("'#10'"), QLatin1String("\n")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Status->appendPlainText(text);
 }
 
 void TUpdateForm::setBusy(bool busy)
@@ -166,9 +168,40 @@ void TUpdateForm::setBusy(bool busy)
 
 void TUpdateForm::refreshTexts()
 {
+    setWindowTitle(m_title->text());
     setBusy(m_run.busy());
     if (!m_animation.isActive())
         Tray->setToolTip(message(QStringLiteral("trayready")));
+    showSize();
+    if (!NewVersionLink->isHidden())
+        showNewVersion();
+    placeControls();
+}
+
+void TUpdateForm::showSize()
+{
+    size->setText(m_sizeTotal < 0 ? QString() : QString::number(m_sizeTotal) + QLatin1Char(' ') + m_bytes->text());
+}
+
+void TUpdateForm::placeControls()
+{
+    // The window grows from 360 x 150 to hold the texts of the interface language: the size
+    // lines' captions, a size of hundreds of megabytes beside them, and the button's longer caption.
+    const int captions = std::max(Label1->sizeHint().width(), Label2->sizeHint().width());
+    const int values = fontMetrics().horizontalAdvance(QStringLiteral("999999999 ") + m_bytes->text()) + 4;
+    int button = 77;
+    for (const QPushButton* look : {ub1, ub2})
+        button = std::max(button, look->sizeHint().width());
+    const int width = std::max(360, 112 + captions + 4 + values + 3 + button + 4);
+    setFixedSize(width, 150);
+    Status->setGeometry(112, 4, width - 116, 78);
+    Label1->setGeometry(112, 88, captions, 16);
+    Label2->setGeometry(112, 106, captions, 16);
+    size->setGeometry(116 + captions, 88, values, 16);
+    RecievedSize->setGeometry(116 + captions, 106, values, 16);
+    UpdateButton->setGeometry(width - 4 - button, 90, button, 30);
+    Progress->setGeometry(4, 128, width - 8, 18);
+    NewVersionLink->setGeometry(Progress->geometry());
 }
 
 void TUpdateForm::showModal()
@@ -194,6 +227,13 @@ void TUpdateForm::StartUpdate()
     if (!m_run.start())
         return;
     setBusy(true);
+    // A run starts from nothing: the bar and the sizes of an earlier download go.
+    Progress->setValue(0);
+    m_sizeTotal = -1;
+    showSize();
+    RecievedSize->clear();
+    NewVersionLink->hide();
+    Progress->show();
     addLine(QStringLiteral("Connecting"));
     QString refused;
     m_root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
@@ -217,7 +257,10 @@ void TUpdateForm::probed(bool reached)
         return;
     }
     m_run.probeAnswered();
-    HTTP->download(SiteAddress::patch(m_root), patchPath());
+    if (runsPatch)
+        HTTP->download(SiteAddress::patch(m_root), patchPath());
+    else
+        HTTP->look(SiteAddress::patch(m_root)); // a Windows program: only whether there is one
 }
 
 void TUpdateForm::progressed(qint64 received, qint64 total)
@@ -232,7 +275,8 @@ void TUpdateForm::progressed(qint64 received, qint64 total)
     Abortupdating1->setVisible(true);
     Progress->setValue(step.bar);
     Tray->setToolTip(message(QStringLiteral("traydownloading")).arg(step.bar));
-    size->setText(QString::number(total) + QStringLiteral(" b."));
+    m_sizeTotal = total;
+    showSize();
     RecievedSize->setText(QString::number(step.bar) + QLatin1Char('%'));
 }
 
@@ -249,6 +293,12 @@ void TUpdateForm::downloadEnded(UpdateClient::Outcome outcome, const QString& de
     switch (outcome) {
     case Outcome::Saved:
         patchSaved();
+        return;
+    case Outcome::Available:
+        m_run.stop();
+        setBusy(false);
+        Status->appendPlainText(m_newVersion->text().arg(m_root.toString()));
+        showNewVersion();
         return;
     case Outcome::Redirected:
         m_run.redirected();
@@ -287,18 +337,21 @@ void TUpdateForm::failed(const QString& text)
     m_state.dialogs.error(text);
 }
 
+void TUpdateForm::showNewVersion()
+{
+    const QString address = m_root.toString();
+    const QString link = QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped());
+    NewVersionLink->setText(m_newVersion->text().toHtmlEscaped().arg(link));
+    NewVersionLink->setToolTip(address);
+    Progress->hide();
+    NewVersionLink->show();
+}
+
 void TUpdateForm::patchSaved()
 {
     m_run.stop(true);
     setBusy(false);
     const QString path = patchPath();
-    if (!runsPatch) {
-        // A Windows program: say where it is rather than try to run it here.
-        showMainWindow();
-        raise();
-        m_state.dialogs.info(message(QStringLiteral("patchsaved")).arg(path));
-        return;
-    }
     if (!m_shell.start(path)) {
         m_state.dialogs.error(message(QStringLiteral("patchnotstarted")).arg(path));
         return;

@@ -48,7 +48,8 @@ public:
     std::function<void()> quitProgram;
     // Brings the main window back; tests replace it.
     std::function<void()> showMainWindow;
-    // Whether this system runs the patch, a Windows program (elsewhere it is only saved).
+    // Whether this system runs the patch, a Windows program. Elsewhere it is not downloaded: the
+    // window only says whether there is a new version, and where to get it.
     bool runsPatch;
     // Whether the desktop has a tray to wait in (without one, minimizing is plain).
     bool trayAvailable;
@@ -60,6 +61,7 @@ public:
     QLabel* RecievedSize = nullptr;
     QPlainTextEdit* Status = nullptr;
     QProgressBar* Progress = nullptr;
+    QLabel* NewVersionLink = nullptr;
     QPushButton* UpdateButton = nullptr;
     QPushButton* ub1 = nullptr;
     QPushButton* ub2 = nullptr;
@@ -86,6 +88,9 @@ private:
     void progressed(qint64 received, qint64 total);
     void downloadEnded(UpdateClient::Outcome outcome, const QString& detail);
     void patchSaved();
+    void showNewVersion();
+    void showSize();
+    void placeControls();
 
     AppState& m_state;
     Shell& m_shell;
@@ -93,4 +98,8 @@ private:
     QUrl m_root;
     QTimer m_animation;
     int m_frame = 0;
+    qint64 m_sizeTotal = -1; // the size the size line shows, -1 for none
+    QLabel* m_title = nullptr;
+    QLabel* m_bytes = nullptr;
+    QLabel* m_newVersion = nullptr;
 };

@@ -8,11 +8,7 @@ IdleWatch::IdleWatch(QObject* parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(std::chrono::seconds(30));
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        m_timedOut = true;
-        if (m_reply)
-            m_reply->abort();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &IdleWatch::expired);
 }
 
 QNetworkRequest IdleWatch::request(const QUrl& url)
@@ -23,12 +19,23 @@ QNetworkRequest IdleWatch::request(const QUrl& url)
     return request;
 }
 
+void IdleWatch::discard(QNetworkReply* reply, QObject* owner)
+{
+    if (!reply)
+        return;
+    // Only the owner's connections go: the reply's own ones to its network thread must stay,
+    // or the thread would never hear of the abort.
+    reply->disconnect(owner);
+    if (reply->isFinished())
+        reply->deleteLater();
+    else
+        delete reply;
+}
+
 void IdleWatch::watch(QNetworkReply* reply)
 {
-    if (m_reply)
-        m_reply->disconnect(&m_timer);
+    stop();
     m_reply = reply;
-    m_timedOut = false;
     const auto restart = [this] { m_timer.start(); };
     connect(reply, &QNetworkReply::metaDataChanged, &m_timer, restart);
     connect(reply, &QNetworkReply::readyRead, &m_timer, restart);
@@ -39,4 +46,7 @@ void IdleWatch::watch(QNetworkReply* reply)
 void IdleWatch::stop()
 {
     m_timer.stop();
+    if (m_reply)
+        m_reply->disconnect(&m_timer);
+    m_reply = nullptr;
 }

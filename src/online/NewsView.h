@@ -9,13 +9,14 @@
 #include <chrono>
 #include <functional>
 
+class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// The news box: a small browser for one HTML page of the program's site. It runs no scripts (a
-// text browser has none), loads nothing else (no pictures, style sheets or local files), takes
-// at most 1 MiB, follows no redirect, and hands links to the user's web browser. A failure is
-// shown inside the box in the interface language.
+// The news box: a small browser for one page of the program's site. It runs no scripts (a text
+// browser has none), loads nothing else (pictures show their alternative text; no style sheets
+// or local files), takes at most 1 MiB of text, follows no redirect, and hands web links to the
+// user's web browser. A failure is shown inside the box in the interface language.
 class NewsView final : public QTextBrowser {
     Q_OBJECT
 public:
@@ -26,7 +27,7 @@ public:
 
     // The message text of a key in the interface language.
     std::function<QString(const QString& key)> message;
-    // Opens a clicked link in the user's web browser.
+    // Opens a clicked web link in the user's web browser.
     std::function<void(const QUrl& url)> openLink;
 
     void setIdleTimeout(std::chrono::milliseconds timeout) { m_idle.setInterval(timeout); }
@@ -34,6 +35,9 @@ public:
     void load(const QUrl& url);
     // Shows the failure `key` (a message key, its %1 filled with `detail`) inside the box.
     void showFailure(const QString& key, const QString& detail = QString());
+    // Says over the page that no web browser opened `url` (a link of another kind, or a
+    // desktop without a browser).
+    void linkFailed(const QUrl& url);
     bool loading() const;
     // Pictures, style sheets and local files are never fetched.
     QVariant loadResource(int type, const QUrl& name) override;
@@ -41,14 +45,23 @@ public:
 Q_SIGNALS:
     void loadEnded(bool shown);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The box's own texts, which a language file sets; other keys come from message().
+    QString text(const QString& key) const;
     void received();
     void ended();
+    void release();
+    void display(const QByteArray& page, const QByteArray& contentType);
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_page;
     QUrl m_pageUrl; // links on the page are resolved against it
     IdleWatch m_idle;
-    bool m_tooLarge = false;
+    QLabel* m_notice;
 };

@@ -10,23 +10,13 @@
 UpdateClient::UpdateClient(QObject* parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this))
-{}
+{
+    connect(&m_idle, &IdleWatch::expired, this, [this] { end(Outcome::TimedOut); });
+}
 
 UpdateClient::~UpdateClient()
 {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
-}
-
-QNetworkReply* UpdateClient::send(const QUrl& url, bool head)
-{
-    const QNetworkRequest request = IdleWatch::request(url);
-    m_cancelled = false;
-    m_reply = head ? m_manager->head(request) : m_manager->get(request);
-    m_idle.watch(m_reply);
-    return m_reply;
+    release();
 }
 
 bool UpdateClient::busy() const
@@ -34,36 +24,38 @@ bool UpdateClient::busy() const
     return !m_reply.isNull();
 }
 
+void UpdateClient::send(Request kind, const QUrl& url)
+{
+    release();
+    m_request = kind;
+    m_received = 0;
+    const QNetworkRequest request = IdleWatch::request(url);
+    m_reply = kind == Request::Download ? m_manager->get(request) : m_manager->head(request);
+    m_idle.watch(m_reply);
+    if (kind != Request::Probe)
+        connect(m_reply, &QNetworkReply::metaDataChanged, this, &UpdateClient::headersArrived);
+    connect(m_reply, &QNetworkReply::finished, this, &UpdateClient::replyEnded);
+}
+
 void UpdateClient::probe(const QUrl& url)
 {
-    QNetworkReply* reply = send(url, true);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        m_idle.stop();
-        reply->deleteLater();
-        m_reply = nullptr;
-        const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        if (m_idle.timedOut() || m_cancelled || !answered)
-            Q_EMIT probed(false, reply->errorString());
-        else
-            Q_EMIT probed(true, QString());
-    });
+    send(Request::Probe, url);
+}
+
+void UpdateClient::look(const QUrl& url)
+{
+    send(Request::Look, url);
 }
 
 void UpdateClient::download(const QUrl& url, const QString& file)
 {
     m_file = std::make_unique<QSaveFile>(file);
-    m_redirected = false;
-    m_refusedStatus = 0;
-    m_received = 0;
-    m_writeError.clear();
-    QNetworkReply* reply = send(url, false);
-    connect(reply, &QNetworkReply::metaDataChanged, this, &UpdateClient::headersArrived);
-    connect(reply, &QNetworkReply::readyRead, this, &UpdateClient::readBody);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (!m_redirected && m_refusedStatus == 0 && received > 0)
+    send(Request::Download, url);
+    connect(m_reply, &QNetworkReply::readyRead, this, &UpdateClient::readBody);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        if (received > 0)
             Q_EMIT progress(received, total);
     });
-    connect(reply, &QNetworkReply::finished, this, &UpdateClient::downloadEnded);
 }
 
 void UpdateClient::headersArrived()
@@ -73,76 +65,96 @@ void UpdateClient::headersArrived()
         return;
     switch (UpdateRun::judge(status.toInt())) {
     case UpdateRun::Answer::Patch:
-        if (!m_file->isOpen() && !m_file->open(QIODevice::WriteOnly)) {
-            m_writeError = m_file->errorString();
-            m_reply->abort();
-        }
+        if (m_request == Request::Look)
+            endSoon(Outcome::Available);
+        else if (!m_file->isOpen() && !m_file->open(QIODevice::WriteOnly))
+            endSoon(Outcome::WriteFailed, m_file->errorString());
         return;
     case UpdateRun::Answer::NoNewVersion:
-        m_redirected = true;
-        break;
+        endSoon(Outcome::Redirected); // its body is not wanted
+        return;
     case UpdateRun::Answer::Refused:
-        m_refusedStatus = status.toInt();
-        break;
+        endSoon(Outcome::Refused, QString::number(status.toInt()));
+        return;
     }
-    m_reply->abort(); // its body is not wanted
 }
 
-void UpdateClient::readBody()
+bool UpdateClient::readBody()
 {
-    if (!m_reply || !m_file->isOpen())
-        return;
+    if (!m_file->isOpen())
+        return true; // nothing comes before the headers have been judged
     const QByteArray bytes = m_reply->readAll();
     m_received += bytes.size();
-    if (m_file->write(bytes) != bytes.size() && m_writeError.isEmpty()) {
-        m_writeError = m_file->errorString();
-        m_reply->abort();
-    }
+    if (m_file->write(bytes) == bytes.size())
+        return true;
+    endSoon(Outcome::WriteFailed, m_file->errorString());
+    return false;
 }
 
-void UpdateClient::downloadEnded()
+void UpdateClient::replyEnded()
+{
+    const QNetworkReply* reply = m_reply;
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    if (!answered) // no connection, or it broke before the headers
+        endSoon(Outcome::Failed, reply->errorString());
+    else if (m_request == Request::Probe)
+        endSoon(Outcome::Available);
+    else if (m_request == Request::Look)
+        endSoon(Outcome::Failed, reply->errorString()); // judged headers would have ended it
+    else if (!readBody())
+        return;
+    else if (const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+             !UpdateRun::complete(m_received, length.isValid() ? length.toLongLong() : -1))
+        endSoon(Outcome::Short, QStringLiteral("%1/%2").arg(m_received).arg(length.toLongLong()));
+    else if (reply->error() != QNetworkReply::NoError)
+        endSoon(Outcome::Failed, reply->errorString());
+    else
+        endSoon(Outcome::Saved);
+}
+
+void UpdateClient::release()
 {
     m_idle.stop();
-    QNetworkReply* reply = m_reply;
-    reply->deleteLater();
-    readBody();
+    IdleWatch::discard(m_reply, this);
     m_reply = nullptr;
-    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).isValid()
-                                 ? reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()
-                                 : -1;
-    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (m_redirected)
-        finish(Outcome::Redirected, QString());
-    else if (m_refusedStatus != 0)
-        finish(Outcome::Refused, QString::number(m_refusedStatus));
-    else if (!m_writeError.isEmpty())
-        finish(Outcome::WriteFailed, m_writeError);
-    else if (m_cancelled)
-        finish(Outcome::Aborted, QString());
-    else if (m_idle.timedOut())
-        finish(Outcome::TimedOut, QString());
-    else if (answered && !UpdateRun::complete(m_received, announced))
-        finish(Outcome::Short, QStringLiteral("%1/%2").arg(m_received).arg(announced));
-    else if (reply->error() != QNetworkReply::NoError)
-        finish(Outcome::Failed, reply->errorString());
-    else if (!m_file->commit())
-        finish(Outcome::WriteFailed, m_file->errorString());
-    else
-        finish(Outcome::Saved, QString());
 }
 
-void UpdateClient::finish(Outcome outcome, const QString& detail)
+void UpdateClient::endSoon(Outcome outcome, const QString& detail)
 {
-    if (outcome != Outcome::Saved && m_file)
+    // Inside a signal of the reply: nothing more of it is heard, and the request ends once that
+    // signal is over, where the reply can go at once and the caller may open a message box.
+    m_idle.stop();
+    m_reply->disconnect(this);
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_serial, outcome, detail] {
+            if (serial == m_serial && m_reply)
+                end(outcome, detail);
+        },
+        Qt::QueuedConnection);
+}
+
+void UpdateClient::end(Outcome outcome, const QString& detail)
+{
+    release();
+    ++m_serial; // an end still queued for this request is void
+    if (m_request == Request::Probe) {
+        Q_EMIT probed(outcome == Outcome::Available, detail);
+        return;
+    }
+    QString why = detail;
+    if (outcome == Outcome::Saved && !m_file->commit()) {
+        outcome = Outcome::WriteFailed;
+        why = m_file->errorString();
+    }
+    if (m_file && outcome != Outcome::Saved)
         m_file->cancelWriting();
     m_file.reset();
-    Q_EMIT finished(outcome, detail);
+    Q_EMIT finished(outcome, why);
 }
 
 void UpdateClient::cancel()
 {
-    if (!m_reply)
-        return;
-    m_cancelled = true;
-    m_reply->abort();
+    if (m_reply)
+        end(Outcome::Aborted);
 }

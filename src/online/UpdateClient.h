@@ -14,14 +14,15 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QSaveFile;
 
-// The update's network client: a HEAD probe of the site, then the patch fetched into a file.
-// Driven by signals on the caller's thread; nothing waits. Redirects are never followed. The
-// file on disk is replaced only by a complete 200 answer: anything else leaves it as it was.
+// The update's network client: a HEAD probe of the site, then the patch fetched into a file, or
+// only asked about. Driven by signals on the caller's thread; nothing waits. Redirects are never
+// followed. The file on disk is replaced only by a complete 200 answer: anything else leaves it
+// as it was. Each request ends exactly once, with one probed() or finished(), however it ends.
 class UpdateClient final : public QObject {
     Q_OBJECT
 public:
-    // How a download ended.
-    enum class Outcome { Saved, Redirected, Refused, Short, TimedOut, Aborted, Failed, WriteFailed };
+    // How a download (or a look) ended. Available: a look found the patch.
+    enum class Outcome { Saved, Available, Redirected, Refused, Short, TimedOut, Aborted, Failed, WriteFailed };
     Q_ENUM(Outcome)
 
     explicit UpdateClient(QObject* parent = nullptr);
@@ -36,6 +37,9 @@ public:
     void probe(const QUrl& url);
     // GETs `url` into `file`; progress() per block, then finished().
     void download(const QUrl& url, const QString& file);
+    // Sends HEAD `url` and says what a download would find: finished() with Available,
+    // Redirected or Refused, or how the request failed. Nothing is written.
+    void look(const QUrl& url);
     // Stops the running request; it ends with Outcome::Aborted (or probed(false)).
     void cancel();
 
@@ -47,19 +51,25 @@ Q_SIGNALS:
     void finished(UpdateClient::Outcome outcome, const QString& detail);
 
 private:
-    QNetworkReply* send(const QUrl& url, bool head);
-    void readBody();
+    enum class Request { Probe, Download, Look };
+
+    void send(Request kind, const QUrl& url);
     void headersArrived();
-    void downloadEnded();
-    void finish(Outcome outcome, const QString& detail);
+    // Writes what has come; false when it could not, which ends the download.
+    bool readBody();
+    void replyEnded();
+    // Lets go of the running reply: nothing of it reaches this client again.
+    void release();
+    // Ends the running request once: the reply is discarded and the caller told. end() is for
+    // calls from outside the reply's signals, endSoon() for those from inside them.
+    void end(Outcome outcome, const QString& detail = QString());
+    void endSoon(Outcome outcome, const QString& detail = QString());
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
+    Request m_request = Request::Probe;
     std::unique_ptr<QSaveFile> m_file;
     IdleWatch m_idle;
-    bool m_cancelled = false;
-    bool m_redirected = false;
-    int m_refusedStatus = 0;
     qint64 m_received = 0;
-    QString m_writeError;
+    quint64 m_serial = 0; // counts the ends
 };

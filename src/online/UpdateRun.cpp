@@ -6,6 +6,7 @@ bool UpdateRun::start()
         return false;
     m_state = State::Probing;
     m_noNewVersion = false;
+    m_bar = 0; // a finished download left it full
     return true;
 }
 

@@ -18,7 +18,8 @@ public:
     int bar() const { return m_bar; }
     bool noNewVersion() const { return m_noNewVersion; }
 
-    // Idle -> Probing; clears the no-new-version mark. False (and nothing changes) when busy.
+    // Idle -> Probing; clears the no-new-version mark and the bar. False (and nothing changes)
+    // when busy.
     bool start();
     // Probing -> Downloading once the site answered.
     void probeAnswered();

@@ -1,8 +1,10 @@
-# The update's progress, run and site address (Qt Core), and its network client and news view.
+# The update's progress, run and site address, and how a news page is read (Qt Core); the
+# update's network client and the news view.
 target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UpdateProgress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateRun.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SiteAddress.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NewsPage.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/IdleWatch.cpp

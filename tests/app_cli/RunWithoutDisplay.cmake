@@ -1,13 +1,22 @@
-# Runs PROGRAM with OPTION where no display is reachable. Passes when the program exits with 0
-# and its output matches the regular expression EXPECT.
+# Runs PROGRAM with ARGUMENTS (separated by commas) where no display is reachable. Passes when the program
+# exits with STATUS (0 unless given) and prints what matches the regular expression EXPECT: on
+# standard output when it succeeds, on standard error when it fails.
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
-execute_process(COMMAND ${PROGRAM} ${OPTION}
-    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 60)
-if(NOT status STREQUAL "0")
-    message(FATAL_ERROR "${OPTION} ended with '${status}':\n${output}${errors}")
+if(NOT DEFINED STATUS)
+    set(STATUS 0)
 endif()
-if(NOT output MATCHES "${EXPECT}")
-    message(FATAL_ERROR "${OPTION} printed:\n${output}\nexpected to match: ${EXPECT}")
+string(REPLACE "," ";" arguments "${ARGUMENTS}")
+execute_process(COMMAND ${PROGRAM} ${arguments}
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 60)
+if(NOT status STREQUAL "${STATUS}")
+    message(FATAL_ERROR "'${ARGUMENTS}' ended with '${status}', expected ${STATUS}:\n${output}${errors}")
+endif()
+set(printed "${output}")
+if(NOT STATUS EQUAL 0)
+    set(printed "${errors}")
+endif()
+if(NOT printed MATCHES "${EXPECT}")
+    message(FATAL_ERROR "'${ARGUMENTS}' printed:\n${output}${errors}\nexpected to match: ${EXPECT}")
 endif()

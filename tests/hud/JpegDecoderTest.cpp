@@ -96,6 +96,38 @@ TEST(JpegDecoder, BadPicturesAreErrorsNamingTheFileAndTheProgramGoesOn)
     }
 }
 
+// The limits hold exactly: a side of 8192 pixels decodes, 8193 is refused; so are pixels past
+// 64 MiB, told from a frame header that claims them (nothing that large is ever decoded).
+TEST(JpegDecoder, PicturesUpToTheLimitsDecode)
+{
+    QByteArray wide;
+    ASSERT_TRUE(JpegEncoder::encodeSamples(JpegDecoder::MaxSide, 2, JpegEncoder::Samples::Gray,
+                                           QByteArray(JpegDecoder::MaxSide * 2, char(200)), 90, &wide));
+    RgbImage image;
+    QString error;
+    ASSERT_TRUE(JpegDecoder::decode(wide, u"wide.jpg"_s, &image, &error)) << error.toStdString();
+    EXPECT_EQ(image.width, JpegDecoder::MaxSide);
+
+    const auto claiming = [&](int width, int height) {
+        QByteArray bytes = wide;
+        const qsizetype sof = bytes.indexOf("\xff\xc0");
+        bytes[sof + 5] = char(height >> 8);
+        bytes[sof + 6] = char(height & 0xff);
+        bytes[sof + 7] = char(width >> 8);
+        bytes[sof + 8] = char(width & 0xff);
+        RgbImage ignored;
+        error.clear();
+        JpegDecoder::decode(bytes, u"x.jpg"_s, &ignored, &error);
+        return error.contains(u"too large"_s);
+    };
+    EXPECT_TRUE(claiming(JpegDecoder::MaxSide + 1, 2));
+    EXPECT_FALSE(claiming(2, JpegDecoder::MaxSide));
+    EXPECT_TRUE(claiming(2, JpegDecoder::MaxSide + 1));
+    const int rows = int(JpegDecoder::MaxPixelBytes / 3 / JpegDecoder::MaxSide); // the most that fit
+    EXPECT_FALSE(claiming(JpegDecoder::MaxSide, rows));
+    EXPECT_TRUE(claiming(JpegDecoder::MaxSide, rows + 1));
+}
+
 TEST(JpegDecoder, FilesAreReadAndAMissingOneIsNamed)
 {
     TempDir dir;

@@ -1,8 +1,11 @@
+#include "app/FormTranslator.h"
 #include "app/MainFormFixture.h"
 #include "app/UpdateForm.h"
 #include "online/NewsView.h"
+#include "online/QtWarnings.h"
 #include "support/HttpTestServer.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +21,11 @@ protected:
         settings.values[u"site"_s] = server.site();
         create();
     }
+    void TearDown() override
+    {
+        form.reset();
+        EXPECT_TRUE(warnings.taken().isEmpty()) << warnings.taken().join(u'\n').toStdString();
+    }
 
     // Presses GetNews! and waits until the box has shown the page or the failure.
     QString getNews()
@@ -30,7 +38,19 @@ protected:
         EXPECT_EQ(form->GetNews->text(), u"GetNews!"_s);
         return form->News->toPlainText();
     }
+    // The news page answered with these headers and bytes.
+    QString getNews(const QByteArray& contentType, const QByteArray& body)
+    {
+        HttpTestServer::Answer answer;
+        answer.body = body;
+        if (!contentType.isEmpty())
+            answer.headers << qMakePair(QByteArray("Content-Type"), contentType);
+        server.set("/news.htm", answer);
+        return getNews();
+    }
+    QLabel* notice() const { return form->News->findChild<QLabel*>(u"NewsNotice"_s); }
 
+    QtWarnings warnings;
     HttpTestServer server;
 };
 
@@ -77,15 +97,56 @@ TEST_F(NewsWindowTest, EachFailureIsNamedInsideTheBox)
     EXPECT_TRUE(getNews().startsWith(u"The news could not be loaded: "_s));
 }
 
-TEST_F(NewsWindowTest, LinksGoToTheWebBrowserAndNothingLocalIsRead)
+TEST_F(NewsWindowTest, LinksGoToTheWebBrowserAndNothingElseIsRead)
 {
-    server.body("/news.htm", "<p><a href=\"/changes.htm\">changes</a> <img src=\"file:///etc/hostname\"></p>");
-    getNews();
-    Q_EMIT form->News->anchorClicked(QUrl(u"/changes.htm"_s));
-    Q_EMIT form->News->anchorClicked(QUrl(u"file:///etc/passwd"_s));
-    EXPECT_EQ(shell.opened, QStringList{server.site() + u"/changes.htm"_s});
+    form->show();
+    server.body("/news.htm", "<p><a href=\"/changes.htm\">changes</a> <img src=\"file:///etc/hostname\" alt=\"[map]\">"
+                             "<img src=\"https://pictures.example/team.png\" alt=\"Team photo\"></p>");
+    // Pictures show their alternative text instead of a broken picture.
+    EXPECT_EQ(getNews(), u"changes [map]Team photo"_s);
     EXPECT_FALSE(form->News->loadResource(QTextDocument::ImageResource, QUrl(u"file:///etc/hostname"_s)).isValid());
+
+    Q_EMIT form->News->anchorClicked(QUrl(u"/changes.htm"_s));
+    EXPECT_EQ(shell.opened, QStringList{server.site() + u"/changes.htm"_s});
+    EXPECT_FALSE(notice()->isVisible());
+    // A link no web browser opens is not passed on, and the box says so.
+    for (const QString& link : {u"file:///etc/passwd"_s, u"javascript:alert(1)"_s, u"mailto:news@quarvel.org"_s}) {
+        Q_EMIT form->News->anchorClicked(QUrl(link));
+        EXPECT_TRUE(notice()->isVisible()) << link.toStdString();
+        EXPECT_EQ(notice()->text(), u"No web browser can open this link: "_s + link);
+    }
+    QTest::mouseClick(form->News->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(notice()->isVisible()) << "a click in the box puts the note away";
+    EXPECT_EQ(shell.opened.size(), 1);
     EXPECT_EQ(server.requests, QStringList{u"GET /news.htm"_s}) << "the box fetched nothing else";
+}
+
+TEST_F(NewsWindowTest, APageIsReadInItsCharsetElseUtf8ElseTheInterfaceLanguagesAndOnlyTextIsShown)
+{
+    form->show();
+    const QByteArray cp1251 = "<p>\xCF\xF0\xE8\xE2\xE5\xF2</p>"; // "Привет"
+    struct Row {
+        const char* language;
+        QByteArray type, body;
+        QString shown;
+    };
+    const Row rows[] = {
+        {"English", "text/html", "<p>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82</p>", u"Привет"_s},
+        {"English", "text/html", cp1251, u"Ïðèâåò"_s},
+        {"English", "text/html; charset=windows-1251", cp1251, u"Привет"_s},
+        {"Russian", "text/html", cp1251, u"Привет"_s},
+        {"English", "application/octet-stream", "<p>x</p>",
+         u"The news could not be shown: the site sent application/octet-stream, not a text page."_s},
+        {"Russian", "image/png", "\x89PNG\r\n\x1a\n",
+         u"Не удалось показать новости: сайт прислал image/png, а не текстовую страницу."_s},
+        {"English", "", QByteArray("MZ\x90\0\x03\0", 6),
+         u"The news could not be shown: the site sent application/octet-stream, not a text page."_s},
+    };
+    TFormTranslator translator(program.path(), program.file(u"qvl.ini"_s), dialogs);
+    for (const Row& r : rows) {
+        translator.ApplyTranslations(form.get(), QStringLiteral(QVL_SOURCE_DATA "/Languages/%1.lng").arg(r.language));
+        EXPECT_EQ(getNews(r.type, r.body), r.shown) << r.language << " " << r.type.constData();
+    }
 }
 
 TEST_F(NewsWindowTest, UpdateButtonHidesTheMainWindowBehindTheUpdateWindow)

@@ -71,11 +71,19 @@ TEST(UpdateRunTest, RunsOneUpdateAtATimeAndOnlyACompleteOkAnswerIsAPatch)
     EXPECT_EQ(run.bar(), 0);
     ASSERT_TRUE(run.start());
     EXPECT_FALSE(run.noNewVersion()) << "each update starts without the mark";
+    run.probeAnswered();
+    run.block(20000, 20000);
+    run.stop(true);
+    ASSERT_EQ(run.bar(), 100) << "a finished download stays full";
+    ASSERT_TRUE(run.start());
+    EXPECT_EQ(run.bar(), 0);
+    run.probeAnswered();
+    EXPECT_TRUE(run.block(100, 20000).addsDownloadingLine) << "the next download is announced again";
 
     EXPECT_EQ(UpdateRun::judge(200), UpdateRun::Answer::Patch);
     for (const int status : {301, 302, 303, 307, 308})
         EXPECT_EQ(UpdateRun::judge(status), UpdateRun::Answer::NoNewVersion) << status;
-    for (const int status : {204, 404})
+    for (const int status : {204, 400, 404})
         EXPECT_EQ(UpdateRun::judge(status), UpdateRun::Answer::Refused) << status;
 
     EXPECT_TRUE(UpdateRun::complete(20000, 20000));

@@ -2,6 +2,7 @@
 
 #include "app/UpdateForm.h"
 #include "config/AppState.h"
+#include "online/QtWarnings.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/HttpTestServer.h"
@@ -18,7 +19,8 @@
 #include <memory>
 
 // The update window over a program folder of its own, talking to the scripted server; the
-// shell and dialogs are fakes, and the window's ways out of the program are counted.
+// shell and dialogs are fakes, and the window's ways out of the program are counted. However a
+// transfer ends, Qt has nothing to warn about.
 class UpdateWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -34,6 +36,11 @@ protected:
         form->HTTP->setIdleTimeout(std::chrono::milliseconds(300));
         form->show();
     }
+    void TearDown() override
+    {
+        form.reset();
+        EXPECT_TRUE(warnings.taken().isEmpty()) << warnings.taken().join(u'\n').toStdString();
+    }
 
     void clickUpdateButton() { QTest::mouseClick(form->UpdateButton, Qt::LeftButton); }
     // Starts an update and waits until it has ended, whichever way.
@@ -47,6 +54,7 @@ protected:
     // The program folder's files: a failed download leaves no temporary file behind either.
     QStringList files() const { return QDir(program.path()).entryList(QDir::Files | QDir::Hidden); }
 
+    QtWarnings warnings;
     HttpTestServer server;
     TempDir program;
     MemorySettings settings;

@@ -1,7 +1,10 @@
 #include "online/UpdateWindowFixture.h"
 
+#include "app/FormTranslator.h"
+
 #include <QAction>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSystemTrayIcon>
 
 using namespace Qt::StringLiterals;
@@ -52,7 +55,8 @@ TEST_F(UpdateWindowTest, ARedirectMeansNoNewVersionAndTheEarlierPatchStays)
     server.body("/index.htm", HttpTestServer::bytes(20000));
 
     ASSERT_TRUE(runUpdate());
-    EXPECT_EQ(statusLines().last(), u"No new versions avilalible!'#10'Try updating later..."_s);
+    // '#10' in the message is its line break.
+    EXPECT_EQ(statusLines().mid(1), (QStringList{u"No new versions avilalible!"_s, u"Try updating later..."_s}));
     EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
     EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
     EXPECT_TRUE(shell.started.isEmpty());
@@ -75,16 +79,16 @@ TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndS
         HttpTestServer::Answer answer;
         QString shown; // a part of the error shown
     };
-    HttpTestServer::Answer notFound;
-    notFound.status = 404;
-    notFound.body = HttpTestServer::bytes(12000);
+    HttpTestServer::Answer badRequest;
+    badRequest.status = 400;
+    badRequest.body = HttpTestServer::bytes(12000);
     HttpTestServer::Answer cutShort;
     cutShort.body = HttpTestServer::bytes(15000);
     cutShort.announced = 20000;
     HttpTestServer::Answer stalled;
     stalled.body = HttpTestServer::bytes(20000);
     stalled.stallAfter = 6000;
-    const Case cases[] = {{"404", notFound, u"status 404"_s},
+    const Case cases[] = {{"400", badRequest, u"status 400"_s},
                           {"cut short", cutShort, u"after 15000 of 20000 bytes"_s},
                           {"stalled", stalled, u"sent nothing for 1 seconds"_s}};
     program.write(u"Patch.exe"_s, "earlier patch");
@@ -138,18 +142,53 @@ TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
     ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
     EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(QDir::toNativeSeparators(patch())));
     EXPECT_EQ(quits, 0);
+    EXPECT_EQ(form->Progress->value(), 100);
 
-    // Where Windows programs do not run, the patch is kept and its place named.
-    dialogs.shown.clear();
-    shell.started.clear();
+    // Start! again begins with an empty bar and announces the download again.
+    const qsizetype announced = statusLines().count(u"Downloading patch"_s);
+    clickUpdateButton();
+    EXPECT_EQ(form->Progress->value(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
+    EXPECT_GT(statusLines().count(u"Downloading patch"_s), announced);
+    EXPECT_EQ(shell.started.size(), 2);
+}
+
+TEST_F(UpdateWindowTest, ElsewhereThanWindowsOnlyTheSiteIsAskedAndANewVersionIsALink)
+{
     form->runsPatch = false;
-    ASSERT_TRUE(runUpdate());
+    program.write(u"Patch.exe"_s, "earlier patch");
+    struct Case {
+        const char* name;
+        int status;
+        QString line; // the status line it ends with
+    };
+    const Case cases[] = {{"a patch", 200, u"A new version is available at "_s + server.site()},
+                          {"a redirect", 302, u"Try updating later..."_s},
+                          {"a refusal", 404, u"Disconnected"_s}};
+    for (const Case& c : cases) {
+        server.requests.clear();
+        dialogs.shown.clear();
+        server.status("/updates/21.exe", c.status);
+        ASSERT_TRUE(runUpdate()) << c.name;
+        EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"HEAD /updates/21.exe"_s})) << c.name;
+        EXPECT_EQ(statusLines().last(), c.line) << c.name;
+        EXPECT_EQ(form->NewVersionLink->isVisible(), c.status == 200) << c.name;
+        EXPECT_EQ(form->Progress->isVisible(), c.status != 200) << c.name;
+        EXPECT_EQ(dialogs.texts(u"error"_s).size(), c.status == 404 ? 1 : 0) << c.name;
+        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s) << c.name;
+        if (c.status == 200) {
+            // The address is a link to the site, opened in the web browser.
+            static const QRegularExpression href(u"href=\"([^\"]+)\""_s);
+            const QString link = href.match(form->NewVersionLink->text()).captured(1);
+            EXPECT_EQ(link, server.site());
+            Q_EMIT form->NewVersionLink->linkActivated(link);
+            EXPECT_EQ(shell.opened, QStringList{server.site()});
+        }
+    }
+    EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
+    EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
     EXPECT_TRUE(shell.started.isEmpty());
-    ASSERT_EQ(dialogs.texts(u"information"_s).size(), 1);
-    EXPECT_TRUE(dialogs.texts(u"information"_s).first().contains(QDir::toNativeSeparators(patch())));
-    EXPECT_EQ(TempDir::readFile(patch()).size(), 12000);
     EXPECT_EQ(quits, 0);
-    EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
 }
 
 TEST_F(UpdateWindowTest, APatchThatCannotBeSavedIsReportedWithItsPlace)
@@ -165,6 +204,37 @@ TEST_F(UpdateWindowTest, APatchThatCannotBeSavedIsReportedWithItsPlace)
     EXPECT_TRUE(files().isEmpty());
     EXPECT_TRUE(shell.started.isEmpty());
     EXPECT_EQ(quits, 0);
+}
+
+TEST_F(UpdateWindowTest, InEveryLanguageTheTitleAndUnitAreTranslatedAndTheSizeLinesFit)
+{
+    server.body("/updates/21.exe", HttpTestServer::bytes(123456), 65536);
+    TFormTranslator translator(program.path(), program.file(u"qvl.ini"_s), dialogs);
+    struct Row {
+        const char* language;
+        QString title, unit;
+    };
+    const Row rows[] = {{"English", u"Web-Update"_s, u"b."_s},
+                        {"Russian", u"Веб-обновление"_s, u"б."_s},
+                        {"French", u"Mise à jour Web"_s, u"o"_s},
+                        {"Swedish", u"Webbuppdatering"_s, u"B"_s}};
+    for (const Row& r : rows) {
+        translator.ApplyTranslations(form.get(), QStringLiteral(QVL_SOURCE_DATA "/Languages/%1.lng").arg(r.language));
+        form->refreshTexts();
+        ASSERT_TRUE(runUpdate()) << r.language;
+        EXPECT_EQ(form->windowTitle(), r.title) << r.language;
+        EXPECT_EQ(form->size->text(), u"123456 "_s + r.unit) << r.language;
+        // Each caption is whole and ends before its value, which is whole before the button.
+        for (const auto& [caption, value] : {std::pair{form->Label1, form->size}, {form->Label2, form->RecievedSize}}) {
+            EXPECT_GE(caption->width(), caption->sizeHint().width())
+                << r.language << " " << caption->text().toStdString();
+            EXPECT_LT(caption->geometry().right(), value->x()) << r.language;
+            EXPECT_GE(value->width(), value->sizeHint().width()) << r.language << " " << value->text().toStdString();
+            EXPECT_LT(value->geometry().right(), form->UpdateButton->x()) << r.language;
+        }
+        EXPECT_GE(form->UpdateButton->width(), form->ub1->sizeHint().width()) << r.language;
+        EXPECT_LE(form->UpdateButton->geometry().right(), form->width()) << r.language;
+    }
 }
 
 namespace {
