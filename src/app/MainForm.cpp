@@ -130,6 +130,8 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(BitBtn8, &QPushButton::clicked, this, &TMainForm::BitBtn8Click);
+    connect(clientPage, &ClientOptionsPage::applied, this, &TMainForm::showApplied);
+    connect(serverPage, &ServerOptionsPage::applied, this, &TMainForm::showApplied);
     connect(Lang, &QComboBox::activated, this, &TMainForm::LangChange);
     connect(WizardButton, &QPushButton::clicked, this, [this] {
         if (openWizard)
@@ -260,6 +262,14 @@ void TMainForm::BitBtn8Click()
         clientPage->ApplyClientOptions();
     else if (PageControl1->currentIndex() == ServerPage)
         serverPage->ApplyServerOptions();
+}
+
+void TMainForm::showApplied(bool written)
+{
+    // Both Apply buttons of a page land here. After a write the page's own status returns, in
+    // place of an earlier "Nothing to apply".
+    showStatusMessage(written ? QStringLiteral("TabSheet%1").arg(PageControl1->currentIndex() + 1)
+                              : QStringLiteral("nothingtoapply"));
 }
 
 void TMainForm::LangChange()

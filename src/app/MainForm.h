@@ -134,6 +134,8 @@ private:
     // A text shown as it is; a message shown by its key follows a change of language.
     void showStatus(const QString& text);
     void showStatusMessage(const QString& key);
+    // The status line after an Apply of an options page.
+    void showApplied(bool written);
     QString message(const QString& key) const;
     void writeSetting(const QString& name, const QString& value);
     // The game's config.cfg as the user picks it in the file dialog; empty when cancelled.

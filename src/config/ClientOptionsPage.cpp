@@ -1,12 +1,12 @@
 #include "config/ClientOptionsPage.h"
 
 #include "config/AppState.h"
+#include "config/ClientVariables.h"
+#include "config/OptionsChoiceSettings.h"
 #include "config/OptionsColorSwatches.h"
+#include "config/OptionsFieldSettings.h"
 #include "config/OptionsLayout.h"
-#include "config/OptionsNumberMark.h"
 #include "config/OptionsSpinEdit.h"
-#include "config/OptionsValues.h"
-#include "platform/Dialogs.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,29 +21,9 @@
 #include <array>
 
 using namespace OptionsLayout;
-using namespace OptionsValues;
+namespace Var = ClientVariables;
 
 namespace {
-
-// `con_color` for the positions 1 to 10 of `Color`; the swatches are drawn in these colours.
-constexpr std::array<const char*, 10> ConsoleColors = {
-    "0 0 0",   "255 255 255", "191 191 191", "127 0 0", "0 127 0",
-    "0 0 127", "255 255 223", "225 225 0",   "0 0 255", "0 127 127",
-};
-constexpr int ColorFallback = 10;
-
-struct Connection {
-    const char* text;
-    const char* rate;
-};
-constexpr std::array<Connection, 6> Connections = {{
-    {"14.4 connection => 1500", "1500"},
-    {"33.6 connection => 3000", "3000"},
-    {"56k modem        => 3500 ", "3500"},
-    {"ISDN                  => 5000 ", "5000"},
-    {"Faster                 => 8000 ", "8000"},
-    {"FASTEST           => 9999", "9999"},
-}};
 
 // The message keys of the smoke-sprite words, by position of TrackBar2.
 constexpr std::array<const char*, 3> SpriteWords = {"best", "normal", "poor"};
@@ -53,6 +33,32 @@ QColor swatchColor(const char* rgb)
     const QList<QByteArray> parts = QByteArray(rgb).split(' ');
     return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
+
+// An entry of the connection list. An entry named by a message key speaks the interface
+// language at every look, so the wizard's copy of the list does too.
+class ConnectionItem final : public QListWidgetItem {
+public:
+    ConnectionItem(const AppState& state, const Var::Connection& connection, QListWidget* list)
+        : QListWidgetItem(list, UserType)
+        , m_state(state)
+        , m_connection(connection)
+    {
+        if (connection.text)
+            setText(QString::fromUtf8(connection.text));
+    }
+
+    QVariant data(int role) const override
+    {
+        if (role == Qt::DisplayRole && m_connection.key)
+            return m_state.message(QLatin1String(m_connection.key)) + QStringLiteral(" => ") +
+                   QLatin1String(m_connection.rate);
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    const AppState& m_state;
+    const Var::Connection& m_connection;
+};
 
 } // namespace
 
@@ -67,6 +73,7 @@ ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
 
     BitBtn5 = applyButton(m_column, "BitBtn5", "Apply client options");
     m_column->addStretch(1);
+    buildTable();
 
     connect(BitBtn5, &QPushButton::clicked, this, &ClientOptionsPage::BitBtn5Click);
     connect(TrackBar1, &QSlider::valueChanged, this, &ClientOptionsPage::TrackBar1Change);
@@ -111,9 +118,13 @@ void ClientOptionsPage::buildGeneralOptions()
     Color->setTickPosition(QSlider::TicksBelow);
     Color->setPageStep(1);
     QList<QColor> swatches;
-    for (const char* rgb : ConsoleColors)
+    for (const char* rgb : Var::ConsoleColors)
         swatches.append(swatchColor(rgb));
-    row(colorBox)->addWidget(new OptionsColorSwatches(Color, swatches));
+    m_swatches = new OptionsColorSwatches(Color, swatches);
+    row(colorBox)->addWidget(m_swatches);
+    m_colorMark = new QLabel; // the numbers of a colour none of the swatches is
+    m_colorMark->setTextFormat(Qt::PlainText);
+    row(colorBox)->addWidget(m_colorMark);
 
     r = row(box(m_column, "ClientBox6", "Display map briefings after loading new levels?",
                 "Display map briefings after loading new levels"));
@@ -146,19 +157,16 @@ void ClientOptionsPage::buildVideoOptions()
 {
     section(m_column, "ClientSection2", "Video options");
 
-    m_shellsBox = box(m_column, "ClientBox11", "Maximum number of shells visible at one time:");
-    QHBoxLayout* r = row(m_shellsBox);
+    QHBoxLayout* r = row(box(m_column, "ClientBox11", "Maximum number of shells visible at one time:"));
     c1edit = spin(r, "c1edit", 1, 500, 300);
     r->addStretch(1);
 
-    m_spritesBox = box(m_column, "ClientBox12", "Complexity of the smoke sprites for the smoke grenade",
-                       "Use 0-3, 0 - most realistic");
-    r = row(m_spritesBox);
+    r = row(box(m_column, "ClientBox12", "Complexity of the smoke sprites for the smoke grenade",
+                "Use 0-3, 0 - most realistic"));
     TrackBar2 = slider(r, "TrackBar2", 0, 2, 1);
     TrackBar2->setPageStep(1);
     TrackBar2->setTickPosition(QSlider::TicksBelow);
     Cedit = edit(r, "Cedit", QStringLiteral("1"), 1);
-    Cedit->setMaxLength(1);
     smsprites = label(r, "smsprites", "");
     smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[1])));
     smsprites->setMinimumWidth(smsprites->fontMetrics().horizontalAdvance(QStringLiteral("normal")) + 8);
@@ -166,13 +174,13 @@ void ClientOptionsPage::buildVideoOptions()
     r = row(box(m_column, "ClientBox13", "Max. number of smoke puffs at one time",
                 "Use more than 300 if you have a good video card or hight processor frequency."));
     TrackBar1 = slider(r, "TrackBar1", 0, 500, 300);
-    // No length limit on the edit: a longer value read from the file must not be cut short.
+    // No length limit on the edits: a longer value read from the file must not be cut short.
     Tracktext = edit(r, "Tracktext", QStringLiteral("300"), 3);
 
     r = row(box(m_column, "ClientBox14", "Show decales (blood on walls, bullets traces)",
                 "Use ONLY with bad videocard (or low RAM)"));
-    dec_t = slider(r, "dec_t", 0, 500, 300);
-    dec_e = edit(r, "dec_e", QStringLiteral("300"), 3);
+    dec_t = slider(r, "dec_t", 0, Var::MaxDecals, 300);
+    dec_e = edit(r, "dec_e", QStringLiteral("300"), 4);
 }
 
 void ClientOptionsPage::buildOtherOptions()
@@ -190,10 +198,9 @@ void ClientOptionsPage::buildOtherOptions()
                 "How much data/information you receive from the server that you are connected to:"));
     data = new QListWidget;
     data->setObjectName(QStringLiteral("data"));
-    for (const Connection& connection : Connections)
-        data->addItem(QString::fromUtf8(connection.text));
+    for (const Var::Connection& connection : Var::Connections)
+        new ConnectionItem(m_state, connection, data);
     data->setSelectionMode(QAbstractItemView::SingleSelection);
-    data->setFixedHeight(data->sizeHintForRow(0) * static_cast<int>(Connections.size()) + 2 * data->frameWidth() + 2);
     r->addWidget(data);
 
     r = row(box(m_column, "ClientBox17", "Crosshairs in Observer mode:"));
@@ -212,6 +219,42 @@ void ClientOptionsPage::buildOtherOptions()
     r->addStretch(1);
 }
 
+// Each setting once, in the order Apply makes its store calls (and adds missing lines).
+void ClientOptionsPage::buildTable()
+{
+    using Choice = ChoiceSetting::Choice;
+    const auto pair = [this](const char* name, QRadioButton* one, QRadioButton* zero) {
+        m_table.add<ChoiceSetting>(name, QList<Choice>{{one, "1"}, {zero, "0"}});
+    };
+    pair(Var::WeaponHand, p1_1, p1_0);
+    pair(Var::Briefings, p2_1, p2_0);
+    pair(Var::AutoHelp, p3_1, p3_0);
+    pair(Var::Ghosts, p4_1, p4_0);
+    pair(Var::Menus, p5_1, p5_0);
+    m_table.add<PresenceSetting>(QList<PresenceSetting::Choice>{{c2, Var::CrosshairChange}, {RadioButton2, nullptr}});
+    pair(Var::HideFrags, p6_1, p6_0);
+    pair(Var::ObserverCrosshair, p7_1, p7_0);
+    pair(Var::CenterId, p8_1, p8_0);
+    // Hide wins over Unhide when the file runs both.
+    m_table.add<PresenceSetting>(QList<PresenceSetting::Choice>{{p9_0, Var::DrawRadar}, {p9_1, Var::HideRadar}});
+    pair(Var::SpriteBlend, p10_1, p10_0);
+    pair(Var::ViewModel, p11_1, p11_0);
+    m_sprites = m_table.add<SliderSetting>(m_state, Var::SmokeSprites, TrackBar2, Cedit, SliderSetting::Rules{});
+    m_table.add<SpinSetting>(Var::Shells, c1edit);
+    // An empty dec_e is no mistake: it leaves the file's decals alone.
+    m_decals = m_table.add<SliderSetting>(m_state, Var::Decals, dec_t, dec_e,
+                                          SliderSetting::Rules{.typedInRangeOnly = true, .emptyWritesNothing = true});
+    m_name = m_table.add<TextSetting>(Var::Name, name, m_nameBox, TextSetting::Rules{.emptyWhenMissing = true});
+    m_puffs = m_table.add<SliderSetting>(m_state, Var::SmokePuffs, TrackBar1, Tracktext,
+                                         SliderSetting::Rules{.typedInRangeOnly = true, .zeroWritesNothing = true});
+    QList<QByteArray> rates;
+    for (const Var::Connection& connection : Var::Connections)
+        rates.append(connection.rate);
+    m_table.add<ListSetting>(Var::Rate, data, rates);
+    m_table.add<ColorSetting>(Var::ConsoleColor, Color, m_swatches, m_colorMark,
+                              QList<QByteArray>(Var::ConsoleColors.begin(), Var::ConsoleColors.end()));
+}
+
 void ClientOptionsPage::BitBtn5Click()
 {
     ApplyClientOptions();
@@ -219,167 +262,50 @@ void ClientOptionsPage::BitBtn5Click()
 
 void ClientOptionsPage::TrackBar1Change()
 {
-    Tracktext->setText(QString::number(TrackBar1->value()));
+    m_puffs->sliderMoved();
 }
 
 void ClientOptionsPage::TracktextChange()
 {
-    const std::optional<int> n = OptionsNumberMark::check(m_state, Tracktext);
-    if (n && *n >= 1 && *n <= 500)
-        TrackBar1->setValue(*n);
+    m_puffs->editChanged();
 }
 
 void ClientOptionsPage::TrackBar2Change()
 {
-    const int position = TrackBar2->value();
-    Cedit->setText(QString::number(position));
-    smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[static_cast<size_t>(position)])));
+    m_sprites->sliderMoved();
+    smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[static_cast<size_t>(TrackBar2->value())])));
 }
 
 void ClientOptionsPage::CeditChange()
 {
-    if (const std::optional<int> n = OptionsNumberMark::check(m_state, Cedit))
-        TrackBar2->setValue(*n); // the slider holds it to 0..2
+    m_sprites->editChanged();
 }
 
 void ClientOptionsPage::dec_tChange()
 {
-    dec_e->setText(QString::number(dec_t->value()));
+    m_decals->sliderMoved();
 }
 
 void ClientOptionsPage::dec_eChange()
 {
-    // An empty edit is no mistake: it leaves the file's r_decal alone.
-    const std::optional<int> n = OptionsNumberMark::check(m_state, dec_e, OptionsNumberMark::Empty::MeansNothing);
-    if (n && *n >= 1 && *n <= 500)
-        dec_t->setValue(*n);
+    m_decals->editChanged();
 }
 
-bool ClientOptionsPage::readClientPart()
+void ClientOptionsPage::readClientPart(OptionsRead& read)
 {
-    CfgStore& store = m_state.store;
-
-    const QString color = read(store, "con_color");
-    int position = ColorFallback;
-    for (size_t i = 0; i < ConsoleColors.size(); ++i) {
-        if (color == QLatin1String(ConsoleColors[i]))
-            position = static_cast<int>(i) + 1;
-    }
-    Color->setValue(position);
-
-    readPair(store, "lefthand", p1_1, p1_0);
-    readPair(store, "dm", p2_1, p2_0);
-    readPair(store, "ah", p3_1, p3_0);
-    readPair(store, "ghosts", p4_1, p4_0);
-    readPair(store, "cl_hidefrags", p6_1, p6_0);
-    readPair(store, "setinfo vgui_menus", p5_1, p5_0);
-    readPair(store, "cl_observercrosshair", p7_1, p7_0);
-    readPair(store, "hud_centerid", p8_1, p8_0);
-
-    // These commands take no argument: a line counts whatever it carries. Hide wins over Unhide.
-    if (isPresent(store, "drawradar"))
-        p9_0->setChecked(true);
-    if (isPresent(store, "hideradar"))
-        p9_1->setChecked(true);
-    readPair(store, "gl_spritesblend", p10_1, p10_0);
-    readPair(store, "r_drawviewmodel", p11_1, p11_0);
-    if (isPresent(store, "adjust_crosshair"))
-        c2->setChecked(true);
-
-    // Each integer is converted before its controls change, so a bad value leaves them alone.
-    if (const QString sprites = read(store, "fastsprites"); !sprites.isEmpty()) {
-        const std::optional<int> n = toInteger(sprites);
-        if (!n)
-            return conversionError(m_state, sprites);
-        TrackBar2->setValue(*n);
-        TrackBar2Change(); // Apply writes Cedit: it follows even when the slider did not move
-    }
-    if (const QString shells = m_readShells.read(store, "max_shells"); !shells.isEmpty())
-        c1edit->setFieldText(shells);
-    // Apply writes these sliders' positions, so their edits show the position, a value held to
-    // the range included, even when the slider did not move.
-    if (const QString decals = read(store, "r_decal"); !decals.isEmpty()) {
-        const std::optional<int> n = toInteger(decals);
-        if (!n)
-            return conversionError(m_state, decals);
-        dec_t->setValue(*n);
-        dec_tChange();
-    }
-    if (const QString puffs = read(store, "max_smokepuffs"); !puffs.isEmpty()) {
-        const std::optional<int> n = toInteger(puffs);
-        if (!n)
-            return conversionError(m_state, puffs);
-        TrackBar1->setValue(*n);
-        TrackBar1Change();
-    }
-
-    const QString rate = read(store, "rate");
-    for (size_t i = 0; i < Connections.size(); ++i) {
-        if (rate == QLatin1String(Connections[i].rate))
-            data->setCurrentRow(static_cast<int>(i));
-    }
-    return true;
+    m_table.read(read);
 }
 
-void ClientOptionsPage::readPlayerName()
+const KeptText& ClientOptionsPage::readName() const
 {
-    name->setText(m_readName.read(m_state.store, "name"));
+    return m_name->kept();
 }
 
 bool ClientOptionsPage::ApplyClientOptions()
 {
-    for (const QLineEdit* edit : {Tracktext, Cedit, dec_e}) {
-        if (OptionsNumberMark::isMarked(edit))
-            return conversionError(m_state, edit->text());
-    }
-    const QString shells = c1edit->fieldText();
-    const bool writeShells = shells != QLatin1String("none");
-    for (const auto& [text, field] : {std::pair{name->text(), m_nameBox}, std::pair{Cedit->text(), m_spritesBox},
-                                      std::pair{writeShells ? shells : QString(), m_shellsBox}}) {
-        if (!isWritable(text)) {
-            m_state.dialogs.error(m_state.message(QStringLiteral("notwritable")).arg(caption(field).trimmed()));
-            return false;
-        }
-    }
-
-    if (!m_state.LoadCfg())
+    const OptionsTable::Applied applied = m_table.apply(m_state);
+    if (applied == OptionsTable::Applied::Failed)
         return false;
-    CfgStore& store = m_state.store;
-
-    writePair(store, "lefthand", p1_1, p1_0);
-    writePair(store, "dm", p2_1, p2_0);
-    writePair(store, "ah", p3_1, p3_0);
-    writePair(store, "ghosts", p4_1, p4_0);
-    writePair(store, "setinfo vgui_menus", p5_1, p5_0);
-    if (c2->isChecked())
-        store.SetCfgVar("adjust_crosshair", "");
-    else
-        store.DeleteCfgLines("adjust_crosshair");
-    writePair(store, "cl_hidefrags", p6_1, p6_0);
-    writePair(store, "cl_observercrosshair", p7_1, p7_0);
-    writePair(store, "hud_centerid", p8_1, p8_0);
-    if (p9_0->isChecked()) {
-        store.SetCfgVar("drawradar", "");
-        store.DeleteCfgLines("hideradar");
-    } else if (p9_1->isChecked()) {
-        store.SetCfgVar("hideradar", "");
-        store.DeleteCfgLines("drawradar");
-    }
-    writePair(store, "gl_spritesblend", p10_1, p10_0);
-    writePair(store, "r_drawviewmodel", p11_1, p11_0);
-    write(store, "fastsprites", Cedit->text());
-    if (writeShells)
-        m_readShells.write(store, "max_shells", shells);
-    if (!dec_e->text().isEmpty())
-        write(store, "r_decal", QString::number(dec_t->value()));
-    if (!name->text().isEmpty())
-        m_readName.write(store, "name", name->text());
-    if (TrackBar1->value() != 0)
-        write(store, "max_smokepuffs", QString::number(TrackBar1->value()));
-    const QList<QListWidgetItem*> selected = data->selectedItems();
-    if (!selected.isEmpty())
-        store.SetCfgVar("rate", Connections[static_cast<size_t>(data->row(selected.front()))].rate);
-    store.SetCfgVar("con_color", ConsoleColors[static_cast<size_t>(Color->value() - 1)]);
-
-    return m_state.SaveCfg();
+    Q_EMIT this->applied(applied == OptionsTable::Applied::Written);
+    return true;
 }

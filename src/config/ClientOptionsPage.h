@@ -1,11 +1,15 @@
 #pragma once
 
-#include "config/OptionsValues.h"
+#include "config/OptionsKeptText.h"
+#include "config/OptionsSetting.h"
 
 #include <QWidget>
 
 class AppState;
+class OptionsColorSwatches;
 class OptionsSpinEdit;
+class SliderSetting;
+class TextSetting;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,26 +21,29 @@ class QVBoxLayout;
 
 // The Client options page: the player's own game settings, one box per console variable.
 // The controls only change one another; ReadOptionPages fills them from the working file and
-// ApplyClientOptions writes them back. Controls carry their names as object names.
+// ApplyClientOptions writes back what the user changed since. Controls carry their names as
+// object names.
 class ClientOptionsPage final : public QWidget {
     Q_OBJECT
 public:
     explicit ClientOptionsPage(AppState& state, QWidget* parent = nullptr);
 
-    // Loads the working file, sets or removes the page's variable lines in a fixed order and
-    // saves. A number edit that does not hold a whole number, a text that cannot be written, a
-    // load or a save error is shown through the dialogs and nothing is written. Returns
-    // whether the file was saved.
+    // Writes the settings whose controls changed since the last read or Apply into the working
+    // file, and nothing when none did. A number edit that does not hold a number, a text that
+    // cannot be written, a load or a save error is shown through the dialogs and nothing is
+    // written. Returns false on such an error.
     bool ApplyClientOptions();
 
-    // The client part of ReadOptionPages, over the store as loaded. A value that must be an
-    // integer and is not is shown as a conversion error and stops the reading: returns false.
-    bool readClientPart();
-    // The last step of ReadOptionPages: the player name, or the empty text without a name line.
-    void readPlayerName();
+    // The client part of ReadOptionPages, over the store as loaded.
+    void readClientPart(OptionsRead& read);
     // What the name was read from, so that an unchanged name is written back as its own bytes.
-    const OptionsValues::KeptText& readName() const { return m_readName; }
+    const KeptText& readName() const;
 
+Q_SIGNALS:
+    // After an Apply that did not fail: whether it wrote the file.
+    void applied(bool written);
+
+public:
     void BitBtn5Click();
     void TrackBar1Change();
     void TracktextChange();
@@ -86,12 +93,16 @@ private:
     void buildGeneralOptions();
     void buildVideoOptions();
     void buildOtherOptions();
+    void buildTable();
 
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;
     QGroupBox* m_nameBox = nullptr;
-    OptionsValues::KeptText m_readName;
-    OptionsValues::KeptText m_readShells;
-    QGroupBox* m_shellsBox = nullptr;
-    QGroupBox* m_spritesBox = nullptr;
+    OptionsColorSwatches* m_swatches = nullptr;
+    QLabel* m_colorMark = nullptr;
+    OptionsTable m_table;
+    TextSetting* m_name = nullptr;
+    SliderSetting* m_sprites = nullptr;
+    SliderSetting* m_decals = nullptr;
+    SliderSetting* m_puffs = nullptr;
 };

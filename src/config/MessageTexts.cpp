@@ -51,6 +51,17 @@ const QList<Entry>& english()
         {"notwritable", QStringLiteral("\"%1\": the text holds a double quote or a line break, which a configuration "
                                        "file cannot carry inside a value. Remove it and apply again; nothing was "
                                        "written.")},
+        // The option pages' marks of a value kept as the file has it: %1 is the value, then where
+        // its line stands. After a read, the values that do not fit their controls (%1 the file).
+        {"infile", QStringLiteral("%1 (in the file)")},
+        {"infiletip", QStringLiteral("Kept as the file has it until you change it: %1")},
+        {"badvalues", QStringLiteral("Some values in %1 do not fit their controls. They are shown as the file has "
+                                     "them, marked, and kept until you change them:")},
+        {"nothingtoapply", QStringLiteral("Nothing to apply")},
+        // The connection list's faster entries.
+        {"broadband", QStringLiteral("Broadband")},
+        {"fastbroadband", QStringLiteral("Fast broadband")},
+        {"unlimited", QStringLiteral("Unlimited")},
         // Shown by the pages that edit a configuration file while the folder holds none.
         {"nocfgfile", QStringLiteral("There is no configuration file to edit: make one with the wizard, or choose the "
                                      "game folder on the Main page.")},

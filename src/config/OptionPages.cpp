@@ -2,15 +2,26 @@
 
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
+#include "config/OptionsSetting.h"
 #include "config/ServerOptionsPage.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QMetaObject>
 
 void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPage& server)
 {
     if (!state.LoadCfg())
         return;
-    if (!client.readClientPart())
+    QStringList bad;
+    OptionsRead read(state, &bad);
+    client.readClientPart(read);
+    server.readServerPart(read);
+    if (bad.isEmpty())
         return;
-    if (!server.readServerPart())
-        return;
-    client.readPlayerName();
+    const QString text = state.message(QStringLiteral("badvalues")).arg(QDir::toNativeSeparators(state.workingPath())) +
+                         QStringLiteral("\r\n") + bad.join(QStringLiteral("\r\n"));
+    Dialogs* dialogs = &state.dialogs;
+    QMetaObject::invokeMethod(
+        &client, [dialogs, text] { dialogs->message(Dialogs::Kind::Warning, text); }, Qt::QueuedConnection);
 }

@@ -5,9 +5,10 @@ class ClientOptionsPage;
 class ServerOptionsPage;
 
 // Fills both options pages from the working file. It loads the file itself first, so the
-// pages show what is on disk now and never an edit left unsaved in the store. Then the client
-// part, the server part and the player name last. Controls whose variables the file lacks (or
-// holds with a value they do not recognise) keep what they showed. A load error, or a value
-// that must be an integer and is not, is shown through the dialogs and stops the reading
-// there; the controls already read keep their new values.
+// pages show what is on disk now and never an edit left unsaved in the store; a load error is
+// shown through the dialogs and changes nothing. Every setting the file holds is read: a value
+// that does not fit its control is shown as the file has it, marked, and kept; one message
+// names them all, shown once the event loop runs again (after the pages show). Controls whose
+// settings the file lacks keep what they showed. What the pages then show is what Apply
+// compares against.
 void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPage& server);

@@ -22,9 +22,22 @@ OptionsColorSwatches::OptionsColorSwatches(QSlider* slider, QList<QColor> colors
     setCursor(Qt::PointingHandCursor);
 }
 
+void OptionsColorSwatches::setMark(const QColor& color)
+{
+    m_hasMark = true;
+    m_mark = color;
+    update();
+}
+
+void OptionsColorSwatches::clearMark()
+{
+    m_hasMark = false;
+    update();
+}
+
 QSize OptionsColorSwatches::sizeHint() const
 {
-    return {static_cast<int>(m_colors.size()) * 24, SwatchHeight + 2};
+    return {count() * 24, SwatchHeight + 2};
 }
 
 QSize OptionsColorSwatches::minimumSizeHint() const
@@ -40,12 +53,12 @@ int OptionsColorSwatches::centreOf(int i) const
     const int handle = m_slider->style()->pixelMetric(QStyle::PM_SliderLength, &option, m_slider);
     // The slider sits right above this row with the same left edge and width.
     const int span = width() - handle;
-    return handle / 2 + QStyle::sliderPositionFromValue(0, static_cast<int>(m_colors.size()) - 1, i, span, false);
+    return handle / 2 + QStyle::sliderPositionFromValue(0, count() - 1, i, span, false);
 }
 
 int OptionsColorSwatches::swatchWidth() const
 {
-    if (m_colors.size() < 2)
+    if (count() < 2)
         return 16;
     const int step = (centreOf(1) - centreOf(0));
     return qBound(6, step - 6, 28);
@@ -55,9 +68,14 @@ void OptionsColorSwatches::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int w = swatchWidth();
-    for (int i = 0; i < m_colors.size(); ++i) {
+    for (int i = 0; i < count(); ++i) {
         const QRect rect(centreOf(i) - w / 2, 1, w, SwatchHeight);
-        painter.fillRect(rect, m_colors[i]);
+        if (i < m_colors.size())
+            painter.fillRect(rect, m_colors[i]);
+        else if (m_mark.isValid())
+            painter.fillRect(rect, m_mark);
+        else
+            painter.fillRect(rect, QBrush(palette().color(QPalette::Text), Qt::BDiagPattern));
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
@@ -67,7 +85,7 @@ void OptionsColorSwatches::mousePressEvent(QMouseEvent* event)
 {
     const int x = event->position().toPoint().x();
     int nearest = 0;
-    for (int i = 1; i < m_colors.size(); ++i) {
+    for (int i = 1; i < count(); ++i) {
         if (std::abs(centreOf(i) - x) < std::abs(centreOf(nearest) - x))
             nearest = i;
     }

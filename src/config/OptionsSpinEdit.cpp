@@ -1,6 +1,6 @@
 #include "config/OptionsSpinEdit.h"
 
-#include "config/OptionsValues.h"
+#include "config/OptionsValueRules.h"
 
 #include <QLineEdit>
 
@@ -34,7 +34,7 @@ QString OptionsSpinEdit::fieldText() const
 
 void OptionsSpinEdit::setFieldText(const QString& text)
 {
-    const std::optional<int> n = OptionsValues::toInteger(text);
+    const std::optional<int> n = OptionsValueRules::integer(text);
     m_setValue = n ? qBound(minimum(), *n, maximum()) : value();
     m_set = text.isNull() ? QLatin1String("") : text;
     if (value() != m_setValue)

@@ -1,12 +1,13 @@
 #include "config/ServerOptionsPage.h"
 
 #include "config/AppState.h"
+#include "config/OptionsChoiceSettings.h"
 #include "config/OptionsDisableButton.h"
+#include "config/OptionsFieldSettings.h"
 #include "config/OptionsLayout.h"
-#include "config/OptionsNumberMark.h"
+#include "config/OptionsMapRotation.h"
 #include "config/OptionsSpinEdit.h"
-#include "config/OptionsValues.h"
-#include "platform/Dialogs.h"
+#include "config/OptionsValueRules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,10 +18,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include <utility>
-
 using namespace OptionsLayout;
-using namespace OptionsValues;
 
 namespace {
 
@@ -32,11 +30,6 @@ QRadioButton* disableButton(QHBoxLayout* row, const char* name)
     row->addSpacing(12);
     row->addWidget(button);
     return button;
-}
-
-bool isZero(const QString& text)
-{
-    return toInteger(text) == 0;
 }
 
 const QString Zero = QStringLiteral("0");
@@ -54,6 +47,7 @@ ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
 
     BitBtn3 = applyButton(m_column, "BitBtn3", "Apply server options");
     m_column->addStretch(1);
+    buildTable();
 
     connect(BitBtn3, &QPushButton::clicked, this, &ServerOptionsPage::BitBtn3Click);
     connect(TrackBar3, &QSlider::valueChanged, this, &ServerOptionsPage::TrackBar3Change);
@@ -82,18 +76,16 @@ void ServerOptionsPage::buildTimeOptions()
     TrackBar4 = slider(r, "TrackBar4", 1, 9, 3);
     TrackBar4->setPageStep(1);
     TrackBar4->setTickPosition(QSlider::TicksBelow);
-    rtime = edit(r, "rtime", QStringLiteral("3"), 1);
-    rtime->setMaxLength(1);
+    // No length limits: a longer value read from the file must not be cut short.
+    rtime = edit(r, "rtime", QStringLiteral("3"), 4);
     label(r, "ServerLabel1", "minutes");
 
     r = row(box(m_column, "ServerBox2", "C4 (bomb) timer duration."));
     TrackBar3 = slider(r, "TrackBar3", 0, 90, 45);
-    c4Edit = edit(r, "c4Edit", QStringLiteral("45"), 2);
-    c4Edit->setMaxLength(2);
+    c4Edit = edit(r, "c4Edit", QStringLiteral("45"), 3);
 
-    m_freezeBox = box(m_column, "ServerBox3", "Time of freeze period at the begging of the round",
-                      "At this time you can't move, you can just buy ammo&weapons");
-    r = row(m_freezeBox);
+    r = row(box(m_column, "ServerBox3", "Time of freeze period at the begging of the round",
+                "At this time you can't move, you can just buy ammo&weapons"));
     freeze = spin(r, "freeze", 0, 60, 6);
     label(r, "ServerLabel2", "sec.");
     r->addStretch(1);
@@ -103,11 +95,10 @@ void ServerOptionsPage::buildTimeOptions()
                        "No max buy time.");
     r = row(m_buyTimeBox);
     MapTime = edit(r, "MapTime", QStringLiteral("1.5"), 5);
-    label(r, "ServerLabel3", "sec.");
+    label(r, "ServerLabel3", "min.");
     r->addStretch(1);
 
-    m_rotationBox = box(m_column, "ServerBox5", "Period between map rotations. ");
-    r = row(m_rotationBox);
+    r = row(box(m_column, "ServerBox5", "Period between map rotations. "));
     rotate = spin(r, "rotate", 0, 120, 0);
     label(r, "ServerLabel4", "min.");
     label(r, "ServerLabel5", "OR");
@@ -116,9 +107,8 @@ void ServerOptionsPage::buildTimeOptions()
     periodtext = disableButton(r, "periodtext");
     r->addStretch(1);
 
-    m_restartBox = box(m_column, "ServerBox6",
-                       "Time until the game restarts fresh. This will reset all frags, scores, etc to default.");
-    r = row(m_restartBox);
+    r = row(box(m_column, "ServerBox6",
+                "Time until the game restarts fresh. This will reset all frags, scores, etc to default."));
     fresh = spin(r, "fresh", 0, 500, 0);
     label(r, "ServerLabel7", "sec");
     freshtext = disableButton(r, "freshtext");
@@ -129,8 +119,7 @@ void ServerOptionsPage::buildTeamOptions()
 {
     section(m_column, "ServerSection2", "Team & Players options");
 
-    m_winLimitBox = box(m_column, "ServerBox7", "Cycle the map after one team reaches this many wins. ");
-    QHBoxLayout* r = row(m_winLimitBox);
+    QHBoxLayout* r = row(box(m_column, "ServerBox7", "Cycle the map after one team reaches this many wins. "));
     cycle = spin(r, "cycle", 0, 100, 0);
     cycletext = disableButton(r, "cycletext");
     r->addStretch(1);
@@ -151,16 +140,14 @@ void ServerOptionsPage::buildTeamOptions()
     s2_0 = radio(r, "s2_0", "Disable", false);
     r->addStretch(1);
 
-    m_teamsBox = box(m_column, "ServerBox11", "Maximum number of players that one team can have over the other");
-    r = row(m_teamsBox);
+    r = row(box(m_column, "ServerBox11", "Maximum number of players that one team can have over the other"));
     maxpl = spin(r, "maxpl", 0, 15, 2);
     label(r, "ServerLabel8", "players");
     Players = disableButton(r, "Players");
     r->addStretch(1);
 
-    m_hostageBox = box(m_column, "ServerBox12", "Maximum number of hostages you can kill before server will kick you",
-                       "Maximum number of hostages you can kill before server will kick you");
-    r = row(m_hostageBox);
+    r = row(box(m_column, "ServerBox12", "Maximum number of hostages you can kill before server will kick you",
+                "Maximum number of hostages you can kill before server will kick you"));
     hostag = spin(r, "hostag", 0, 20, 0);
     hdisable = disableButton(r, "hdisable");
     r->addStretch(1);
@@ -168,6 +155,7 @@ void ServerOptionsPage::buildTeamOptions()
     r = row(box(m_column, "ServerBox13", "Toggle the chasecam to follow teammates only ", "useful for LAN games"));
     s7_1 = radio(r, "s7_1", "Yes", true);
     s7_0 = radio(r, "s7_0", "No", false);
+    s7_2 = radio(r, "s7_2", "Yes, in first person only", false);
     r->addStretch(1);
 }
 
@@ -190,9 +178,8 @@ void ServerOptionsPage::buildOtherOptions()
     s8_0 = radio(r, "s8_0", "Disallow", false);
     r->addStretch(1);
 
-    m_moneyBox =
-        box(m_column, "ServerBox17", "The amount of starting money players may have (CS 1.3 only)", "Only in CS 1.3");
-    r = row(m_moneyBox);
+    r = row(
+        box(m_column, "ServerBox17", "The amount of starting money players may have (CS 1.3 only)", "Only in CS 1.3"));
     money = spin(r, "money", 800, 16000, 800);
     money->setSingleStep(100);
     r->addStretch(1);
@@ -204,6 +191,36 @@ void ServerOptionsPage::buildOtherOptions()
     r->addStretch(1);
 }
 
+// Each setting once, in the order Apply makes its store calls (and adds missing lines).
+void ServerOptionsPage::buildTable()
+{
+    using Choice = ChoiceSetting::Choice;
+    const auto pair = [this](const char* name, QRadioButton* one, QRadioButton* zero) {
+        m_table.add<ChoiceSetting>(name, QList<Choice>{{one, "1"}, {zero, "0"}});
+    };
+    pair("mp_flashlight", s6_1, s6_0);
+    pair("mp_fadetoblack", s1_1, s1_0);
+    pair("mp_autokick", s2_1, s2_0);
+    pair("mp_autoteambalance", s3_1, s3_0);
+    pair("mp_friendlyfire", s4_1, s4_0);
+    pair("mp_footsteps", s5_1, s5_0);
+    m_table.add<ChoiceSetting>("mp_forcechasecam", QList<Choice>{{s7_1, "1"}, {s7_0, "0"}, {s7_2, "2"}});
+    pair("mp_logmessages", s8_1, s8_0);
+    m_c4 = m_table.add<SliderSetting>(m_state, "mp_c4timer", TrackBar3, c4Edit, SliderSetting::Rules{});
+    m_roundTime =
+        m_table.add<SliderSetting>(m_state, "mp_roundtime", TrackBar4, rtime, SliderSetting::Rules{.minutes = true});
+    m_table.add<TextSetting>("mp_buytime", MapTime, m_buyTimeBox, TextSetting::Rules{.fits = [](QStringView text) {
+                                 return OptionsValueRules::minutes(text).has_value();
+                             }});
+    m_table.add<SpinSetting>("mp_startmoney", money);
+    m_table.add<SpinSetting>("mp_freezetime", freeze);
+    m_table.add<SpinSetting>("mp_hostagepenalty", hostag, hdisable);
+    m_table.add<SpinSetting>("mp_winlimit", cycle, cycletext);
+    m_table.add<SpinSetting>("mp_limitteams", maxpl, Players);
+    m_table.add<SpinSetting>("sv_restartround", fresh, freshtext);
+    m_rotation = m_table.add<OptionsMapRotation>(rotate, rounds, periodtext);
+}
+
 void ServerOptionsPage::BitBtn3Click()
 {
     ApplyServerOptions();
@@ -211,24 +228,22 @@ void ServerOptionsPage::BitBtn3Click()
 
 void ServerOptionsPage::TrackBar3Change()
 {
-    c4Edit->setText(QString::number(TrackBar3->value()));
+    m_c4->sliderMoved();
 }
 
 void ServerOptionsPage::c4EditChange()
 {
-    if (const std::optional<int> n = OptionsNumberMark::check(m_state, c4Edit))
-        TrackBar3->setValue(*n); // the slider holds it to its range
+    m_c4->editChanged();
 }
 
 void ServerOptionsPage::TrackBar4Change()
 {
-    rtime->setText(QString::number(TrackBar4->value()));
+    m_roundTime->sliderMoved();
 }
 
 void ServerOptionsPage::rtimeChange()
 {
-    if (const std::optional<int> n = OptionsNumberMark::check(m_state, rtime))
-        TrackBar4->setValue(*n);
+    m_roundTime->editChanged();
 }
 
 void ServerOptionsPage::hostagChange()
@@ -255,22 +270,12 @@ void ServerOptionsPage::maxplChange()
 
 void ServerOptionsPage::rotateChange()
 {
-    if (m_rotationBusy)
-        return;
-    m_rotationBusy = true;
-    periodtext->setChecked(false);
-    rounds->setFieldText(Zero);
-    m_rotationBusy = false;
+    m_rotation->minutesChanged();
 }
 
 void ServerOptionsPage::roundsChange()
 {
-    if (m_rotationBusy)
-        return;
-    m_rotationBusy = true;
-    rotate->setFieldText(Zero);
-    periodtext->setChecked(false);
-    m_rotationBusy = false;
+    m_rotation->roundsChanged();
 }
 
 void ServerOptionsPage::hdisableMouseDown()
@@ -299,143 +304,16 @@ void ServerOptionsPage::periodtextMouseDown()
     rounds->setFieldText(Zero);
 }
 
-bool ServerOptionsPage::readServerPart()
+void ServerOptionsPage::readServerPart(OptionsRead& read)
 {
-    CfgStore& store = m_state.store;
-
-    readPair(store, "mp_flashlight", s6_1, s6_0);
-    readPair(store, "mp_fadetoblack", s1_1, s1_0);
-    readPair(store, "mp_autokick", s2_1, s2_0);
-    readPair(store, "mp_autoteambalance", s3_1, s3_0);
-    readPair(store, "mp_friendlyfire", s4_1, s4_0);
-    readPair(store, "mp_footsteps", s5_1, s5_0);
-    readPair(store, "mp_forcechasecam", s7_1, s7_0);
-    readPair(store, "mp_logmessages", s8_1, s8_0);
-    if (read(store, "mp_hostagepenalty") == Zero)
-        hdisable->setChecked(true);
-
-    for (const auto& [variable, bar] : {std::pair{"mp_c4timer", TrackBar3}, std::pair{"mp_roundtime", TrackBar4}}) {
-        const QString value = read(store, variable);
-        if (value.isEmpty())
-            continue;
-        const std::optional<int> n = toInteger(value);
-        if (!n)
-            return conversionError(m_state, value);
-        bar->setValue(*n); // held to the slider's range
-        // The edit follows its slider even when the position did not move.
-        bar == TrackBar3 ? TrackBar3Change() : TrackBar4Change();
-    }
-
-    if (const QString buyTime = m_kept[BuyTime].read(store, "mp_buytime"); !buyTime.isEmpty())
-        MapTime->setText(buyTime);
-    struct Field {
-        const char* variable;
-        KeptField kept;
-        OptionsSpinEdit* field;
-        QRadioButton* disable;
-    };
-    const Field fields[] = {
-        {"mp_startmoney", Money, money, nullptr},          {"mp_freezetime", Freeze, freeze, nullptr},
-        {"mp_hostagepenalty", Hostages, hostag, hdisable}, {"mp_winlimit", WinLimit, cycle, cycletext},
-        {"mp_limitteams", Teams, maxpl, Players},          {"sv_restartround", Restart, fresh, freshtext},
-    };
-    for (const Field& f : fields) {
-        const QString value = m_kept[f.kept].read(store, f.variable);
-        if (value.isEmpty())
-            continue;
-        f.field->setFieldText(value); // a changed text runs the field's handler
-        // A number read into a field that already showed it must uncheck Disable too, or Apply
-        // would replace the file's number by "0".
-        if (f.disable && value != Zero)
-            f.disable->setChecked(false);
-    }
-    readMapRotation();
-    return true;
-}
-
-// Read by the rule that writes the pair: both 0 is Disable, anything else shows the numbers.
-// Neither field may zero the other meanwhile, or a file holding both would lose one.
-void ServerOptionsPage::readMapRotation()
-{
-    CfgStore& store = m_state.store;
-    const QString minutes = m_kept[Rotate].read(store, "mp_timelimit");
-    const QString maxRounds = m_kept[Rounds].read(store, "mp_maxrounds");
-    if (minutes.isEmpty() && maxRounds.isEmpty())
-        return;
-    m_rotationBusy = true;
-    rotate->setFieldText(minutes.isEmpty() ? Zero : minutes);
-    rounds->setFieldText(maxRounds.isEmpty() ? Zero : maxRounds);
-    m_rotationBusy = false;
-    periodtext->setChecked(isZero(rotate->fieldText()) && isZero(rounds->fieldText()));
+    m_table.read(read);
 }
 
 bool ServerOptionsPage::ApplyServerOptions()
 {
-    for (const QLineEdit* edit : {c4Edit, rtime}) {
-        if (OptionsNumberMark::isMarked(edit))
-            return conversionError(m_state, edit->text());
-    }
-    const std::pair<QString, QGroupBox*> written[] = {
-        {MapTime->text(), m_buyTimeBox},
-        {money->fieldText(), m_moneyBox},
-        {freeze->fieldText(), m_freezeBox},
-        {hdisable->isChecked() ? QString() : hostag->fieldText(), m_hostageBox},
-        {cycletext->isChecked() ? QString() : cycle->fieldText(), m_winLimitBox},
-        {Players->isChecked() ? QString() : maxpl->fieldText(), m_teamsBox},
-        {freshtext->isChecked() ? QString() : fresh->fieldText(), m_restartBox},
-        {periodtext->isChecked() ? QString() : rotate->fieldText() + rounds->fieldText(), m_rotationBox},
-    };
-    for (const auto& [text, field] : written) {
-        if (!isWritable(text)) {
-            m_state.dialogs.error(m_state.message(QStringLiteral("notwritable")).arg(caption(field).trimmed()));
-            return false;
-        }
-    }
-
-    if (!m_state.LoadCfg())
+    const OptionsTable::Applied applied = m_table.apply(m_state);
+    if (applied == OptionsTable::Applied::Failed)
         return false;
-    CfgStore& store = m_state.store;
-
-    writePair(store, "mp_flashlight", s6_1, s6_0);
-    writePair(store, "mp_fadetoblack", s1_1, s1_0);
-    writePair(store, "mp_autokick", s2_1, s2_0);
-    writePair(store, "mp_autoteambalance", s3_1, s3_0);
-    writePair(store, "mp_friendlyfire", s4_1, s4_0);
-    writePair(store, "mp_footsteps", s5_1, s5_0);
-    writePair(store, "mp_forcechasecam", s7_1, s7_0);
-    writePair(store, "mp_logmessages", s8_1, s8_0);
-    if (hdisable->isChecked())
-        write(store, "mp_hostagepenalty", Zero);
-    write(store, "mp_c4timer", QString::number(TrackBar3->value()));
-    write(store, "mp_roundtime", QString::number(TrackBar4->value()));
-    m_kept[BuyTime].write(store, "mp_buytime", MapTime->text());
-    m_kept[Money].write(store, "mp_startmoney", money->fieldText());
-    m_kept[Freeze].write(store, "mp_freezetime", freeze->fieldText());
-    m_kept[Hostages].write(store, "mp_hostagepenalty", hdisable->isChecked() ? Zero : hostag->fieldText());
-    m_kept[WinLimit].write(store, "mp_winlimit", cycletext->isChecked() ? Zero : cycle->fieldText());
-    m_kept[Teams].write(store, "mp_limitteams", Players->isChecked() ? Zero : maxpl->fieldText());
-    m_kept[Restart].write(store, "sv_restartround", freshtext->isChecked() ? Zero : fresh->fieldText());
-    writeMapRotation();
-
-    return m_state.SaveCfg();
-}
-
-// Only one of the two limits is meant to hold a number; with both set, neither is written.
-void ServerOptionsPage::writeMapRotation()
-{
-    CfgStore& store = m_state.store;
-    if (periodtext->isChecked()) {
-        write(store, "mp_timelimit", Zero);
-        write(store, "mp_maxrounds", Zero);
-        return;
-    }
-    // A zero is written as the field shows it ("00" read from the file stays "00").
-    if (isZero(rounds->fieldText())) {
-        m_kept[Rotate].write(store, "mp_timelimit", rotate->fieldText());
-        m_kept[Rounds].write(store, "mp_maxrounds", rounds->fieldText());
-    }
-    if (isZero(rotate->fieldText())) {
-        m_kept[Rounds].write(store, "mp_maxrounds", rounds->fieldText());
-        m_kept[Rotate].write(store, "mp_timelimit", rotate->fieldText());
-    }
+    Q_EMIT this->applied(applied == OptionsTable::Applied::Written);
+    return true;
 }

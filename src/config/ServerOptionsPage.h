@@ -1,13 +1,13 @@
 #pragma once
 
-#include "config/OptionsValues.h"
+#include "config/OptionsSetting.h"
 
 #include <QWidget>
 
-#include <array>
-
 class AppState;
+class OptionsMapRotation;
 class OptionsSpinEdit;
+class SliderSetting;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -17,20 +17,19 @@ class QVBoxLayout;
 
 // The Server options page: the settings of a game server the player runs. Works like the
 // Client options page; several number fields have a "Disable" button that stands for "0".
+// `mp_forcechasecam` has three values: 0 anyone (`s7_0`), 1 own team (`s7_1`), 2 own team in
+// first person only (`s7_2`).
 class ServerOptionsPage final : public QWidget {
     Q_OBJECT
 public:
     explicit ServerOptionsPage(AppState& state, QWidget* parent = nullptr);
 
-    // Loads the working file, sets the page's variable lines in a fixed order and saves. A
-    // number edit that does not hold a whole number, a text that cannot be written, a load or
-    // a save error is shown through the dialogs and nothing is written. Returns whether the
-    // file was saved.
+    // Writes the settings whose controls changed since the last read or Apply, as
+    // ApplyClientOptions does. Returns false on an error.
     bool ApplyServerOptions();
 
-    // The server part of ReadOptionPages, over the store as loaded. A value that must be an
-    // integer and is not is shown as a conversion error and stops the reading: returns false.
-    bool readServerPart();
+    // The server part of ReadOptionPages, over the store as loaded.
+    void readServerPart(OptionsRead& read);
 
     void BitBtn3Click();
     void TrackBar3Change();
@@ -50,6 +49,11 @@ public:
     void freshtextMouseDown();
     void periodtextMouseDown();
 
+Q_SIGNALS:
+    // After an Apply that did not fail: whether it wrote the file.
+    void applied(bool written);
+
+public:
     QRadioButton* s1_1 = nullptr;
     QRadioButton* s1_0 = nullptr;
     QRadioButton* s2_1 = nullptr;
@@ -64,6 +68,7 @@ public:
     QRadioButton* s6_0 = nullptr;
     QRadioButton* s7_1 = nullptr;
     QRadioButton* s7_0 = nullptr;
+    QRadioButton* s7_2 = nullptr;
     QRadioButton* s8_1 = nullptr;
     QRadioButton* s8_0 = nullptr;
     QSlider* TrackBar3 = nullptr;
@@ -90,23 +95,13 @@ private:
     void buildTimeOptions();
     void buildTeamOptions();
     void buildOtherOptions();
-    void readMapRotation();
-    void writeMapRotation();
+    void buildTable();
 
     AppState& m_state;
     QVBoxLayout* m_column = nullptr;
-    // While one map-rotation field zeroes the other, the other's handler stays quiet, so the
-    // number just entered is kept.
-    bool m_rotationBusy = false;
-    // The values of the text fields as read, by field.
-    enum KeptField { BuyTime, Money, Freeze, Hostages, WinLimit, Teams, Restart, Rotate, Rounds, KeptFieldCount };
-    std::array<OptionsValues::KeptText, KeptFieldCount> m_kept;
     QGroupBox* m_buyTimeBox = nullptr;
-    QGroupBox* m_moneyBox = nullptr;
-    QGroupBox* m_freezeBox = nullptr;
-    QGroupBox* m_hostageBox = nullptr;
-    QGroupBox* m_winLimitBox = nullptr;
-    QGroupBox* m_teamsBox = nullptr;
-    QGroupBox* m_restartBox = nullptr;
-    QGroupBox* m_rotationBox = nullptr;
+    OptionsTable m_table;
+    SliderSetting* m_c4 = nullptr;
+    SliderSetting* m_roundTime = nullptr;
+    OptionsMapRotation* m_rotation = nullptr;
 };

@@ -1,15 +1,15 @@
 #include "wizard/WizardTables.h"
 
+#include "config/ClientVariables.h"
 #include "wizard/WizardAnswers.h"
 
 namespace WizardTables {
 
+namespace Names = ClientVariables;
+
 std::optional<QByteArray> rate(int connection)
 {
-    static const char* const rates[] = {"1500", "3000", "3500", "5000", "8000", "9999"};
-    if (connection < 0 || connection >= int(std::size(rates)))
-        return std::nullopt;
-    return QByteArray(rates[connection]);
+    return Names::connectionRate(connection);
 }
 
 QList<Var> movementBinds(bool wasd)
@@ -29,7 +29,7 @@ QList<Var> quality(int computerSpeed)
 {
     struct Row {
         const char* menus;
-        const char* amount; // max_shells, r_decal and max_smokepuffs alike
+        const char* amount; // max_shells, r_decals and max_smokepuffs alike
         const char* sprites;
     };
     static const Row rows[] = {
@@ -37,11 +37,11 @@ QList<Var> quality(int computerSpeed)
     if (computerSpeed < 0 || computerSpeed >= int(std::size(rows)))
         return {};
     const Row& r = rows[computerSpeed];
-    return {{"setinfo vgui_menus", r.menus},
-            {"max_shells", r.amount},
-            {"r_decal", r.amount},
-            {"max_smokepuffs", r.amount},
-            {"fastsprites", r.sprites}};
+    return {{Names::Menus, r.menus},
+            {Names::Shells, r.amount},
+            {Names::Decals, r.amount},
+            {Names::SmokePuffs, r.amount},
+            {Names::SmokeSprites, r.sprites}};
 }
 
 std::optional<int> buttonCount(int index, const QString& text)
@@ -61,13 +61,13 @@ QList<Var> storeCalls(const WizardAnswers& answers)
 {
     QList<Var> calls;
     if (const auto r = rate(answers.connection))
-        calls.append(Var{"rate", *r});
+        calls.append(Var{Names::Rate, *r});
     calls.append(movementBinds(answers.wasd));
     // An empty name would replace the player's name with a blank one; the game keeps its own.
     if (!answers.name.text.isEmpty())
-        calls.append(Var{"name", answers.name.bytes()});
-    calls.append(Var{"lefthand", answers.rightHand ? "1" : "0"});
-    calls.append(Var{"r_drawviewmodel", answers.showWeapon ? "1" : "0"});
+        calls.append(Var{Names::Name, answers.name.bytes()});
+    calls.append(Var{Names::WeaponHand, answers.rightHand ? "1" : "0"});
+    calls.append(Var{Names::ViewModel, answers.showWeapon ? "1" : "0"});
     calls.append(quality(answers.computerSpeed));
     return calls;
 }

@@ -13,12 +13,13 @@ struct WizardAnswers;
 namespace WizardTables {
 
 struct Var {
-    QByteArray name; // as passed to the store: `rate`, `bind "w"`, `setinfo vgui_menus`
+    QByteArray name; // as passed to the store: `rate`, `bind "w"`, `setinfo "_vgui_menus"`
     QByteArray value;
     friend bool operator==(const Var&, const Var&) = default;
 };
 
-// The `rate` of a connection entry (w6 index 0 to 5); nothing for no selection.
+// The `rate` of a connection entry (w6 index, as the Client options page's list); nothing for no
+// selection or an entry that keeps the file's own rate.
 std::optional<QByteArray> rate(int connection);
 // The four movement binds, forward, back, left, right.
 QList<Var> movementBinds(bool wasd);
@@ -30,7 +31,8 @@ QList<Var> quality(int computerSpeed);
 std::optional<int> buttonCount(int index, const QString& text);
 
 // Every store call the answers make after the file is chosen, in order: rate, the movement
-// binds, name (only when not empty), lefthand, r_drawviewmodel, then the quality variables.
+// binds, name (only when not empty), the weapon hand, r_drawviewmodel, then the quality variables.
+// The variables are named as the Client options page names them.
 QList<Var> storeCalls(const WizardAnswers& answers);
 
 } // namespace WizardTables

@@ -206,9 +206,14 @@ TEST_F(MainFormTest, ApplyWritesWhatThePageShownHolds)
 {
     TMainForm& f = start();
     f.PageControl1->setCurrentIndex(2);
+    const QByteArray before = game.read(QStringLiteral("config.cfg"));
+    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    EXPECT_EQ(f.Status->text(), QStringLiteral("Nothing to apply"));
+    EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
     f.findChild<QAbstractButton*>(QStringLiteral("s4_1"))->click(); // friendly fire on
     QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
-    EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).contains("mp_friendlyfire \"1\"\r\n"));
+    EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).contains("mp_friendlyfire \"1\""));
+    EXPECT_EQ(f.Status->text(), QStringLiteral("Server options >> change your server settings"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 

@@ -11,8 +11,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -56,8 +58,22 @@ protected:
     static QByteArray crlf(QByteArray text) { return text.replace('\n', "\r\n"); }
     void writeCfg(const QByteArray& text) { dir.write(state.CfgFile, crlf(text)); }
     QByteArray cfg() const { return dir.read(state.CfgFile); }
-    void read() { ReadOptionPages(state, client, server); }
+    // Reads both pages, and lets the message about values that do not fit come up.
+    void read()
+    {
+        ReadOptionPages(state, client, server);
+        QCoreApplication::processEvents();
+    }
     QStringList errors() const { return dialogs.texts(QStringLiteral("error")); }
+    QStringList warnings() const { return dialogs.texts(QStringLiteral("warning")); }
+    // A game-written config.cfg as LF-only text, with blank lines and values no control can show.
+    static QByteArray gameConfigLf()
+    {
+        QByteArray file = TempDir::testData(QStringLiteral("config.cfg")).replace("\r\n", "\n");
+        file.replace("unbindall\n", "unbindall\n\n").replace("fastsprites \"0\"\n", "fastsprites 5\n\n");
+        file.replace("+mlook\n", "\nmp_c4timer 120\nmp_forcechasecam 3\nmp_roundtime 1.75\n\n+mlook\n");
+        return file;
+    }
     static QString notInteger(const QString& text)
     {
         return QStringLiteral("'%1' is not a valid integer value").arg(text);
@@ -99,6 +115,21 @@ protected:
     {
         auto* edit = find<QLineEdit>(name);
         return edit->property("notInteger").toBool() ? edit->toolTip() : QString();
+    }
+    // The tip of a field's mark of a value kept as the file has it; empty while it shows none.
+    QString fileMark(const char* name)
+    {
+        QWidget* field = find(name);
+        return field->property("fileMark").toBool() ? field->toolTip() : QString();
+    }
+    // The button a choice shows beside `button` for a value none of its buttons stands for.
+    QRadioButton* markBeside(const char* button)
+    {
+        for (auto* b : find(button)->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (b->property("fileMark").toBool())
+                return b;
+        }
+        return nullptr;
     }
     // Replaces a field's text by typing, as the user does.
     void type(const char* name, const QString& text)

@@ -1,8 +1,8 @@
 #include "OptionPagesFixture.h"
 
-#include <QSignalBlocker>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -20,11 +20,11 @@ TEST_F(ServerPageTest, EveryVariableIsReadAndWrittenBackInPlace)
     // maxpl already shows the 2 read, with Players checked.
     // clang-format off
     const Row rows[] = {
-        {"mp_limitteams", "Players", "2", "0", "0", "1"}, {"mp_roundtime", "TrackBar4", "1", "9"},
+        {"mp_limitteams", "Players", "2", "0", "0", "1"}, {"mp_roundtime", "rtime", "1.75", "9"},
         {"mp_c4timer", "TrackBar3", "0", "90"}, {"mp_freezetime", "freeze", "0", "60"}, {"mp_winlimit", "cycle", "3", "0"},
         {"mp_buytime", "MapTime", "0.25", "90"}, {"sv_restartround", "fresh", "10", "0"},
         {"mp_friendlyfire", "s4_1", "1", "0"}, {"mp_autokick", "s2_1", "1", "0"}, {"mp_footsteps", "s5_1", "0", "1"},
-        {"mp_hostagepenalty", "hostag", "5", "0"}, {"mp_forcechasecam", "s7_1", "0", "1"},
+        {"mp_hostagepenalty", "hostag", "5", "0"}, {"mp_forcechasecam", "s7_2", "2", "1", "1", "0"},
         {"mp_flashlight", "s6_1", "0", "1"}, {"mp_logmessages", "s8_1", "0", "1"}, {"mp_fadetoblack", "s1_1", "1", "0"},
         {"mp_startmoney", "money", "16000", "800"}, {"mp_autoteambalance", "s3_1", "0", "1"}};
     // clang-format on
@@ -32,37 +32,60 @@ TEST_F(ServerPageTest, EveryVariableIsReadAndWrittenBackInPlace)
 }
 
 // A listen server's settings as a player keeps them, without any of the page's variables.
-TEST_F(ServerPageTest, ApplyAppendsTheVariablesInOrderAndKeepsEverythingElse)
+TEST_F(ServerPageTest, ChangedSettingsAreAppendedInOrderAndEverythingElseIsKept)
 {
     const QByteArray kept =
         "// LAN party\nhostname \"Frank's LAN\"\nrcon_password \"\"\nsv_lan 1\nmp_tkpunish 1 // no\n"
         "exec banned.cfg\n";
     writeCfg(kept);
-    click("s1_1"); // pairs with no default
-    click("s2_1");
+    read();
+    for (const char* button : {"s1_1", "s2_1", "s7_2", "s6_0"})
+        click(button);
+    type("rtime", QStringLiteral("2.5"));
+    type("freeze", QStringLiteral("10"));
+    type("rotate", QStringLiteral("20"));
     click("BitBtn3");
-    EXPECT_EQ(cfg(),
-              crlf(kept + "mp_flashlight \"1\"\nmp_fadetoblack \"1\"\nmp_autokick \"1\"\nmp_autoteambalance \"1\"\n"
-                          "mp_friendlyfire \"0\"\nmp_footsteps \"1\"\nmp_forcechasecam \"1\"\n"
-                          "mp_logmessages \"1\"\nmp_hostagepenalty \"0\"\nmp_c4timer \"45\"\nmp_roundtime \"3\"\n"
-                          "mp_buytime \"1.5\"\nmp_startmoney \"800\"\nmp_freezetime \"6\"\nmp_winlimit \"0\"\n"
-                          "mp_limitteams \"0\"\nsv_restartround \"0\"\nmp_timelimit \"0\"\nmp_maxrounds \"0\"\n"));
+    EXPECT_EQ(cfg(), crlf(kept + "mp_flashlight \"0\"\nmp_fadetoblack \"1\"\nmp_autokick \"1\"\n"
+                                 "mp_forcechasecam \"2\"\nmp_roundtime \"2.5\"\nmp_freezetime \"10\"\n"
+                                 "mp_timelimit \"20\"\n")) // mp_maxrounds stands at 0 as before
+        << cfg().constData();
+    EXPECT_EQ(shown("TrackBar4"), QStringLiteral("2"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+// A round time of 1.75 minutes once stopped the reading, and the next Apply wrote the previous
+// file's values over this one's.
+TEST_F(ServerPageTest, ReadingNeverStopsAtOneValue)
+{
+    writeCfg("mp_roundtime 4\nmp_freezetime 6\nmp_timelimit 0\nmp_buytime 1.5\n");
+    read();
+    const QByteArray file = crlf("mp_roundtime 1.75\nmp_buytime .30\nmp_c4timer 35.5\nmp_freezetime 0\n"
+                                 "mp_timelimit 30\nmp_forcechasecam 2\nmp_startmoney lots\nmp_friendlyfire 1\n");
+    dir.write(state.CfgFile, file);
+    read();
+    EXPECT_EQ(shown({"rtime", "TrackBar4", "MapTime", "c4Edit", "freeze", "rotate", "s7_2", "money", "s4_1"}),
+              QStringLiteral("1.75 1 .30 35.5 0 30 1 lots 1"));
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_TRUE(warnings().first().endsWith(u":\r\nmp_c4timer \"35.5\"\r\nmp_startmoney \"lots\""))
+        << warnings().first().toStdString();
+    ASSERT_TRUE(apply());
+    EXPECT_EQ(cfg(), file);
+    EXPECT_EQ(warnings().size(), 1) << "nothing more to tell after Apply";
 }
 
 // Read by the rule that writes the pair, so an untouched Apply gives back what the file held.
 // Reading one field must not zero the other, as typing into it does.
-TEST_F(ServerPageTest, MapRotationIsReadByItsRule)
+TEST_F(ServerPageTest, MapRotationIsReadAndWrittenByItsRule)
 {
     type("rotate", QStringLiteral("7"));
-    // mp_timelimit and mp_maxrounds in the file ("" for no line), rotate rounds periodtext, then written.
+    // mp_timelimit and mp_maxrounds in the file ("" for no line), then rotate rounds periodtext.
     // clang-format off
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"", "", "7 0 0", "7/0"}, {"0", "0", "0 0 1", "0/0"}, {"20", "", "20 0 0", "20/0"}, {"", "15", "0 15 0", "0/15"},
-        {"20", "15", "20 15 0", "20/15"}, // both set: the rule writes neither, so both lines stay
-        {"", "", "20 15 0", "-/-"}};      // no line: the fields keep what they show
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", "", "7 0 0"}, {"0", "0", "0 0 1"}, {"20", "", "20 0 0"}, {"", "15", "0 15 0"},
+        {"20", "15", "20 15 0"}, // both set: the rule writes neither
+        {"", "", "20 15 0"}};    // no line: the fields keep what they show
     // clang-format on
-    for (const auto& [minutes, rounds, shownAfter, written] : cases) {
+    for (const auto& [minutes, rounds, shownAfter] : cases) {
         QByteArray file = "sv_lan \"1\"\n";
         if (*minutes)
             file += "mp_timelimit \"" + QByteArray(minutes) + "\"\n";
@@ -72,8 +95,16 @@ TEST_F(ServerPageTest, MapRotationIsReadByItsRule)
         read();
         EXPECT_EQ(shown({"rotate", "rounds", "periodtext"}), QLatin1String(shownAfter)) << file.constData();
         ASSERT_TRUE(apply());
-        EXPECT_EQ(valueOf("mp_timelimit") + "/" + valueOf("mp_maxrounds"), written) << file.constData();
-        EXPECT_TRUE(cfg().startsWith(crlf(file))) << cfg().constData();
+        EXPECT_EQ(cfg(), crlf(file)) << cfg().constData();
+    }
+    const std::pair<std::function<void()>, const char*> typed[] = {
+        {[&] { type("rounds", QStringLiteral("15")); }, "0/15"},
+        {[&] { type("rotate", QStringLiteral("25")); }, "25/0"},
+        {[&] { click("periodtext"); }, "0/0"}};
+    for (const auto& [change, written] : typed) {
+        change();
+        ASSERT_TRUE(apply());
+        EXPECT_EQ(valueOf("mp_timelimit") + "/" + valueOf("mp_maxrounds"), written);
     }
 }
 

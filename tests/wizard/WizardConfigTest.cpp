@@ -69,11 +69,11 @@ TEST_F(WizardConfigTest, AFileWithNoneOfTheVariablesGetsThemAppendedInOrder)
                                                  "bind \"a\" \"+moveleft\"\r\n"
                                                  "bind \"d\" \"+moveright\"\r\n"
                                                  "name \"Neo\"\r\n"
-                                                 "lefthand \"0\"\r\n"
+                                                 "cl_righthand \"0\"\r\n"
                                                  "r_drawviewmodel \"0\"\r\n"
-                                                 "setinfo vgui_menus \"0\"\r\n"
+                                                 "setinfo \"_vgui_menus\" \"0\"\r\n"
                                                  "max_shells \"100\"\r\n"
-                                                 "r_decal \"100\"\r\n"
+                                                 "r_decals \"100\"\r\n"
                                                  "max_smokepuffs \"100\"\r\n"
                                                  "fastsprites \"2\"\r\n");
 
@@ -100,19 +100,19 @@ TEST_F(WizardConfigTest, AGameWrittenConfigIsChangedInPlaceAndKeepsEverythingEls
 
     QList<QByteArray> before = original.split('\n');
     QList<QByteArray> after = dir.read(u"config.cfg"_s).split('\n');
-    ASSERT_EQ(after.size(), before.size() + 2); // two lines appended, each with its line end
+    ASSERT_EQ(after.size(), before.size() + 1); // one line appended, with its line end
     QMap<int, QByteArray> changed;
     for (int i = 0; i < before.size() - 1; ++i) {
         if (after[i] != before[i])
             changed[i + 1] = after[i];
     }
     // Only the lines the answers name; cl_updaterate and cl_cmdrate stay as they were.
-    // (UPARROW and DOWNARROW are bound to +forward and +back already.)
+    // (UPARROW and DOWNARROW are bound to +forward and +back already, and cl_righthand is "1".)
     const QMap<int, QByteArray> expected = {{54, "bind \"LEFTARROW\" \"+moveleft\"\r"},
                                             {55, "bind \"RIGHTARROW\" \"+moveright\"\r"},
                                             {166, "rate \"8000\"\r"}};
     EXPECT_EQ(changed, expected);
-    EXPECT_EQ(after.mid(before.size() - 1), (QList<QByteArray>{"lefthand \"1\"\r", "r_drawviewmodel \"1\"\r", ""}));
+    EXPECT_EQ(after.mid(before.size() - 1), (QList<QByteArray>{"r_drawviewmodel \"1\"\r", ""}));
 }
 
 TEST_F(WizardConfigTest, ANewNameCopiesTheWorkingFileWritesIntoTheCopyAndMakesItTheWorkingFile)

@@ -14,9 +14,10 @@ TEST(WizardTablesTest, UnansweredListsAndAnEmptyNameWriteNothing)
     QList<QByteArray> names;
     for (const WizardTables::Var& v : WizardTables::storeCalls(WizardAnswers()))
         names << v.name;
-    EXPECT_EQ(names, (QList<QByteArray>{"bind \"w\"", "bind \"s\"", "bind \"a\"", "bind \"d\"", "lefthand",
+    EXPECT_EQ(names, (QList<QByteArray>{"bind \"w\"", "bind \"s\"", "bind \"a\"", "bind \"d\"", "cl_righthand",
                                         "r_drawviewmodel"}));
-    EXPECT_FALSE(WizardTables::rate(6));
+    EXPECT_EQ(WizardTables::rate(8), QByteArray("100000")); // the last entry of the page's list
+    EXPECT_FALSE(WizardTables::rate(9));                    // the page's mark of the file's own rate
     EXPECT_TRUE(WizardTables::quality(5).isEmpty());
 }
 

@@ -24,7 +24,7 @@
 class WizardWindowTest : public MainFormTest {
 protected:
     static constexpr const char* ConfigCfg = "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"Player\"\r\n"
-                                             "cl_updaterate \"60\"\r\nlefthand \"1\"\r\n// mine\r\n";
+                                             "cl_updaterate \"60\"\r\ncl_righthand \"1\"\r\n// mine\r\n";
 
     void SetUp() override
     {

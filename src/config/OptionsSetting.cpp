@@ -1,0 +1,85 @@
+#include "config/OptionsSetting.h"
+
+#include "config/AppState.h"
+#include "config/CfgStore.h"
+#include "config/TextCodec.h"
+#include "platform/Dialogs.h"
+
+OptionsRead::OptionsRead(AppState& state, QStringList* badValues)
+    : m_state(state)
+    , m_store(state.store)
+    , m_badValues(badValues)
+{}
+
+OptionsRead::Value OptionsRead::value(const char* name)
+{
+    Value v;
+    m_store.GetCfgVar(name, v.bytes);
+    // A line without a value sets nothing a control could show.
+    v.found = !v.bytes.isEmpty();
+    const TextCodec::Decoded decoded = TextCodec::decode(v.bytes);
+    v.text = decoded.text;
+    v.latin1 = decoded.latin1;
+    return v;
+}
+
+bool OptionsRead::present(const char* name)
+{
+    QByteArray ignored;
+    return m_store.GetCfgVar(name, ignored);
+}
+
+FileMark OptionsRead::mark(const char* name, const QString& text) const
+{
+    const int line = OptionsLines::lastLine(m_store, name);
+    const QString where = QStringLiteral("%1, line %2: %3")
+                              .arg(m_state.CfgFile)
+                              .arg(line)
+                              .arg(TextCodec::decode(m_store.CfgLines(line).trimmed()).text);
+    return {text, m_state.message(QStringLiteral("infiletip")).arg(where)};
+}
+
+void OptionsRead::reportBad(const char* name, const QString& text)
+{
+    if (m_badValues)
+        m_badValues->append(QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(name), text));
+}
+
+void OptionsTable::read(OptionsRead& read)
+{
+    for (const auto& setting : m_settings)
+        setting->read(read);
+    m_baseline = writes();
+}
+
+QList<OptionWrite> OptionsTable::writes() const
+{
+    QList<OptionWrite> out;
+    for (const auto& setting : m_settings)
+        setting->addWrites(out);
+    return out;
+}
+
+OptionsTable::Applied OptionsTable::apply(AppState& state)
+{
+    for (const auto& setting : m_settings) {
+        if (const QString refusal = setting->refusal(state); !refusal.isEmpty()) {
+            state.dialogs.error(refusal);
+            return Applied::Failed;
+        }
+    }
+    const QList<OptionWrite> changes = OptionsLines::changed(writes(), m_baseline);
+    if (changes.isEmpty())
+        return Applied::NothingToApply;
+    // The file as it is now is the base: an edit left unsaved in the store is dropped, and lines
+    // that changed on disk since the read stay as they are unless the user changed their setting.
+    if (!state.LoadCfg())
+        return Applied::Failed;
+    OptionsLines::perform(state.store, changes);
+    const bool modified = state.store.isModified();
+    if (modified && !state.SaveCfg())
+        return Applied::Failed;
+    OptionsRead again(state, nullptr);
+    read(again);
+    return modified ? Applied::Written : Applied::NothingToApply;
+}
