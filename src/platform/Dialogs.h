@@ -7,13 +7,15 @@
 class Dialogs {
 public:
     enum class Kind { Information, Warning, Error };
+    // The button that Return presses in a question.
+    enum class Default { Yes, No };
 
     virtual ~Dialogs() = default;
 
     // A message box with one OK button.
     virtual void message(Kind kind, const QString& text) = 0;
     // A question with Yes and No; true for Yes.
-    virtual bool question(const QString& text) = 0;
+    virtual bool question(const QString& text, Default byDefault = Default::Yes) = 0;
     // An open-file dialog; the chosen path, or the empty text when the user cancels.
     virtual QString openFile(const QString& title, const QString& filter, const QString& startDir) = 0;
     // The modal information window (ShowInformation); returns when the user closes it.

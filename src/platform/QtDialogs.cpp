@@ -35,10 +35,12 @@ int textWidth(const QFontMetrics& metrics, const QString& text)
 }
 
 int exec(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-         QMessageBox::StandardButtons buttons)
+         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault = QMessageBox::NoButton)
 {
     QMessageBox box(parent);
     QtDialogs::prepareBox(box, icon, title, text, buttons);
+    if (byDefault != QMessageBox::NoButton)
+        box.setDefaultButton(byDefault);
     return box.exec();
 }
 
@@ -76,10 +78,11 @@ void QtDialogs::message(Kind kind, const QString& text)
     exec(parent, icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
 }
 
-bool QtDialogs::question(const QString& text)
+bool QtDialogs::question(const QString& text, Default byDefault)
 {
     return exec(parent, QMessageBox::Question, QApplication::applicationDisplayName(), text,
-                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                QMessageBox::Yes | QMessageBox::No,
+                byDefault == Default::No ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& startDir)

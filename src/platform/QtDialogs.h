@@ -13,7 +13,7 @@ class QWidget;
 class QtDialogs final : public Dialogs {
 public:
     void message(Kind kind, const QString& text) override;
-    bool question(const QString& text) override;
+    bool question(const QString& text, Default byDefault = Default::Yes) override;
     QString openFile(const QString& title, const QString& filter, const QString& startDir) override;
     void information(const QString& title, const QString& text) override;
     bool inputText(const QString& title, const QString& label, QString& text) override;

@@ -27,9 +27,10 @@ public:
         if (onMessage)
             onMessage();
     }
-    bool question(const QString& text) override
+    bool question(const QString& text, Default byDefault = Default::Yes) override
     {
         shown.append({QStringLiteral("question"), QString(), text});
+        questionDefaults.append(byDefault);
         return answers.isEmpty() ? false : answers.dequeue();
     }
     QString openFile(const QString& title, const QString& filter, const QString& startDir) override
@@ -70,6 +71,8 @@ public:
     // Runs while a message box is up: what the windows show behind it at that moment.
     std::function<void()> onMessage;
     QQueue<bool> answers;
+    // The default button of each question, in order.
+    QList<Default> questionDefaults;
     QQueue<QString> files;
     QQueue<QString> inputs;
 
