@@ -97,7 +97,8 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     const QString targetFile = copying ? answers.cfgName : state.CfgFile;
     const QString targetPath = state.CfgDir + targetFile;
     if (verdict.kind == WizardName::Kind::OtherFile &&
-        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)))) {
+        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)),
+                                Dialogs::Default::No)) {
         result.outcome = WizardResult::Outcome::BackToName;
         return result;
     }

@@ -156,6 +156,7 @@ TEST_F(WizardConfigTest, AnotherExistingFileIsReplacedOnlyAfterYes)
     dialogs.answers.enqueue(false);
     EXPECT_EQ(run().outcome, Outcome::BackToName);
     ASSERT_EQ(dialogs.texts(u"question"_s).size(), 1);
+    EXPECT_EQ(dialogs.questionDefaults, QList{Dialogs::Default::No}) << "Return keeps the file";
     EXPECT_TRUE(dialogs.texts(u"question"_s)[0].contains(QDir::toNativeSeparators(dir.file(u"autoexec.cfg"_s))));
     EXPECT_EQ(dir.read(u"autoexec.cfg"_s), aliases);
     EXPECT_EQ(state.CfgFile, u"config.cfg"_s);
