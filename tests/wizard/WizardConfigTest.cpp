@@ -188,6 +188,8 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
          u"window"_s, english("wrongext")},
         {"a path", [](WizardConfigTest& t) { t.answers.cfgName = u"../mine.cfg"_s; }, Outcome::BackToName, u"window"_s,
          english("notbarename")},
+        {"no name", [](WizardConfigTest& t) { t.answers.cfgName.clear(); }, Outcome::BackToName, u"window"_s,
+         WizardAnswers().emptyNameText},
         {"buttons not a number",
          [](WizardConfigTest& t) {
              t.answers.cfgName = u"mine.cfg"_s; // checked before the copy is made
