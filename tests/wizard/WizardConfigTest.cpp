@@ -179,6 +179,12 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
         QString shownText; // contained in the message
     };
     const auto english = [](const char* key) { return MessageTexts::englishText(QLatin1String(key)); };
+    // The copy is made, then its save fails: the store cannot read back a file past its limit.
+    const auto copyTooBigToSave = [](WizardConfigTest& t, const char* name) {
+        t.dir.write(u"config.cfg"_s, Plain + QByteArray(CfgStore::MaxFileSize - Plain.size(), '/'));
+        t.answers.cfgName = QLatin1String(name);
+        t.dialogs.answers.enqueue(true); // replace the file that is there
+    };
     const auto gone = [](WizardConfigTest& t) {
         t.state.CfgFile = u"gone.cfg"_s;
         t.settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
@@ -190,6 +196,14 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
          english("notbarename")},
         {"no name", [](WizardConfigTest& t) { t.answers.cfgName.clear(); }, Outcome::BackToName, u"window"_s,
          WizardAnswers().emptyNameText},
+        {"the save into a new copy fails: the copy is removed",
+         [&](WizardConfigTest& t) { copyTooBigToSave(t, "mine.cfg"); }, Outcome::Stopped, u"error"_s, u"mine.cfg"_s},
+        {"the save into a replaced file fails: the file is restored",
+         [&](WizardConfigTest& t) {
+             t.dir.write(u"other.cfg"_s, "rate \"3000\"\n");
+             copyTooBigToSave(t, "other.cfg");
+         },
+         Outcome::Stopped, u"error"_s, u"other.cfg"_s},
         {"buttons not a number",
          [](WizardConfigTest& t) {
              t.answers.cfgName = u"mine.cfg"_s; // checked before the copy is made
