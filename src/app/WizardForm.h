@@ -58,6 +58,8 @@ public:
     QGroupBox* GroupBox2 = nullptr;
     QComboBox* Configs = nullptr;
     QLabel* Advice = nullptr;
+    QLabel* CfgNameMark = nullptr; // why the typed name is refused, in the advice's place
+    QLabel* emptyname = nullptr;   // hidden: the text that refuses an empty name
 
     QGroupBox* GroupBox3 = nullptr;
     QRadioButton* server0 = nullptr;
@@ -103,7 +105,8 @@ private:
     void copyCaptions();
     void fitSize();
     void setPage(int index);
-    void t2Show();
+    void checkCfgName();
+    void t2Show(bool fromFirstPage);
     void t3Show();
     void t4Show();
 
