@@ -169,6 +169,7 @@ void Twizard::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     setWindowTitle(m_main.WizardButton->text().remove(QLatin1Char('&')));
+    m_keepAnswers = false;
     fillLists();
     // The list shows the working file while the name stands for it.
     const bool working = CfgName->text() == WizardAnswers::workingFileText();
@@ -279,6 +280,8 @@ void Twizard::t2Show(bool fromFirstPage)
     const WizardName::Kind kind = WizardName::classify(CfgName->text(), m_state.CfgDir, m_state.CfgFile).kind;
     if (fromFirstPage && (kind == WizardName::Kind::NewFile || kind == WizardName::Kind::OtherFile))
         m_state.dialogs.info(m_state.message(QStringLiteral("ConfigCreate")));
+    if (m_keepAnswers)
+        return;
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     (showServer == QLatin1String("no") ? server1 : server0)->setChecked(true);
     // Without the setting the box shows the count the binder's mouse picture uses, so that Done
@@ -327,6 +330,8 @@ void Twizard::t3Show()
 {
     const ClientOptionsPage& client = *m_main.clientPage;
     w5->setTitle(clientCaption(client, "ClientBox16"));
+    if (m_keepAnswers)
+        return;
     w6->clear();
     for (int i = 0; i < client.data->count(); ++i)
         w6->addItem(client.data->item(i)->text());
@@ -339,6 +344,8 @@ void Twizard::t4Show()
     wiz1->setTitle(clientCaption(client, "ClientBox1"));
     wiz2->setTitle(clientCaption(client, "ClientBox2"));
     wiz3->setTitle(clientCaption(client, "ClientBox9"));
+    if (m_keepAnswers)
+        return;
     name->setText(client.name->text());
     copyPair(client.p1_1, client.p1_0, w1, w2);
     copyPair(client.p11_1, client.p11_0, w3, w4);
@@ -370,6 +377,7 @@ WizardAnswers Twizard::answers() const
 void Twizard::WriteWizardConfig()
 {
     const WizardResult result = ::WriteWizardConfig(m_state, answers());
+    m_keepAnswers = !result.written();
     if (result.outcome == WizardResult::Outcome::BackToName) {
         setPage(0);
         CfgName->setFocus();

@@ -114,4 +114,7 @@ private:
     TMainForm& m_main;
     // The main window hidden while the wizard is open, shown again when it closes.
     bool m_mainHidden = false;
+    // After a refused Done the pages keep every answer as the user left it, instead of filling
+    // themselves again on entry, until the wizard is opened anew.
+    bool m_keepAnswers = false;
 };
