@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "wizard/WizardAnswers.h"
 #include "wizard/WizardConfig.h"
+#include "wizard/WizardName.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -102,6 +103,7 @@ Twizard::Twizard(AppState& state, TMainForm& main)
     connect(BitBtn2, &QPushButton::clicked, this, &Twizard::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
     connect(CfgName, &QLineEdit::textEdited, this, &Twizard::CfgNameChange);
+    connect(CfgName, &QLineEdit::textChanged, this, &Twizard::checkCfgName);
     connect(Configs, &QComboBox::activated, this, &Twizard::ConfigsChange);
     connect(wasd, &QRadioButton::clicked, this, &Twizard::wasdClick);
     connect(arrows, &QRadioButton::clicked, this, &Twizard::arrowsClick);
@@ -134,6 +136,7 @@ void Twizard::fillLists()
 void Twizard::translate(TFormTranslator& translator)
 {
     const QString typed = CfgName->text();
+    CfgNameMark->clear(); // a refusal shown now is no text of the window
     // The wizard speaks the main window's language: qvl.ini names a file only for the windows
     // it lists, and the wizard is not one of them. Its texts still go to the template.
     translator.ExportTexts(this, translator.templatePath());
@@ -142,6 +145,7 @@ void Twizard::translate(TFormTranslator& translator)
     if (!file.isEmpty())
         translator.ApplyTranslations(this, file);
     CfgName->setText(typed);
+    checkCfgName();
     fillLists(); // the size follows at the next show: the language never changes while it is open
 }
 
@@ -165,6 +169,7 @@ void Twizard::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     setWindowTitle(m_main.WizardButton->text().remove(QLatin1Char('&')));
+    m_keepAnswers = false;
     fillLists();
     // The list shows the working file while the name stands for it.
     const bool working = CfgName->text() == WizardAnswers::workingFileText();
@@ -196,8 +201,10 @@ void Twizard::done(int result)
 
 void Twizard::setPage(int index)
 {
-    const bool changed = WizardTabs->currentIndex() != index;
+    const int from = WizardTabs->currentIndex();
+    const bool changed = from != index;
     WizardTabs->setCurrentIndex(index);
+    checkCfgName();
     // The forward button finishes on the last page; the hidden Done and next hold its two faces.
     const QPushButton* face = index == 4 ? Done : next;
     BitBtn2->setText(face->text());
@@ -205,7 +212,7 @@ void Twizard::setPage(int index)
     if (!changed)
         return;
     if (index == 1)
-        t2Show();
+        t2Show(from == 0);
     else if (index == 2)
         t3Show();
     else if (index == 3)
@@ -224,6 +231,20 @@ void Twizard::BitBtn2Click()
         WriteWizardConfig();
     else
         setPage(WizardTabs->currentIndex() + 1);
+}
+
+// A name the wizard would refuse is marked with the reason as it is typed, and the user cannot
+// leave the first page until it is mended.
+void Twizard::checkCfgName()
+{
+    const QString key = WizardName::refusal(CfgName->text());
+    const QString reason = key.isEmpty()                       ? QString()
+                           : key == QLatin1String("emptyname") ? emptyname->text()
+                                                               : m_state.message(key);
+    CfgNameMark->setText(reason);
+    CfgNameMark->setVisible(!reason.isEmpty());
+    Advice->setVisible(reason.isEmpty());
+    BitBtn2->setEnabled(WizardTabs->currentIndex() != 0 || reason.isEmpty());
 }
 
 void Twizard::CfgNameChange()
@@ -253,12 +274,16 @@ void Twizard::arrowsClick()
     Bevel2->setFrameShadow(QFrame::Sunken);
 }
 
-void Twizard::t2Show()
+void Twizard::t2Show(bool fromFirstPage)
 {
+    // The advice is for a new file the name will make, given once on the way forward.
+    const WizardName::Kind kind = WizardName::classify(CfgName->text(), m_state.CfgDir, m_state.CfgFile).kind;
+    if (fromFirstPage && (kind == WizardName::Kind::NewFile || kind == WizardName::Kind::OtherFile))
+        m_state.dialogs.info(m_state.message(QStringLiteral("ConfigCreate")));
+    if (m_keepAnswers)
+        return;
     const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
     (showServer == QLatin1String("no") ? server1 : server0)->setChecked(true);
-    if (CfgName->text() != WizardAnswers::workingFileText())
-        m_state.dialogs.info(m_state.message(QStringLiteral("ConfigCreate")));
     // Without the setting the box shows the count the binder's mouse picture uses, so that Done
     // on a first run does not stop at an empty count.
     QString count = m_state.settings.read(QStringLiteral("mouse_btns"));
@@ -305,6 +330,8 @@ void Twizard::t3Show()
 {
     const ClientOptionsPage& client = *m_main.clientPage;
     w5->setTitle(clientCaption(client, "ClientBox16"));
+    if (m_keepAnswers)
+        return;
     w6->clear();
     for (int i = 0; i < client.data->count(); ++i)
         w6->addItem(client.data->item(i)->text());
@@ -317,6 +344,8 @@ void Twizard::t4Show()
     wiz1->setTitle(clientCaption(client, "ClientBox1"));
     wiz2->setTitle(clientCaption(client, "ClientBox2"));
     wiz3->setTitle(clientCaption(client, "ClientBox9"));
+    if (m_keepAnswers)
+        return;
     name->setText(client.name->text());
     copyPair(client.p1_1, client.p1_0, w1, w2);
     copyPair(client.p11_1, client.p11_0, w3, w4);
@@ -339,6 +368,7 @@ WizardAnswers Twizard::answers() const
     a.name.readText = a.name.text;
     a.name.readBytes = m_main.clientPage->readName().bytesFor(a.name.text);
     a.nameCaption = wiz1->title();
+    a.emptyNameText = emptyname->text();
     a.rightHand = w1->isChecked();
     a.showWeapon = w3->isChecked();
     return a;
@@ -347,6 +377,7 @@ WizardAnswers Twizard::answers() const
 void Twizard::WriteWizardConfig()
 {
     const WizardResult result = ::WriteWizardConfig(m_state, answers());
+    m_keepAnswers = !result.written();
     if (result.outcome == WizardResult::Outcome::BackToName) {
         setPage(0);
         CfgName->setFocus();

@@ -58,6 +58,8 @@ public:
     QGroupBox* GroupBox2 = nullptr;
     QComboBox* Configs = nullptr;
     QLabel* Advice = nullptr;
+    QLabel* CfgNameMark = nullptr; // why the typed name is refused, in the advice's place
+    QLabel* emptyname = nullptr;   // hidden: the text that refuses an empty name
 
     QGroupBox* GroupBox3 = nullptr;
     QRadioButton* server0 = nullptr;
@@ -103,7 +105,8 @@ private:
     void copyCaptions();
     void fitSize();
     void setPage(int index);
-    void t2Show();
+    void checkCfgName();
+    void t2Show(bool fromFirstPage);
     void t3Show();
     void t4Show();
 
@@ -111,4 +114,7 @@ private:
     TMainForm& m_main;
     // The main window hidden while the wizard is open, shown again when it closes.
     bool m_mainHidden = false;
+    // After a refused Done the pages keep every answer as the user left it, instead of filling
+    // themselves again on entry, until the wizard is opened anew.
+    bool m_keepAnswers = false;
 };

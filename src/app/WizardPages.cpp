@@ -119,6 +119,16 @@ void Twizard::buildFilePage()
                                  "CS settings. You can create your own config files and play with different settings "
                                  "easily."));
     layout->addWidget(Advice);
+    // A refused name is marked in the advice's place, in red; it is set only while the wizard
+    // runs, so the translator never sees a text in it.
+    CfgNameMark = text(t1, "CfgNameMark", QString());
+    QPalette red = CfgNameMark->palette();
+    red.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
+    CfgNameMark->setPalette(red);
+    CfgNameMark->hide();
+    layout->addWidget(CfgNameMark);
+    emptyname = text(t1, "emptyname", WizardAnswers().emptyNameText);
+    emptyname->hide();
     layout->addStretch(1);
 }
 

@@ -33,4 +33,8 @@ struct WizardAnswers {
     QString nameCaption = QStringLiteral("Your name"); // wiz1's caption, named when the name is refused
     bool rightHand = true;                             // w1 ("Right"); false for w2
     bool showWeapon = true;                            // w3 ("Yes, show"); false for w4
+    // Why an empty file name is refused, in the window's language: the wizard's own text, as no
+    // message key says it.
+    QString emptyNameText =
+        QStringLiteral("Type a name for the new config file, such as name.cfg, or choose an existing config.");
 };

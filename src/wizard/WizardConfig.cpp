@@ -77,7 +77,9 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     // 1. Everything is checked before anything changes.
     const WizardName::Verdict verdict = WizardName::classify(answers.cfgName, state.CfgDir, state.CfgFile);
     if (verdict.kind == WizardName::Kind::Refused) {
-        state.dialogs.information(state.message(QStringLiteral("Information")), state.message(verdict.messageKey));
+        const bool empty = verdict.messageKey == QLatin1String("emptyname");
+        state.dialogs.information(state.message(QStringLiteral("Information")),
+                                  empty ? answers.emptyNameText : state.message(verdict.messageKey));
         result.outcome = WizardResult::Outcome::BackToName;
         return result;
     }
@@ -97,7 +99,8 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     const QString targetFile = copying ? answers.cfgName : state.CfgFile;
     const QString targetPath = state.CfgDir + targetFile;
     if (verdict.kind == WizardName::Kind::OtherFile &&
-        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)))) {
+        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)),
+                                Dialogs::Default::No)) {
         result.outcome = WizardResult::Outcome::BackToName;
         return result;
     }

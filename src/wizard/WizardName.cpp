@@ -46,15 +46,25 @@ bool isDeviceName(const QString& name)
            stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
 }
 
+QString refusal(const QString& typed)
+{
+    if (typed == WizardAnswers::workingFileText())
+        return QString();
+    if (typed.isEmpty())
+        return QStringLiteral("emptyname");
+    if (!isBareName(typed))
+        return QStringLiteral("notbarename");
+    if (!hasCfgExtension(typed))
+        return QStringLiteral("wrongext");
+    return QString();
+}
+
 Verdict classify(const QString& typed, const QString& cfgDir, const QString& cfgFile)
 {
     if (typed == WizardAnswers::workingFileText())
         return {Kind::WorkingFile, QString()};
-    // An empty name is a wrong extension, as the message says, not a path.
-    if (!typed.isEmpty() && !isBareName(typed))
-        return {Kind::Refused, QStringLiteral("notbarename")};
-    if (!hasCfgExtension(typed))
-        return {Kind::Refused, QStringLiteral("wrongext")};
+    if (const QString key = refusal(typed); !key.isEmpty())
+        return {Kind::Refused, key};
     // Copying the working file onto itself would empty it before the copy reads it.
     if (typed.compare(cfgFile, Qt::CaseInsensitive) == 0 || sameFile(cfgDir + typed, cfgDir + cfgFile))
         return {Kind::WorkingFile, QString()};

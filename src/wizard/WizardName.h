@@ -15,8 +15,12 @@ enum class Kind {
 
 struct Verdict {
     Kind kind = Kind::Refused;
-    QString messageKey; // for Refused: "wrongext" or "notbarename"
+    QString messageKey; // for Refused: "emptyname", "notbarename" or "wrongext"
 };
+
+// Why the wizard refuses `typed` whatever the folder holds: "emptyname" for no name at all, else as
+// classify says; the empty text for a name it accepts.
+QString refusal(const QString& typed);
 
 // A bare file name ending in ".cfg" (any letter case) with something before it. Names that would
 // reach outside the folder, open a device or be changed by Windows on the way are refused with

@@ -156,6 +156,7 @@ TEST_F(WizardConfigTest, AnotherExistingFileIsReplacedOnlyAfterYes)
     dialogs.answers.enqueue(false);
     EXPECT_EQ(run().outcome, Outcome::BackToName);
     ASSERT_EQ(dialogs.texts(u"question"_s).size(), 1);
+    EXPECT_EQ(dialogs.questionDefaults, QList{Dialogs::Default::No}) << "Return keeps the file";
     EXPECT_TRUE(dialogs.texts(u"question"_s)[0].contains(QDir::toNativeSeparators(dir.file(u"autoexec.cfg"_s))));
     EXPECT_EQ(dir.read(u"autoexec.cfg"_s), aliases);
     EXPECT_EQ(state.CfgFile, u"config.cfg"_s);
@@ -178,6 +179,12 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
         QString shownText; // contained in the message
     };
     const auto english = [](const char* key) { return MessageTexts::englishText(QLatin1String(key)); };
+    // The copy is made, then its save fails: the store cannot read back a file past its limit.
+    const auto copyTooBigToSave = [](WizardConfigTest& t, const char* name) {
+        t.dir.write(u"config.cfg"_s, Plain + QByteArray(CfgStore::MaxFileSize - Plain.size(), '/'));
+        t.answers.cfgName = QLatin1String(name);
+        t.dialogs.answers.enqueue(true); // replace the file that is there
+    };
     const auto gone = [](WizardConfigTest& t) {
         t.state.CfgFile = u"gone.cfg"_s;
         t.settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
@@ -187,6 +194,16 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
          u"window"_s, english("wrongext")},
         {"a path", [](WizardConfigTest& t) { t.answers.cfgName = u"../mine.cfg"_s; }, Outcome::BackToName, u"window"_s,
          english("notbarename")},
+        {"no name", [](WizardConfigTest& t) { t.answers.cfgName.clear(); }, Outcome::BackToName, u"window"_s,
+         WizardAnswers().emptyNameText},
+        {"the save into a new copy fails: the copy is removed",
+         [&](WizardConfigTest& t) { copyTooBigToSave(t, "mine.cfg"); }, Outcome::Stopped, u"error"_s, u"mine.cfg"_s},
+        {"the save into a replaced file fails: the file is restored",
+         [&](WizardConfigTest& t) {
+             t.dir.write(u"other.cfg"_s, "rate \"3000\"\n");
+             copyTooBigToSave(t, "other.cfg");
+         },
+         Outcome::Stopped, u"error"_s, u"other.cfg"_s},
         {"buttons not a number",
          [](WizardConfigTest& t) {
              t.answers.cfgName = u"mine.cfg"_s; // checked before the copy is made

@@ -115,7 +115,6 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         QString pageAfter;
     } cases[] = {
         {"a folder in the new file's place", u"blocked.cfg"_s, "error", u"t5"_s},
-        {"a name outside the folder", u"../up.cfg"_s, "window", u"t1"_s},
         {"another config kept", u"other.cfg"_s, "question", u"t1"_s},
     };
     QDir(game.path()).mkdir(u"blocked.cfg"_s);
@@ -138,4 +137,40 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         EXPECT_TRUE(snapshot() == before) << c.what;
         control<QPushButton>("BitBtn3")->click();
     }
+}
+
+TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
+{
+    start();
+    form->clientPage->p1_0->click(); // the client page holds Left
+    open();
+    next();
+    control<QRadioButton>("server1")->click();
+    next();
+    choose(control<QComboBox>("w6"), 2);
+    next();
+    control<QRadioButton>("w1")->click(); // Right
+    control<QLineEdit>("name")->setText(u"Neo \"1\""_s);
+    next();
+    next(); // refused for the quote: the user stays on the last page
+    ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    EXPECT_EQ(page(), u"t5"_s);
+
+    back();
+    EXPECT_TRUE(control<QRadioButton>("w1")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("name")->text(), u"Neo \"1\""_s);
+    control<QLineEdit>("name")->setText(u"Neo"_s);
+    // Kept as well on the whole way from the first page, where a refused file name leads.
+    for (int i = 0; i < 3; ++i)
+        back();
+    goTo(3);
+    EXPECT_TRUE(control<QRadioButton>("server1")->isChecked());
+    EXPECT_EQ(control<QComboBox>("w6")->currentIndex(), 2);
+    EXPECT_TRUE(control<QRadioButton>("w1")->isChecked());
+    next();
+    next();
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(form->clientPage->p1_1->isChecked()) << "the file holds Right";
+    EXPECT_EQ(form->clientPage->name->text(), u"Neo"_s);
+    EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
 }

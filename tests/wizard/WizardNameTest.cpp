@@ -29,6 +29,8 @@ TEST(WizardNameTest, WhatANameStandsForOrWhyItIsRefused)
         {u"myname.cfg"_s, Kind::NewFile},     // not the exact text: a name like any other
         {u"console.cfg"_s, Kind::NewFile},    // begins like a device name but is none
         {u"autoexec.cfg"_s, Kind::OtherFile}, // holds the binder's aliases: ask first
+        {u"COM0.cfg"_s, Kind::NewFile},       // the devices are COM1 to COM9
+        {u""_s, Kind::Refused, "emptyname"},
         {u".cfg"_s, Kind::Refused, "wrongext"},
         {u"x.cfg.bak"_s, Kind::Refused, "wrongext"},
         {u"..\\mine.cfg"_s, Kind::Refused, "notbarename"},
@@ -37,6 +39,7 @@ TEST(WizardNameTest, WhatANameStandsForOrWhyItIsRefused)
         {u"Lpt9.cfg"_s, Kind::Refused, "notbarename"},  // a device whatever the extension
         {u"aux .cfg"_s, Kind::Refused, "notbarename"},  // Windows drops the blank and opens the device
         {u"mine.cfg."_s, Kind::Refused, "notbarename"}, // Windows drops a trailing dot
+        {u"mine.cfg "_s, Kind::Refused, "notbarename"}, // and a trailing blank
     };
     for (const Case& c : cases) {
         const WizardName::Verdict v = WizardName::classify(c.typed, dir.dirWithSlash(), u"config.cfg"_s);

@@ -60,13 +60,22 @@ protected:
     void back() { control<QPushButton>("BitBtn1")->click(); }
     void goTo(int index)
     {
-        while (control<QStackedWidget>("WizardTabs")->currentIndex() < index)
+        QStackedWidget* tabs = control<QStackedWidget>("WizardTabs");
+        while (tabs->currentIndex() < index) {
+            const int from = tabs->currentIndex();
             next();
+            if (tabs->currentIndex() == from) {
+                ADD_FAILURE() << "Next stays on page " << from;
+                return;
+            }
+        }
     }
     void typeCfgName(const QString& text)
     {
         QLineEdit* edit = control<QLineEdit>("CfgName");
         edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
     }
     // A choice in a drop-down list, as the user makes it.

@@ -71,18 +71,59 @@ TEST_F(WizardWindowTest, ServerAndButtonAnswersAreReadFromTheSettingsAtEachEntry
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "the design name makes no new file: no advice";
 }
 
-TEST_F(WizardWindowTest, AnotherFileNameBringsTheExecAdviceAtEachEntryToTheServerPage)
+TEST_F(WizardWindowTest, ANameThatMakesAFileBringsTheExecAdviceOnEachWayForwardToTheServerPage)
 {
     start();
     open();
+    typeCfgName(u"CONFIG.CFG"_s); // the working file: no file is made
+    next();
+    back();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
     typeCfgName(u"myname.cfg"_s); // the design name in other letter case is a new name
     next();
     back();
     next();
+    next();
+    back(); // back through the server page: no advice
     const QStringList advice = dialogs.texts(u"information"_s);
     ASSERT_EQ(advice.size(), 2);
     EXPECT_EQ(advice[0], state.message(u"ConfigCreate"_s));
     EXPECT_TRUE(advice[0].endsWith(u"\r\nexec YourConfig.cfg"_s)) << advice[0].toStdString();
+}
+
+TEST_F(WizardWindowTest, ANameThatWouldBeRefusedIsMarkedWithTheReasonAndHoldsTheFirstPage)
+{
+    start();
+    open();
+    QLabel* mark = control<QLabel>("CfgNameMark");
+    const QString noName = control<QLabel>("emptyname")->text();
+    ASSERT_FALSE(noName.isEmpty());
+    EXPECT_NE(noName, state.message(u"wrongext"_s));
+    const struct {
+        QString typed;
+        QString reason; // empty: accepted
+    } cases[] = {
+        {u""_s, noName},
+        {u"cfg/mine.cfg"_s, state.message(u"notbarename"_s)},
+        {u"nul.cfg"_s, state.message(u"notbarename"_s)},
+        {u"mine.txt"_s, state.message(u"wrongext"_s)},
+        {u"mine.cfg"_s, QString()},
+    };
+    for (const auto& c : cases) {
+        typeCfgName(c.typed);
+        EXPECT_EQ(mark->text(), c.reason) << c.typed.toStdString();
+        EXPECT_EQ(mark->isVisible(), !c.reason.isEmpty()) << c.typed.toStdString();
+        EXPECT_EQ(control<QLabel>("Advice")->isVisible(), c.reason.isEmpty()) << c.typed.toStdString();
+        next();
+        EXPECT_EQ(page(), c.reason.isEmpty() ? u"t2"_s : u"t1"_s) << c.typed.toStdString();
+        EXPECT_EQ(dialogs.texts(u"information"_s).size(), c.reason.isEmpty() ? 1 : 0) << c.typed.toStdString();
+    }
+    // Choosing an existing config mends the name too.
+    back();
+    typeCfgName(u""_s);
+    choose(control<QComboBox>("Configs"), 0);
+    EXPECT_TRUE(control<QPushButton>("BitBtn2")->isEnabled());
+    EXPECT_FALSE(mark->isVisible());
 }
 
 TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
