@@ -17,7 +17,9 @@ TEST_F(BinderPageTest, DemoConfigMarksItsKeysWithTheirCommands)
     EXPECT_EQ(mark("but22"), "used sizedown");      // the main-row minus, not the keypad's
     EXPECT_EQ(mark("but10"), "used +speed");        // KP_PLUS
     EXPECT_EQ(mark("RALT"), "used +strafe");        // the right ALT is the same key as the left one
-    EXPECT_EQ(mark("F2"), "unused");
+    EXPECT_EQ(mark("F2"), "used rebuy");
+    EXPECT_EQ(mark("but24"), "used +mlook"); // the backslash
+    EXPECT_EQ(mark("F3"), "unused");
     EXPECT_EQ(overlay("MOUSE4"), "shown +use");
     EXPECT_EQ(overlay("MOUSE5"), "hidden");
 
@@ -29,7 +31,10 @@ TEST_F(BinderPageTest, DemoConfigMarksItsKeysWithTheirCommands)
     // Showing the page wrote nothing, not even the missing autoexec.cfg.
     EXPECT_EQ(cfg(), before);
     EXPECT_FALSE(QFile::exists(game.file(u"autoexec.cfg"_s)));
-    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.first().text.toStdString();
+    // The game's own `bind "+" "sizeup"` is a bind of a key the picture lacks, not an error.
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_NE(dialogs.shown.first().what, u"error"_s);
+    EXPECT_TRUE(dialogs.shown.first().text.contains(u"sizeup"_s)) << dialogs.shown.first().text.toStdString();
 }
 
 TEST_F(BinderPageTest, ClickOnAFreeKeyOrMouseButtonSelectsIt)

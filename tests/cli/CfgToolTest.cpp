@@ -145,7 +145,10 @@ TEST(CfgTool, BindAndUnbindEditOnlyThatKeysLines)
         {{unbind, file, u"F3"_s}, 1, "="},
         {{bind, file, u"ESC"_s, u"quit"_s}, 2, "="},
         {{bind, file, u"F2"_s, u"say \"hi\""_s}, 2, "="},
+        {{bind, file, u"F3"_s, QString(514, u'x')}, 0, before + "bind \"F3\" \"" + QByteArray(514, 'x') + "\"\r\n"},
         {{bind, file, u"F2"_s, QString(515, u'x')}, 2, "="},
+        {{bind, file, u"F2"_s, u""_s}, 2, "="},
+        {{bind, file, u"F2"_s, u"say a\nquit"_s}, 2, "="},
         {{unbind, file, u""_s}, 2, "="},
         // clang-format on
     };
@@ -161,6 +164,14 @@ TEST(CfgTool, BindAndUnbindEditOnlyThatKeysLines)
         else
             EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     }
+
+    // LF lines, blank ones, no final line end: the bind goes last in the file's own line end, and
+    // an unbind inside a line keeps the rest of it.
+    TempDir dir;
+    dir.write(u"lf.cfg"_s, "\n// art\n\nbind \"a\" \"+jump\"; bind \"b\" \"+duck\"\nname x");
+    EXPECT_EQ(runTool(dir, {bind, u"lf.cfg"_s, u"\\"_s, u"+mlook"_s}).exitCode, 0);
+    EXPECT_EQ(runTool(dir, {unbind, u"lf.cfg"_s, u"a"_s}).exitCode, 0);
+    EXPECT_EQ(dir.read(u"lf.cfg"_s), "\n// art\n\nbind \"b\" \"+duck\"\nname x\nbind \"\\\" \"+mlook\"\n");
 }
 
 } // namespace
