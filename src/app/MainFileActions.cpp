@@ -82,7 +82,9 @@ void TMainForm::DeleteCFG1Click()
     if (!selectedEntry())
         return;
     const QString path = QDir::fromNativeSeparators(m_state.workingPath());
-    if (!m_state.dialogs.question(message(QStringLiteral("deletecfg")).arg(QDir::toNativeSeparators(path))))
+    // No is the default: Return pressed by habit must not delete a file for good.
+    if (!m_state.dialogs.question(message(QStringLiteral("deletecfg")).arg(QDir::toNativeSeparators(path)),
+                                  Dialogs::Default::No))
         return;
     const int row = ListBox1->currentRow();
     QFile file(path);

@@ -106,6 +106,7 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     EXPECT_EQ(dialogs.texts(QStringLiteral("question")),
               QStringList({QStringLiteral("Do you want to delete %1? This cannot be undone.")
                                .arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))}));
+    EXPECT_EQ(dialogs.questionDefaults, QList<Dialogs::Default>{Dialogs::Default::No});
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Bravo);
     EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
 
