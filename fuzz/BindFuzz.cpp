@@ -1,7 +1,10 @@
 // The bind reader: any bytes read; every bound key is one the game knows, bound on a line that
 // exists, and reading the lines through the store gives the same result as reading the bytes.
+// Unbinding a key takes its binds away and leaves every other key bound as it was, before and
+// after a save.
 #include "FuzzSupport.h"
 
+#include "binder/BindEdits.h"
 #include "binder/BindReader.h"
 #include "binder/KeyNames.h"
 #include "config/CfgStore.h"
@@ -47,7 +50,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     require(file.open(QIODevice::WriteOnly) && file.write(text) == text.size(), "scratch file written");
     file.close();
     CfgStore store;
-    if (store.LoadCfg(path))
-        require(sameReading(BindReader::read(store), reading), "the store's lines read as the bytes do");
+    if (!store.LoadCfg(path))
+        return 0;
+    require(sameReading(BindReader::read(store), reading), "the store's lines read as the bytes do");
+    if (reading.bound.empty())
+        return 0;
+
+    const QString key = reading.bound.front().key;
+    BindEdits::removeCommands(store, [&](const ConsoleLine::Command& c) { return BindEdits::bindsKey(c, key); });
+    const auto keptTheOthers = [&](const BindReading& after) {
+        if (after.find(key))
+            return false;
+        for (const BoundKey& b : reading.bound) {
+            const BoundKey* now = after.find(b.key);
+            if (b.key != key && (!now || now->command != b.command))
+                return false;
+        }
+        return true;
+    };
+    require(keptTheOthers(BindReader::read(store)), "an unbind keeps every other key's bind");
+    require(store.SaveCfg(path) && keptTheOthers(BindReader::read(store)), "and so does the saved file");
     return 0;
 }
