@@ -3,6 +3,7 @@
 #include "config/AppState.h"
 #include "config/TextCodec.h"
 #include "platform/Dialogs.h"
+#include "platform/FileError.h"
 #include "platform/SettingsStore.h"
 #include "platform/WriteCheck.h"
 #include "wizard/WizardAnswers.h"
@@ -25,16 +26,16 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-bool readAll(const QString& path, QByteArray& bytes, QString& error)
+bool readAll(const QString& path, QByteArray& bytes, QString& error, const FileError::Texts& texts)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString());
+        error = FileError::text(texts, "cannotread", path, file.errorString());
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read %1: %2").arg(shown(path), file.errorString());
+        error = FileError::text(texts, "cannotread", path, file.errorString());
         return false;
     }
     return true;
@@ -42,15 +43,15 @@ bool readAll(const QString& path, QByteArray& bytes, QString& error)
 
 // Writes `bytes` to a temporary file beside `path` and renames it into place, so that `path`
 // holds either its old content or all of the new one.
-bool writeWhole(const QString& path, const QByteArray& bytes, QString& error)
+bool writeWhole(const QString& path, const QByteArray& bytes, QString& error, const FileError::Texts& texts = {})
 {
-    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
+    if (const QString refusal = WriteCheck::refusal(path, texts); !refusal.isEmpty()) {
         error = refusal;
         return false;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString());
+        error = FileError::text(texts, "cannotwrite", path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -121,8 +122,10 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         QByteArray bytes;
         // A folder in the file's place is left to the write below, which says it cannot replace it.
         targetExisted = QFileInfo(targetPath).isFile();
-        if (!readAll(workingPath, bytes, error) || (targetExisted && !readAll(targetPath, targetOldBytes, error)) ||
-            !writeWhole(targetPath, bytes, error)) {
+        const FileError::Texts texts = [&state](const QString& key) { return state.message(key); };
+        if (!readAll(workingPath, bytes, error, texts) ||
+            (targetExisted && !readAll(targetPath, targetOldBytes, error, texts)) ||
+            !writeWhole(targetPath, bytes, error, texts)) {
             state.store = before;
             state.dialogs.error(error);
             return result;
