@@ -222,9 +222,8 @@ void TMainForm::AskCfgFolder()
 {
     const QString chosen = chooseConfigCfg();
     if (chosen.isEmpty()) {
-        // Without a game folder there is nothing to edit: say why, then end without remembering
-        // anything, so that the next start asks again.
-        m_state.dialogs.information(message(QStringLiteral("Information")), message(QStringLiteral("cfgnotfound")));
+        // Without a game folder there is nothing to edit. Cancel is the user's answer, so the
+        // program ends at once, remembering nothing, and the next start asks again.
         m_abandoned = true;
         if (quitProgram)
             quitProgram();
