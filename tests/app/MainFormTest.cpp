@@ -1,6 +1,7 @@
 #include "MainFormFixture.h"
 #include "app/CfgFolder.h"
 #include "app/SplashForm.h"
+#include "online/NewsView.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -175,6 +176,21 @@ TEST_F(MainFormTest, TheLinkOpensTheHomePage)
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_TRUE(shell.opened[0].startsWith(QStringLiteral("http://")));
     EXPECT_EQ(shell.opened[0], f.Label2->text());
+}
+
+TEST_F(MainFormTest, ANewsLinkThatNoBrowserOpensIsSaidInTheBox)
+{
+    TMainForm& f = start();
+    const QLabel* notice = f.News->findChild<QLabel*>(QStringLiteral("NewsNotice"));
+    ASSERT_NE(notice, nullptr);
+    const QString link = QStringLiteral("https://www.quarvel.org/changes.htm");
+    for (const bool fails : {false, true}) {
+        shell.openFails = fails;
+        Q_EMIT f.News->anchorClicked(QUrl(link));
+        EXPECT_EQ(shell.opened.last(), link);
+        EXPECT_EQ(notice->isVisible(), fails);
+    }
+    EXPECT_EQ(notice->text(), QStringLiteral("No web browser can open this link: ") + link);
 }
 
 TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
