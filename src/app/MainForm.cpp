@@ -333,6 +333,25 @@ void TMainForm::showStatus(const QString& text)
     Status->setToolTip(shown == text ? QString() : text);
 }
 
+void TMainForm::comeForward()
+{
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window && !isVisible() && m_updateForm && m_updateForm->isMinimized()) {
+        m_updateForm->OpenUpdatewindow1Click(); // it waits in the tray
+        return;
+    }
+    if (!window && !isVisible())
+        return; // still starting (it shows itself soon) or ending
+    if (!window)
+        window = this;
+    for (QWidget* w : {static_cast<QWidget*>(this), window}) {
+        if (w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    }
+    window->raise();
+    window->activateWindow();
+}
+
 void TMainForm::Label2Click()
 {
     m_shell.open(Product::homePage());

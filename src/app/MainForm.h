@@ -72,6 +72,10 @@ public:
     void UButtonClick();
     void GetNewsClick();
 
+    // Another start of the program on the same settings: the window the user works in comes to
+    // the front (a dialog or the update window over this one, else this one), restored if minimized.
+    void comeForward();
+
     // The wizard's choice of an existing configuration: selected and read as a click in the list.
     void useCfgEntry(const QString& name);
     // After the wizard has written `cfgFile`: the list shows and selects it, the server tab and the

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -253,4 +254,23 @@ TEST_F(MainFormTest, ClosingRemembersTheFileClickedLast)
     clickEntry(QStringLiteral("mine.cfg"));
     f.close();
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
+}
+
+TEST_F(MainFormTest, AnotherStartBringsTheWindowTheUserWorksInToTheFront)
+{
+    TMainForm& f = start();
+    f.setWindowState(Qt::WindowMinimized);
+    f.comeForward();
+    EXPECT_FALSE(f.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+
+    QDialog question(&f); // as the wizard or a message box over the window, both minimized
+    question.setWindowModality(Qt::ApplicationModal);
+    question.show();
+    for (QWidget* window : {static_cast<QWidget*>(&f), static_cast<QWidget*>(&question)})
+        window->setWindowState(Qt::WindowMinimized);
+    f.comeForward();
+    EXPECT_FALSE(f.isMinimized());
+    EXPECT_FALSE(question.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&question));
 }
