@@ -3,6 +3,7 @@
 #include "app/InformationForm.h"
 #include "app/MainForm.h"
 #include "app/ProgramFolder.h"
+#include "app/SingleInstance.h"
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -117,18 +119,33 @@ int main(int argc, char** argv)
     // Lets a Wayland desktop match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
 
+    QString settingsPath =
+        parser.isSet(settingsOption) ? parser.value(settingsOption) : qEnvironmentVariable("QVL_SETTINGS");
+    const QString demoDir = !demo ? QString() : positional.isEmpty() ? ProgramFolder::defaultDemoDir() : positional[0];
+    // One program per settings file, the demo's too: a second one brings the first to the front
+    // and ends before it changes anything (a demo reset would empty the first one's workspace).
+    SingleInstance instance(demo ? ProgramFolder::demoSettingsPath(demoDir) : QtSettingsStore(settingsPath).iniPath());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Taken:
+        break;
+    case SingleInstance::Claim::CameForward:
+        return 0;
+    case SingleInstance::Claim::AnotherSilent:
+        std::fputs(qPrintable(QStringLiteral("qvl: another Quarvel runs on these settings (%1) and does not answer\n")
+                                  .arg(QDir::toNativeSeparators(instance.lockPath()))),
+                   stderr);
+        return 1;
+    }
+
     QtDialogs dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataDir = ProgramFolder::findDataDir(exeDir);
-    QString settingsPath =
-        parser.isSet(settingsOption) ? parser.value(settingsOption) : qEnvironmentVariable("QVL_SETTINGS");
     QString error;
     if (demo) {
-        const QString dir = positional.isEmpty() ? ProgramFolder::defaultDemoDir() : positional[0];
         if (dataDir.isEmpty())
             error = ProgramFolder::missingDataError(exeDir);
         else
-            settingsPath = ProgramFolder::prepareDemo(dir, dataDir, parser.isSet(demoResetOption), &error);
+            settingsPath = ProgramFolder::prepareDemo(demoDir, dataDir, parser.isSet(demoResetOption), &error);
         if (settingsPath.isEmpty()) {
             dialogs.error(error);
             return 2;
@@ -159,6 +176,7 @@ int main(int argc, char** argv)
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);
     MainForm.setUpdateForm(&UpdateForm);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::comeForward);
     // Translated at start-up too, so that a restart keeps the update window in the chosen language.
     MainForm.FormTranslator1->TranslateForm(&UpdateForm);
     UpdateForm.refreshTexts();

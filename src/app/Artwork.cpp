@@ -75,9 +75,9 @@ QPixmap picture(int w, int h, int titleSize, const QString& subtitle)
 
 } // namespace
 
-QPixmap header()
+QPixmap header(const QString& subtitle)
 {
-    return picture(498, 101, 30, QStringLiteral("Counter-Strike 1.6 configuration utility"));
+    return picture(498, 101, 30, subtitle);
 }
 
 QPixmap splash()

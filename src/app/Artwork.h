@@ -7,7 +7,8 @@
 // crosshair mark and the product's name.
 namespace Artwork {
 
-QPixmap header(); // 498 x 101, the top of the main window
+// 498 x 101, the top of the main window, with `subtitle` (in the interface language) under the name.
+QPixmap header(const QString& subtitle);
 QPixmap splash(); // 388 x 138, the start-up window
 QIcon windowIcon();
 

@@ -60,7 +60,11 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(1, 0, 498, 101);
-    Image1->setPixmap(Artwork::header());
+    // The banner's subtitle is drawn into the picture; this hidden label holds its text, which a
+    // language file translates like any caption.
+    m_subtitle = new QLabel(QStringLiteral("Counter-Strike 1.6 configuration utility"), this);
+    m_subtitle->setObjectName(QStringLiteral("Subtitle"));
+    m_subtitle->hide();
 
     auto* strip = new QWidget(this);
     strip->setGeometry(1, 101, 498, 16);
@@ -176,6 +180,7 @@ void TMainForm::FormCreate()
     if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
         m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
     FormTranslator1->TranslateForm(this);
+    drawHeader();
     // The selector shows the language in use; setting it is no user's choice, so nothing is
     // written or translated again.
     Lang->setCurrentIndex(language.isEmpty() ? -1 : Lang->findText(language, Qt::MatchFixedString));
@@ -291,11 +296,17 @@ void TMainForm::LangChange()
     if (m_wizard)
         m_wizard->translate(*FormTranslator1);
     FormTranslator1->TranslateForm(this);
+    drawHeader();
     QtTranslations::use(language); // message boxes' own buttons
     placeApplyButton();            // its caption's width changed
     if (!m_statusKey.isEmpty())
         showStatusMessage(m_statusKey); // the status line speaks the new language at once
     // The option pages keep what they show: edits not yet applied survive a change of language.
+}
+
+void TMainForm::drawHeader()
+{
+    Image1->setPixmap(Artwork::header(m_subtitle->text()));
 }
 
 void TMainForm::showStatusMessage(const QString& key)
@@ -320,6 +331,25 @@ void TMainForm::showStatus(const QString& text)
     const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, width);
     Status->setText(shown);
     Status->setToolTip(shown == text ? QString() : text);
+}
+
+void TMainForm::comeForward()
+{
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window && !isVisible() && m_updateForm && m_updateForm->isMinimized()) {
+        m_updateForm->OpenUpdatewindow1Click(); // it waits in the tray
+        return;
+    }
+    if (!window && !isVisible())
+        return; // still starting (it shows itself soon) or ending
+    if (!window)
+        window = this;
+    for (QWidget* w : {static_cast<QWidget*>(this), window}) {
+        if (w->isMinimized())
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    }
+    window->raise();
+    window->activateWindow();
 }
 
 void TMainForm::Label2Click()

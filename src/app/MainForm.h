@@ -72,6 +72,10 @@ public:
     void UButtonClick();
     void GetNewsClick();
 
+    // Another start of the program on the same settings: the window the user works in comes to
+    // the front (a dialog or the update window over this one, else this one), restored if minimized.
+    void comeForward();
+
     // The wizard's choice of an existing configuration: selected and read as a click in the list.
     void useCfgEntry(const QString& name);
     // After the wizard has written `cfgFile`: the list shows and selects it, the server tab and the
@@ -131,6 +135,8 @@ protected:
 private:
     void buildMainPage();
     void placeApplyButton();
+    // The banner, with its subtitle in the interface language.
+    void drawHeader();
     // A text shown as it is; a message shown by its key follows a change of language.
     void showStatus(const QString& text);
     void showStatusMessage(const QString& key);
@@ -165,7 +171,8 @@ private:
     // Set when a mouse press has already read the entry it selected, so that the click that
     // follows does not read it again.
     bool m_readOnPress = false;
-    QString m_statusKey; // the message the status line shows, or empty for a text of its own
+    QLabel* m_subtitle = nullptr; // hidden: the banner's subtitle as the language file gives it
+    QString m_statusKey;          // the message the status line shows, or empty for a text of its own
     // Set when the user gave up choosing a game folder: nothing more is read or remembered.
     bool m_abandoned = false;
 };

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -132,7 +133,13 @@ void TMainForm::buildMainPage()
     News->setFixedHeight(64);
     News->setMinimumWidth(256);
     News->message = [this](const QString& key) { return message(key); };
-    News->openLink = [this](const QUrl& url) { m_shell.open(url.toString()); };
+    News->openLink = [this](const QUrl& url) {
+        // The desktop may answer after a while: the box says so only if it is still there.
+        m_shell.open(url.toString(), [news = QPointer<NewsView>(News), url] {
+            if (news)
+                news->linkFailed(url);
+        });
+    };
     GetNews = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), GroupBox42);
     GetNews->setObjectName(QStringLiteral("GetNews"));
     // Beside the box rather than under it: the page has no room for a taller group.
@@ -222,9 +229,8 @@ void TMainForm::AskCfgFolder()
 {
     const QString chosen = chooseConfigCfg();
     if (chosen.isEmpty()) {
-        // Without a game folder there is nothing to edit: say why, then end without remembering
-        // anything, so that the next start asks again.
-        m_state.dialogs.information(message(QStringLiteral("Information")), message(QStringLiteral("cfgnotfound")));
+        // Without a game folder there is nothing to edit. Cancel is the user's answer, so the
+        // program ends at once, remembering nothing, and the next start asks again.
         m_abandoned = true;
         if (quitProgram)
             quitProgram();

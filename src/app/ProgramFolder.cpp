@@ -84,12 +84,17 @@ QString defaultDemoDir()
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quarvel/demo");
 }
 
+QString demoSettingsPath(const QString& dir)
+{
+    return QDir::cleanPath(QDir(dir).absolutePath()) + QStringLiteral("/settings.ini");
+}
+
 QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QString* error)
 {
     const QString root = QDir::cleanPath(QDir(dir).absolutePath());
     const QString programDir = root + QStringLiteral("/Quarvel");
     const QString cstrike = root + QStringLiteral("/Half-Life/cstrike");
-    const QString settingsPath = root + QStringLiteral("/settings.ini");
+    const QString settingsPath = demoSettingsPath(dir);
     if (reset && QFileInfo::exists(settingsPath)) {
         // Only what the demo made goes: the folder may hold other things of the user's.
         QDir(programDir).removeRecursively();

@@ -32,6 +32,8 @@ bool ensure(SettingsStore& settings, const QString& dataDir, const QString& exec
 // folder Half-Life/cstrike with sample configurations, and a private settings file whose path
 // is returned. Files the user changed in an earlier demo run are kept.
 QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QString* error);
+// The settings file of the demo workspace in `dir`, made or not.
+QString demoSettingsPath(const QString& dir);
 
 // The default demo workspace, under the user's cache folder.
 QString defaultDemoDir();

@@ -1,3 +1,4 @@
+#include "app/Artwork.h"
 #include "app/FormTranslator.h"
 #include "app/IniFile.h"
 #include "app/LanguageIni.h"
@@ -130,6 +131,9 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     chooseLanguage(u"French"_s);
     const QMap<QString, QString> french = entries(sourceFile(u"French"_s));
     EXPECT_EQ(main->PageControl1->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
+    // The banner is drawn again with its subtitle in French.
+    EXPECT_EQ(main->Image1->pixmap().toImage(),
+              Artwork::header(french.value(u"MainForm.Subtitle.Caption"_s)).toImage());
     // The status line at once, not at the next change of page (this folder holds no file to edit).
     const QString status = main->Status->toolTip().isEmpty() ? main->Status->text() : main->Status->toolTip();
     EXPECT_EQ(status, french.value(u"SplashForm.nocfgfile.Caption"_s));

@@ -1,11 +1,13 @@
 #include "MainFormFixture.h"
 #include "app/CfgFolder.h"
 #include "app/SplashForm.h"
+#include "online/NewsView.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -177,6 +179,21 @@ TEST_F(MainFormTest, TheLinkOpensTheHomePage)
     EXPECT_EQ(shell.opened[0], f.Label2->text());
 }
 
+TEST_F(MainFormTest, ANewsLinkThatNoBrowserOpensIsSaidInTheBox)
+{
+    TMainForm& f = start();
+    const QLabel* notice = f.News->findChild<QLabel*>(QStringLiteral("NewsNotice"));
+    ASSERT_NE(notice, nullptr);
+    const QString link = QStringLiteral("https://www.quarvel.org/changes.htm");
+    for (const bool fails : {false, true}) {
+        shell.openFails = fails;
+        Q_EMIT f.News->anchorClicked(QUrl(link));
+        EXPECT_EQ(shell.opened.last(), link);
+        EXPECT_EQ(notice->isVisible(), fails);
+    }
+    EXPECT_EQ(notice->text(), QStringLiteral("No web browser can open this link: ") + link);
+}
+
 TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
 {
     program.write(QStringLiteral("Languages/Russian.lng"),
@@ -237,4 +254,23 @@ TEST_F(MainFormTest, ClosingRemembersTheFileClickedLast)
     clickEntry(QStringLiteral("mine.cfg"));
     f.close();
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
+}
+
+TEST_F(MainFormTest, AnotherStartBringsTheWindowTheUserWorksInToTheFront)
+{
+    TMainForm& f = start();
+    f.setWindowState(Qt::WindowMinimized);
+    f.comeForward();
+    EXPECT_FALSE(f.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+
+    QDialog question(&f); // as the wizard or a message box over the window, both minimized
+    question.setWindowModality(Qt::ApplicationModal);
+    question.show();
+    for (QWidget* window : {static_cast<QWidget*>(&f), static_cast<QWidget*>(&question)})
+        window->setWindowState(Qt::WindowMinimized);
+    f.comeForward();
+    EXPECT_FALSE(f.isMinimized());
+    EXPECT_FALSE(question.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&question));
 }
