@@ -311,8 +311,9 @@ void TMainForm::drawHeader()
 
 void TMainForm::showStatusMessage(const QString& key)
 {
-    showStatus(message(key));
-    m_statusKey = key;
+    const QString shown = key; // `key` may be m_statusKey itself, which showStatus clears
+    showStatus(message(shown));
+    m_statusKey = shown;
 }
 
 void TMainForm::showStatus(const QString& text)

@@ -135,8 +135,16 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(main->Image1->pixmap().toImage(),
               Artwork::header(french.value(u"MainForm.Subtitle.Caption"_s)).toImage());
     // The status line at once, not at the next change of page (this folder holds no file to edit).
-    const QString status = main->Status->toolTip().isEmpty() ? main->Status->text() : main->Status->toolTip();
-    EXPECT_EQ(status, french.value(u"SplashForm.nocfgfile.Caption"_s));
+    const auto status = [this] {
+        return main->Status->toolTip().isEmpty() ? main->Status->text() : main->Status->toolTip();
+    };
+    EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
+    // And at every change after it.
+    program.write(u"Languages/Russian.lng"_s, TempDir::readFile(sourceFile(u"Russian"_s)));
+    chooseLanguage(u"Russian"_s);
+    EXPECT_EQ(status(), entries(sourceFile(u"Russian"_s)).value(u"SplashForm.nocfgfile.Caption"_s));
+    chooseLanguage(u"French"_s);
+    EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
     EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
     EXPECT_EQ(update.UpdateButton->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
