@@ -17,7 +17,7 @@ void TMainForm::EditClick()
 {
     if (!selectedEntry())
         return;
-    const QString path = QDir::fromNativeSeparators(m_state.workingPath());
+    const QString path = QDir::fromNativeSeparators(m_state.working.path());
     m_shell.open(path, [this, path] {
         m_state.dialogs.error(message(QStringLiteral("noeditor")).arg(QDir::toNativeSeparators(path)));
     });
@@ -28,10 +28,10 @@ void TMainForm::BitBtn4Click()
     if (!selectedEntry())
         return;
     QString error;
-    if (m_shell.CopyFileToFolder(QDir::fromNativeSeparators(m_state.workingPath()), m_state.ProgramDir, &error)) {
-        m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Backuped")) +
+    if (m_shell.CopyFileToFolder(QDir::fromNativeSeparators(m_state.working.path()), m_state.ProgramDir, &error)) {
+        m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + message(QStringLiteral("Backuped")) +
                              QLatin1Char('\n') +
-                             QDir::toNativeSeparators(m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile));
+                             QDir::toNativeSeparators(m_state.ProgramDir + QLatin1Char('/') + m_state.working.file()));
     } else {
         m_state.dialogs.error(message(QStringLiteral("Backupfailed")) + QLatin1Char('\n') + error);
     }
@@ -41,22 +41,22 @@ void TMainForm::BitBtn6Click()
 {
     if (!selectedEntry())
         return;
-    const QString backup = m_state.ProgramDir + QLatin1Char('/') + m_state.CfgFile;
+    const QString backup = m_state.ProgramDir + QLatin1Char('/') + m_state.working.file();
     if (!QFileInfo(backup).isFile()) {
         // A language file cannot keep the blank that ends this text (its reader trims texts).
         QString text = message(QStringLiteral("RestoreFailed"));
         if (!text.isEmpty() && !text.back().isSpace())
             text += QLatin1Char(' ');
-        m_state.dialogs.error(text + m_state.CfgFile + QLatin1Char('?'));
+        m_state.dialogs.error(text + m_state.working.file() + QLatin1Char('?'));
         return;
     }
     QString error;
-    if (!m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.CfgDir), &error)) {
+    if (!m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.working.folder()), &error)) {
         m_state.dialogs.error(error);
         return;
     }
-    m_state.dialogs.info(m_state.CfgFile + QLatin1Char(' ') + message(QStringLiteral("Restored")) + QLatin1Char('\n') +
-                         m_state.workingPath());
+    m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + message(QStringLiteral("Restored")) +
+                         QLatin1Char('\n') + m_state.working.path());
     // The working file was replaced: the pages show what it holds now, so that Apply never writes
     // the values of the file as it was before.
     ReadOptionPages();
@@ -81,7 +81,7 @@ void TMainForm::DeleteCFG1Click()
 {
     if (!selectedEntry())
         return;
-    const QString path = QDir::fromNativeSeparators(m_state.workingPath());
+    const QString path = QDir::fromNativeSeparators(m_state.working.path());
     // No is the default: Return pressed by habit must not delete a file for good.
     if (!m_state.dialogs.question(message(QStringLiteral("deletecfg")).arg(QDir::toNativeSeparators(path)),
                                   Dialogs::Default::No))

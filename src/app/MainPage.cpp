@@ -10,16 +10,13 @@
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
 #include "platform/Dialogs.h"
-#include "platform/MachineRegistry.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "platform/SteamLibraries.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -176,73 +173,6 @@ void TMainForm::buildMainPage()
     updateFileActions();
 }
 
-void TMainForm::LocateCfgFolder()
-{
-    SettingsStore& settings = m_state.settings;
-    const QString remembered = settings.read(QStringLiteral("cfg_dir"));
-    if (!remembered.isEmpty() && remembered != QLatin1String("default")) {
-        m_state.CfgDir = remembered;
-        m_state.CfgFile = settings.read(QStringLiteral("cfg_file"));
-        return;
-    }
-    const QString uninstall = m_registry.readString(MachineRegistry::Root::LocalMachine, CfgFolder::uninstallKey(),
-                                                    CfgFolder::uninstallValue());
-    QString found = uninstall.isEmpty() ? QString() : CfgFolder::folderFromUninstallString(uninstall);
-    if (found.isEmpty()) // Steam installs write no uninstall entry
-        found =
-            QDir::toNativeSeparators(SteamLibraries::findCstrike(SteamLibraries::steamRoots(m_registry, steamHome)));
-    if (found.isEmpty()) {
-        AskCfgFolder();
-        return;
-    }
-    writeSetting(QStringLiteral("cfg_dir"), found);
-    m_state.CfgDir = settings.read(QStringLiteral("cfg_dir"));
-    m_state.CfgFile = settings.read(QStringLiteral("cfg_file"));
-}
-
-QString TMainForm::chooseConfigCfg()
-{
-    // Start where the game's files are, when the program knows the folder already.
-    QString start = QDir::fromNativeSeparators(m_state.CfgDir);
-    if (start.isEmpty() || !QFileInfo(start).isDir()) {
-#ifdef Q_OS_WIN
-        start = QStringLiteral("c:/Half-Life/cstrike");
-#else
-        start = steamHome;
-#endif
-    }
-    const QString title = QStringLiteral("Please choose the %1 file")
-                              .arg(QDir::toNativeSeparators(QStringLiteral("Half-Life/cstrike/config.cfg")));
-    return m_state.dialogs.openFile(title, QStringLiteral("config.cfg (config.cfg)"), QDir::toNativeSeparators(start));
-}
-
-void TMainForm::useChosenConfig(const QString& chosenPath)
-{
-    const QString folder = QDir::toNativeSeparators(QFileInfo(chosenPath).absolutePath());
-    writeSetting(QStringLiteral("cfg_dir"), folder);
-    m_state.CfgDir = CfgFolder::withTrailingSeparator(folder);
-    writeSetting(QStringLiteral("cfg_file"), QStringLiteral("config.cfg"));
-    m_state.CfgFile = QStringLiteral("config.cfg");
-}
-
-void TMainForm::AskCfgFolder()
-{
-    const QString chosen = chooseConfigCfg();
-    if (chosen.isEmpty()) {
-        // Without a game folder there is nothing to edit. Cancel is the user's answer, so the
-        // program ends at once, remembering nothing, and the next start asks again.
-        m_abandoned = true;
-        if (quitProgram)
-            quitProgram();
-        return;
-    }
-    useChosenConfig(chosen);
-    m_state.LoadCfg();
-    ScanCfgList();
-    if (openWizard)
-        openWizard();
-}
-
 QListWidgetItem* TMainForm::selectedEntry() const
 {
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
@@ -261,9 +191,9 @@ void TMainForm::selectWithoutReading(int row)
 
 void TMainForm::ScanCfgList()
 {
-    m_state.CfgDir = CfgFolder::withTrailingSeparator(m_state.CfgDir);
-    writeSetting(QStringLiteral("cfg_dir"), m_state.CfgDir);
-    const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.CfgDir));
+    m_state.working.setFolder(CfgFolder::withTrailingSeparator(m_state.working.folder()));
+    writeSetting(QStringLiteral("cfg_dir"), m_state.working.folder());
+    const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.working.folder()));
     m_selectingByProgram = true;
     ListBox1->clear();
     if (m_wizard)
@@ -272,12 +202,11 @@ void TMainForm::ScanCfgList()
     if (m_wizard)
         m_wizard->Configs->addItems(names);
     m_selectingByProgram = false;
-    m_state.CfgFile = m_state.settings.read(QStringLiteral("cfg_file"));
-    const int row = CfgFolder::pickEntry(names, m_state.CfgFile);
+    const int row = CfgFolder::pickEntry(names, m_state.settings.read(QStringLiteral("cfg_file")));
     selectWithoutReading(row);
     if (m_wizard)
         m_wizard->Configs->setCurrentIndex(row);
-    m_state.CfgFile = row >= 0 ? names[row] : QStringLiteral("config.cfg");
+    m_state.working.setWorkingFile(row >= 0 ? names[row] : QStringLiteral("config.cfg"));
     enablePagesForFile();
 }
 
@@ -333,8 +262,8 @@ void TMainForm::ListBox1Click()
     const QListWidgetItem* item = selectedEntry();
     if (!item)
         return;
-    m_state.CfgFile = item->text();
-    writeSetting(QStringLiteral("cfg_file"), m_state.CfgFile);
+    m_state.working.setWorkingFile(item->text());
+    writeSetting(QStringLiteral("cfg_file"), m_state.working.file());
     ReadOptionPages();
     if (PageControl1->currentWidget() == TabSheet4)
         binderPage->ReadBinds(); // the Binder shows the new file's binds at once
@@ -360,7 +289,7 @@ void TMainForm::wizardWritten(const QString& cfgFile, bool showServer, int mouse
         selectWithoutReading(row);
         if (m_wizard)
             m_wizard->Configs->setCurrentIndex(row);
-        m_state.CfgFile = found.first()->text();
+        m_state.working.setWorkingFile(found.first()->text());
     }
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), showServer);
     MouseButtons = mouseButtons;
@@ -385,7 +314,7 @@ void TMainForm::FormClose()
         const QList<QListWidgetItem*> found = ListBox1->findItems(QStringLiteral("config.cfg"), Qt::MatchFixedString);
         if (!found.isEmpty())
             selectWithoutReading(ListBox1->row(found.first()));
-        m_state.CfgFile = found.isEmpty() ? QStringLiteral("config.cfg") : found.first()->text();
+        m_state.working.setWorkingFile(found.isEmpty() ? QStringLiteral("config.cfg") : found.first()->text());
     }
     const QListWidgetItem* item = selectedEntry();
     writeSetting(QStringLiteral("cfg_file"), item ? item->text() : QStringLiteral("config.cfg"));

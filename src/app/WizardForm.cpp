@@ -173,7 +173,7 @@ void Twizard::showEvent(QShowEvent* event)
     fillLists();
     // The list shows the working file while the name stands for it.
     const bool working = CfgName->text() == WizardAnswers::workingFileText();
-    Configs->setCurrentIndex(working ? Configs->findText(m_state.CfgFile, Qt::MatchFixedString) : -1);
+    Configs->setCurrentIndex(working ? Configs->findText(m_state.working.file(), Qt::MatchFixedString) : -1);
     // The questions copied from the client page take their place now, so that the size fits
     // them before the window is placed; their pages copy them again when entered.
     copyCaptions();
@@ -277,7 +277,8 @@ void Twizard::arrowsClick()
 void Twizard::t2Show(bool fromFirstPage)
 {
     // The advice is for a new file the name will make, given once on the way forward.
-    const WizardName::Kind kind = WizardName::classify(CfgName->text(), m_state.CfgDir, m_state.CfgFile).kind;
+    const WizardName::Kind kind =
+        WizardName::classify(CfgName->text(), m_state.working.folder(), m_state.working.file()).kind;
     if (fromFirstPage && (kind == WizardName::Kind::NewFile || kind == WizardName::Kind::OtherFile))
         m_state.dialogs.info(m_state.message(QStringLiteral("ConfigCreate")));
     if (m_keepAnswers)

@@ -19,5 +19,6 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
 )

@@ -30,7 +30,7 @@ void setError(QString* error, const QString& text)
 // Leaves the store holding the working file after a failure; the first error is the one shown.
 void reloadWorking(AppState& state)
 {
-    state.store.LoadCfg(state.workingPath());
+    state.working.load();
 }
 
 // The words of file errors in the interface language.
@@ -102,7 +102,7 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
                             .arg(Composer::MaxArgument));
         return false;
     }
-    const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
+    const QString autoexec = state.working.folder() + QLatin1String(AutoexecName);
     const bool existed = QFileInfo::exists(autoexec);
     QByteArray autoexecBytes;
     if (existed ? !readFile(autoexec, autoexecBytes, texts(state), error)
@@ -110,14 +110,14 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
-    bool done = state.store.LoadCfg(autoexec, error);
+    bool done = state.working.store().LoadCfg(autoexec, error);
     if (done) {
-        BindLines::setAlias(state.store, alias, body);
-        done = state.store.SaveCfg(state.workingPath(), error); // and loads the working file
+        BindLines::setAlias(state.working.store(), alias, body);
+        done = state.working.save(error); // and loads the working file
     }
     if (done) {
-        BindLines::setBind(state.store, key, alias.toLocal8Bit());
-        done = state.store.SaveCfg(state.workingPath(), error);
+        BindLines::setBind(state.working.store(), key, alias.toLocal8Bit());
+        done = state.working.save(error);
     }
     if (done)
         return true;
@@ -133,9 +133,9 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
 
 bool UnbindKey(AppState& state, const QString& key, QString* error, int* removed)
 {
-    const QString working = state.workingPath();
+    const QString working = state.working.path();
     const auto bindsKey = [&](const Command& c) { return BindEdits::bindsKey(c, key); };
-    const bool done = removeFromFile(state.store, working, bindsKey, working, error, removed);
+    const bool done = removeFromFile(state.working.store(), working, bindsKey, working, error, removed);
     reloadWorking(state);
     return done;
 }
@@ -171,20 +171,22 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
                 used.insert(alias.toUpper());
             return !alias.isEmpty();
         };
-        if (!removeFromFile(state.store, state.CfgDir + name, remove, state.workingPath(), &fileError)) {
+        if (!removeFromFile(state.working.store(), state.working.folder() + name, remove, state.working.path(),
+                            &fileError)) {
             errors << fileError;
             stillUsed.unite(used);
             keepAll = keepAll || used.isEmpty();
         }
     }
 
-    const QString autoexec = state.CfgDir + QLatin1String(AutoexecName);
+    const QString autoexec = state.working.folder() + QLatin1String(AutoexecName);
     QString fileError;
     const auto remove = [&](const Command& c) {
         const QByteArray defined = BindEdits::definedAlias(c);
         return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
     };
-    if (QFileInfo::exists(autoexec) && !removeFromFile(state.store, autoexec, remove, state.workingPath(), &fileError))
+    if (QFileInfo::exists(autoexec) &&
+        !removeFromFile(state.working.store(), autoexec, remove, state.working.path(), &fileError))
         errors << fileError;
     reloadWorking(state);
     setError(error, errors.join(QLatin1Char('\n')));

@@ -6,7 +6,7 @@
 
 class AppState;
 
-// The binder's file operations on the working file (CfgDir + CfgFile), on autoexec.cfg in the
+// The binder's file operations on the working file, on autoexec.cfg in the
 // same folder and, for the removal of the composer's aliases, on every configuration file there.
 // Each returns false with an error text that names the file and the cause; the store holds the
 // working file afterwards, freshly loaded, unless loading it is what failed. None shows a dialog.
@@ -28,7 +28,7 @@ bool UnbindKey(AppState& state, const QString& key, QString* error = nullptr, in
 // The configuration files (*.cfg) of `cfgDir` that bind a key to a composer alias, by name.
 QStringList filesBindingAliases(const QString& cfgDir);
 
-// Removes the binds of composer aliases from each of `files` (names in CfgDir), then the
+// Removes the binds of composer aliases from each of `files` (names in the game folder), then the
 // aliases' definitions from autoexec.cfg. A file that cannot be written keeps all its lines,
 // and autoexec.cfg keeps the aliases its binds use; `error` then holds one line per such file.
 bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error = nullptr);

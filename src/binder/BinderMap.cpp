@@ -7,7 +7,6 @@
 #include "config/AppState.h"
 #include "config/RuntimeHint.h"
 #include "platform/Dialogs.h"
-#include "platform/SettingsStore.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,18 +16,15 @@
 
 void BinderPage::ReadBinds()
 {
-    const QString working = m_state.settings.read(QStringLiteral("cfg_file"));
-    if (!working.isEmpty())
-        m_state.CfgFile = working;
     // Showing the page writes no file of its own (autoexec.cfg comes with the first bind): only an
     // edit the store holds and has not written yet is saved (into the file it came from). A change
     // made on disk by another program wins.
-    const bool loaded = m_state.store.isModified() ? m_state.SaveCfg() : m_state.LoadCfg();
+    const bool loaded = m_state.working.store().isModified() ? m_state.SaveCfg() : m_state.LoadCfg();
 
     ClearComposer();
     // A file that cannot be read (the error is shown) binds nothing the page could show: the
     // marks of the file read before would be another file's.
-    m_reading = loaded ? BindReader::read(m_state.store) : BindReading();
+    m_reading = loaded ? BindReader::read(m_state.working.store()) : BindReading();
     for (KeyLabel* label : std::as_const(keyLabels)) {
         const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
         label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
@@ -84,7 +80,7 @@ void BinderPage::reportMissingKeys(const BindReading& reading)
     if (!names.isEmpty())
         parts << m_state.message(QStringLiteral("keysunknown")) + QLatin1Char('\n') + names.join(QLatin1Char('\n'));
     const QString text = parts.join(QStringLiteral("\n\n"));
-    const QString file = m_state.workingPath();
+    const QString file = m_state.working.path();
     // Once per working file and run: showing the page again repeats nothing it already said.
     if (text.isEmpty() || m_reported.value(file) == text)
         return;
@@ -140,7 +136,7 @@ bool BinderPage::UnbindKey(QWidget* item, const QString& key)
 void BinderPage::RemoveAllAliases()
 {
     // Every file whose binds would point at a removed alias is named, and cleaned too.
-    const QStringList files = BindFiles::filesBindingAliases(m_state.CfgDir);
+    const QStringList files = BindFiles::filesBindingAliases(m_state.working.folder());
     QString question = m_state.message(QStringLiteral("aliases"));
     if (!files.isEmpty())
         question += QStringLiteral("\n\n") + m_state.message(QStringLiteral("aliasfiles")) + QLatin1Char('\n') +

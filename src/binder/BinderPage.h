@@ -28,7 +28,7 @@ class BinderPage final : public QWidget {
 public:
     explicit BinderPage(AppState& state, QWidget* parent = nullptr);
 
-    // Rereads the working file (the setting cfg_file in CfgDir) and shows exactly what it
+    // Rereads the working file and shows exactly what it
     // leaves bound. Writes nothing but the working file, and that only when the store holds a
     // change not yet saved. Bound keys the picture lacks, with their commands, and names the game
     // knows as no key, with their lines, are listed in one information window, once per working

@@ -11,7 +11,7 @@ QString AppState::message(const QString& key) const
 bool AppState::LoadCfg()
 {
     QString error;
-    if (store.LoadCfg(workingPath(), &error))
+    if (working.load(&error))
         return true;
     dialogs.error(error);
     return false;
@@ -20,7 +20,7 @@ bool AppState::LoadCfg()
 bool AppState::SaveCfg()
 {
     QString error;
-    if (store.SaveCfg(workingPath(), &error))
+    if (working.save(&error))
         return true;
     dialogs.error(error);
     return false;

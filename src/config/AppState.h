@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/CfgStore.h"
+#include "config/WorkingConfig.h"
 
 #include <QString>
 
@@ -18,18 +18,15 @@ public:
         : settings(settings)
         , dialogs(dialogs)
     {
-        store.setTexts([this](const QString& key) { return message(key); });
+        working.store().setTexts([this](const QString& key) { return message(key); });
     }
     AppState(const AppState&) = delete; // the store's texts hold on to this state
     AppState& operator=(const AppState&) = delete;
 
     // The program folder, without a trailing separator.
     QString ProgramDir;
-    // The game's configuration folder, ending in a separator, and the working file's bare name.
-    QString CfgDir;
-    QString CfgFile;
-
-    CfgStore store;
+    // The game's configuration folder, the working file and its store.
+    WorkingConfig working;
     SettingsStore& settings;
     Dialogs& dialogs;
 
@@ -38,11 +35,9 @@ public:
     std::function<QString(const QString& key)> messageSource;
     QString message(const QString& key) const;
 
-    QString workingPath() const { return CfgDir + CfgFile; }
-
-    // Loads CfgDir + CfgFile into the store; on failure shows the error and returns false.
+    // Loads the working file into the store; on failure shows the error and returns false.
     bool LoadCfg();
-    // Saves the store to the file it came from, then loads CfgDir + CfgFile; on failure shows
+    // Saves the store to the file it came from, then loads the working file; on failure shows
     // the error and returns false.
     bool SaveCfg();
 };

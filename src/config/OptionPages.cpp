@@ -19,8 +19,9 @@ void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPa
     server.readServerPart(read);
     if (bad.isEmpty())
         return;
-    const QString text = state.message(QStringLiteral("badvalues")).arg(QDir::toNativeSeparators(state.workingPath())) +
-                         QStringLiteral("\r\n") + bad.join(QStringLiteral("\r\n"));
+    const QString text =
+        state.message(QStringLiteral("badvalues")).arg(QDir::toNativeSeparators(state.working.path())) +
+        QStringLiteral("\r\n") + bad.join(QStringLiteral("\r\n"));
     Dialogs* dialogs = &state.dialogs;
     QMetaObject::invokeMethod(
         &client, [dialogs, text] { dialogs->message(Dialogs::Kind::Warning, text); }, Qt::QueuedConnection);

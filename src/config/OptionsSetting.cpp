@@ -7,7 +7,7 @@
 
 OptionsRead::OptionsRead(AppState& state, QStringList* badValues)
     : m_state(state)
-    , m_store(state.store)
+    , m_store(state.working.store())
     , m_badValues(badValues)
 {}
 
@@ -33,7 +33,7 @@ FileMark OptionsRead::mark(const char* name, const QString& text) const
 {
     const int line = OptionsLines::lastLine(m_store, name);
     const QString where = QStringLiteral("%1, line %2: %3")
-                              .arg(m_state.CfgFile)
+                              .arg(m_state.working.file())
                               .arg(line)
                               .arg(TextCodec::decode(m_store.CfgLines(line).trimmed()).text);
     return {text, m_state.message(QStringLiteral("infiletip")).arg(where)};
@@ -75,8 +75,8 @@ OptionsTable::Applied OptionsTable::apply(AppState& state)
     // that changed on disk since the read stay as they are unless the user changed their setting.
     if (!state.LoadCfg())
         return Applied::Failed;
-    OptionsLines::perform(state.store, changes);
-    const bool modified = state.store.isModified();
+    OptionsLines::perform(state.working.store(), changes);
+    const bool modified = state.working.store().isModified();
     if (modified && !state.SaveCfg())
         return Applied::Failed;
     OptionsRead again(state, nullptr);

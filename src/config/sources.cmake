@@ -4,6 +4,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TextLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextCodec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WorkingConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientVariables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsKeptText.cpp

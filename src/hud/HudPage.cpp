@@ -162,7 +162,7 @@ void HudPage::ApplyHudClick()
         picks << list(slot)->currentText();
     QStringList failures;
     QStringList kept;
-    for (const HudInstall::SlotResult& r : HudInstall::install(picks, m_state.ProgramDir, m_state.CfgDir)) {
+    for (const HudInstall::SlotResult& r : HudInstall::install(picks, m_state.ProgramDir, m_state.working.folder())) {
         if (!r.installed) {
             failures << r.error;
             continue;

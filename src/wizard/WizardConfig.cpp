@@ -73,10 +73,11 @@ void undoCopy(const QString& path, bool existed, const QByteArray& oldBytes)
 WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
 {
     WizardResult result;
-    result.cfgFile = state.CfgFile;
+    result.cfgFile = state.working.file();
 
     // 1. Everything is checked before anything changes.
-    const WizardName::Verdict verdict = WizardName::classify(answers.cfgName, state.CfgDir, state.CfgFile);
+    const WizardName::Verdict verdict =
+        WizardName::classify(answers.cfgName, state.working.folder(), state.working.file());
     if (verdict.kind == WizardName::Kind::Refused) {
         const bool empty = verdict.messageKey == QLatin1String("emptyname");
         state.dialogs.information(state.message(QStringLiteral("Information")),
@@ -96,9 +97,9 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
 
     // 2. Another configuration (autoexec.cfg holds the binder's aliases) is replaced only on Yes.
     const bool copying = verdict.kind != WizardName::Kind::WorkingFile;
-    const QString workingPath = state.workingPath();
-    const QString targetFile = copying ? answers.cfgName : state.CfgFile;
-    const QString targetPath = state.CfgDir + targetFile;
+    const QString workingPath = state.working.path();
+    const QString targetFile = copying ? answers.cfgName : state.working.file();
+    const QString targetPath = state.working.folder() + targetFile;
     if (verdict.kind == WizardName::Kind::OtherFile &&
         !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)),
                                 Dialogs::Default::No)) {
@@ -107,15 +108,15 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     }
 
     // 3. The new file is a whole copy of the working file, or nothing.
-    const CfgStore before = state.store;
+    const CfgStore before = state.working.store();
     QString error;
     bool targetExisted = false;
     QByteArray targetOldBytes;
     if (copying) {
         // The store reads the working file first, so that a file it refuses is named as itself and
         // not as the copy.
-        if (!state.store.LoadCfg(workingPath, &error)) {
-            state.store = before;
+        if (!state.working.store().LoadCfg(workingPath, &error)) {
+            state.working.store() = before;
             state.dialogs.error(error);
             return result;
         }
@@ -126,14 +127,14 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         if (!readAll(workingPath, bytes, error, texts) ||
             (targetExisted && !readAll(targetPath, targetOldBytes, error, texts)) ||
             !writeWhole(targetPath, bytes, error, texts)) {
-            state.store = before;
+            state.working.store() = before;
             state.dialogs.error(error);
             return result;
         }
     }
 
     // 4. The answers' variables, in their order, then the save.
-    CfgStore& store = state.store;
+    CfgStore& store = state.working.store();
     bool saved = store.LoadCfg(targetPath, &error);
     if (saved) {
         for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
@@ -143,17 +144,17 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     if (!saved) {
         if (copying)
             undoCopy(targetPath, targetExisted, targetOldBytes);
-        state.store = before;
+        state.working.store() = before;
         state.dialogs.error(error);
         return result;
     }
-    state.CfgFile = targetFile;
+    state.working.setWorkingFile(targetFile);
 
     // 5. The settings. The file is written by now, so a setting that cannot be stored is reported
     // and the rest are still written.
     const QString showServer = answers.runsServer ? QStringLiteral("yes") : QStringLiteral("no");
     const std::pair<const char*, QString> settings[] = {
-        {"show_server", showServer}, {"mouse_btns", QString::number(*buttons)}, {"cfg_file", state.CfgFile}};
+        {"show_server", showServer}, {"mouse_btns", QString::number(*buttons)}, {"cfg_file", state.working.file()}};
     QStringList errors;
     for (const auto& [name, value] : settings) {
         if (!state.settings.write(QLatin1String(name), value, &error))
@@ -163,7 +164,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         state.dialogs.error(errors.join(QStringLiteral("\r\n")));
 
     result.outcome = WizardResult::Outcome::Written;
-    result.cfgFile = state.CfgFile;
+    result.cfgFile = state.working.file();
     result.newFile = copying;
     result.showServer = answers.runsServer;
     result.mouseButtons = *buttons;

@@ -14,7 +14,7 @@ struct WizardResult {
     };
     Outcome outcome = Outcome::Stopped;
     QString cfgFile;        // the working file afterwards (a new one is rescanned and selected)
-    bool newFile = false;   // CfgFile switched to another file
+    bool newFile = false;   // the working file switched to another file
     bool showServer = true; // whether the Server options tab shows
     int mouseButtons = 0;   // the count for the binder's mouse picture
 

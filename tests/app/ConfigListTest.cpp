@@ -19,7 +19,7 @@ TEST_F(MainFormTest, ClickingAnEntryShowsItsValuesAndAClickOnItAgainDropsEdits)
     ASSERT_EQ(nameField()->text(), QStringLiteral("Alpha"));
 
     clickEntry(QStringLiteral("mine.cfg"));
-    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Bravo"));
 
@@ -31,7 +31,7 @@ TEST_F(MainFormTest, ClickingAnEntryShowsItsValuesAndAClickOnItAgainDropsEdits)
     const int row = f.ListBox1->row(f.ListBox1->selectedItems().value(0));
     f.ListBox1->setFocus();
     QTest::keyClick(f.ListBox1, row == 0 ? Qt::Key_Down : Qt::Key_Up);
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -44,7 +44,7 @@ TEST_F(MainFormTest, AScanIsNoClick)
     typeName(QStringLiteral("Unapplied"));
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("MINE.cfg");
     f.ScanCfgList();
-    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("MINE.cfg")) << "a scan wrote cfg_file";
     EXPECT_EQ(nameField()->text(), QStringLiteral("Unapplied")) << "a scan read the pages again";
 }
@@ -72,10 +72,10 @@ TEST_F(MainFormTest, FirstRunPromptTakesTheChosenConfigAndOpensTheWizard)
     dialogs.files << game.file(QStringLiteral("config.cfg"));
     start();
     EXPECT_EQ(quits, 0);
-    EXPECT_EQ(state.CfgDir, game.dirWithSlash());
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.folder(), game.dirWithSlash());
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
-    EXPECT_EQ(state.store.filePath(), game.file(QStringLiteral("config.cfg")));
+    EXPECT_EQ(state.working.store().filePath(), game.file(QStringLiteral("config.cfg")));
     EXPECT_EQ(wizardOpened, 1);
 }
 

@@ -54,14 +54,14 @@ TEST_F(MainFormTest, RestoreBringsBackTheCopyAndThePagesShowIt)
     f.Restore1->trigger();
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Alpha);
     EXPECT_EQ(dialogs.texts(QStringLiteral("information")).value(0),
-              QStringLiteral("mine.cfg has been successfuly restored. Restored file:\n") + state.workingPath());
+              QStringLiteral("mine.cfg has been successfuly restored. Restored file:\n") + state.working.path());
     // The file was replaced under the pages: they show it now, and Apply writes it back unchanged.
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     f.PageControl1->setCurrentIndex(1);
     QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
     QByteArray name;
-    ASSERT_TRUE(state.store.LoadCfg(game.file(QStringLiteral("mine.cfg"))));
-    EXPECT_TRUE(state.store.GetCfgVar("name", name));
+    ASSERT_TRUE(state.working.store().LoadCfg(game.file(QStringLiteral("mine.cfg"))));
+    EXPECT_TRUE(state.working.store().GetCfgVar("name", name));
     EXPECT_EQ(name, "Alpha");
 }
 
@@ -108,7 +108,7 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
                                .arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))}));
     EXPECT_EQ(dialogs.questionDefaults, QList<Dialogs::Default>{Dialogs::Default::No});
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Bravo);
-    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
 
     dialogs.answers << true;
     f.DeleteCFG1->trigger();
@@ -116,13 +116,13 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     EXPECT_EQ(listed(), QStringList({"config.cfg", "zulu.cfg"}));
     // The entry that took its place is the working file of every page, and is remembered.
     EXPECT_EQ(f.ListBox1->currentItem()->text(), QStringLiteral("zulu.cfg"));
-    EXPECT_EQ(state.CfgFile, QStringLiteral("zulu.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("zulu.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("zulu.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Zulu"));
 
     dialogs.answers << true;
     f.DeleteCFG1->trigger(); // the last entry: the one before it follows
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     // Apply now writes into config.cfg what config.cfg holds, not the deleted file's values.
     f.PageControl1->setCurrentIndex(1);
@@ -209,5 +209,5 @@ TEST_F(MainFormTest, ADeleteThatFailsSaysWhyAndKeepsTheList)
         QStringLiteral("Cannot delete %1: ").arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))))
         << errors[0].toStdString();
     EXPECT_EQ(listed(), before);
-    EXPECT_EQ(state.CfgFile, QStringLiteral("mine.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
 }

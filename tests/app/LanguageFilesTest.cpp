@@ -154,14 +154,14 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // File errors too: the words in the interface language, the file and the system's cause after them.
-    state.CfgDir = program.dirWithSlash();
-    state.CfgFile = u"missing.cfg"_s;
+    state.working.setFolder(program.dirWithSlash());
+    state.working.setWorkingFile(u"missing.cfg"_s);
     EXPECT_FALSE(state.LoadCfg());
     program.write(u"locked.cfg"_s, "rate 1\n");
     QFile::setPermissions(program.file(u"locked.cfg"_s), QFileDevice::ReadOwner);
-    state.CfgFile = u"locked.cfg"_s;
+    state.working.setWorkingFile(u"locked.cfg"_s);
     ASSERT_TRUE(state.LoadCfg());
-    state.store.SetCfgVar("rate", "2");
+    state.working.store().SetCfgVar("rate", "2");
     EXPECT_FALSE(state.SaveCfg());
     const QString missing = QDir::toNativeSeparators(program.file(u"missing.cfg"_s));
     const QString locked = QDir::toNativeSeparators(program.file(u"locked.cfg"_s));

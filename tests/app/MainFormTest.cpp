@@ -26,8 +26,8 @@ TEST_F(MainFormTest, FirstShowTakesTheRememberedFolderAndRunsOnce)
     settings.values[QStringLiteral("show_server")] = QStringLiteral("No");
     TMainForm& f = start();
     EXPECT_EQ(state.ProgramDir, program.path());
-    EXPECT_EQ(state.CfgDir, game.dirWithSlash());
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.folder(), game.dirWithSlash());
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_TRUE(f.PageControl1->isTabVisible(2)) << "only \"no\" hides the server page";
     EXPECT_FALSE(f.FirstShow);
     // One size: no maximize button.
@@ -38,7 +38,7 @@ TEST_F(MainFormTest, FirstShowTakesTheRememberedFolderAndRunsOnce)
     settings.values[QStringLiteral("cfg_dir")] = QStringLiteral("/elsewhere/");
     f.hide();
     f.show();
-    EXPECT_EQ(state.CfgDir, game.dirWithSlash());
+    EXPECT_EQ(state.working.folder(), game.dirWithSlash());
 }
 
 TEST_F(MainFormTest, ShowServerNoHidesTheServerPage)
@@ -70,9 +70,9 @@ TEST_F(MainFormTest, PageChangeSetsStatusApplyAndReloadsTheStore)
     game.write(QStringLiteral("config.cfg"), "rate \"9999\"\r\n");
     f.PageControl1->setCurrentIndex(1);
     QByteArray rate;
-    EXPECT_TRUE(state.store.GetCfgVar("rate", rate));
+    EXPECT_TRUE(state.working.store().GetCfgVar("rate", rate));
     EXPECT_EQ(rate, "9999");
-    EXPECT_EQ(state.store.filePath(), game.file(QStringLiteral("config.cfg")));
+    EXPECT_EQ(state.working.store().filePath(), game.file(QStringLiteral("config.cfg")));
 }
 
 TEST_F(MainFormTest, UninstallEntryGivesTheFolderWhenNoneIsRemembered)
@@ -93,7 +93,7 @@ TEST_F(MainFormTest, SteamLibraryIsFoundWithoutUninstallEntry)
     QDir().mkpath(cstrike);
     TempDir::writeFile(cstrike + QStringLiteral("/config.cfg"), "rate \"1\"\r\n");
     start();
-    EXPECT_EQ(state.CfgDir, cstrike + QLatin1Char('/'));
+    EXPECT_EQ(state.working.folder(), cstrike + QLatin1Char('/'));
     EXPECT_EQ(listed(), QStringList({"config.cfg"}));
     EXPECT_EQ(wizardOpened, 0);
 }
@@ -108,11 +108,11 @@ TEST_F(MainFormTest, ScanSelectsTheRememberedFileWithoutRegardToCase)
     names.sort();
     EXPECT_EQ(names, QStringList({"Mine.cfg", "config.cfg"}));
     EXPECT_EQ(f.ListBox1->currentItem()->text(), QStringLiteral("Mine.cfg"));
-    EXPECT_EQ(state.CfgFile, QStringLiteral("Mine.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("Mine.cfg"));
 
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("gone.cfg");
     f.ScanCfgList();
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
 }
 
 TEST_F(MainFormTest, EmptyFolderWorksWithConfigCfgAndCloseRemembersIt)
@@ -121,7 +121,7 @@ TEST_F(MainFormTest, EmptyFolderWorksWithConfigCfgAndCloseRemembersIt)
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
     EXPECT_EQ(f.ListBox1->count(), 0);
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     f.close();
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
 }
@@ -141,8 +141,8 @@ TEST_F(MainFormTest, FolderButton)
     dialogs.files << other.file(QStringLiteral("config.cfg"));
     QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
-    EXPECT_EQ(state.CfgFile, QStringLiteral("config.cfg"));
-    EXPECT_EQ(QDir::fromNativeSeparators(state.CfgDir), other.dirWithSlash());
+    EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
+    EXPECT_EQ(QDir::fromNativeSeparators(state.working.folder()), other.dirWithSlash());
     EXPECT_EQ(QDir::fromNativeSeparators(settings.values[QStringLiteral("cfg_dir")]), other.dirWithSlash());
 }
 

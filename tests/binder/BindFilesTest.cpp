@@ -21,8 +21,8 @@ struct GameFolder {
 
     GameFolder(const QByteArray& config, const QByteArray* autoexec)
     {
-        state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = "config.cfg";
+        state.working.setFolder(dir.dirWithSlash());
+        state.working.setWorkingFile("config.cfg");
         dir.write("config.cfg", config);
         if (autoexec)
             dir.write("autoexec.cfg", *autoexec);
@@ -35,7 +35,7 @@ struct GameFolder {
         ASSERT_TRUE(QFile::setPermissions(dir.file(name), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     }
     // The store holds the working file, as the page expects after every operation.
-    bool storeHoldsWorkingFile() const { return state.store.filePath() == dir.file("config.cfg"); }
+    bool storeHoldsWorkingFile() const { return state.working.store().filePath() == dir.file("config.cfg"); }
 };
 
 const QByteArray Config = "unbindall\r\n"
@@ -157,7 +157,7 @@ TEST(BindFiles, RemoveAllAliasesCleansEveryFileThatBindsOneAndKeepsTheUsersLines
     g.dir.write("server.cfg", "hostname \"QVL_F2\"\n");
     g.lock("match.cfg");
     g.dir.write("autoexec.cfg", Autoexec + "alias QVL_F3 buy\r\nalias QVL_F4 vest;\r\n");
-    const QStringList files = BindFiles::filesBindingAliases(g.state.CfgDir);
+    const QStringList files = BindFiles::filesBindingAliases(g.state.working.folder());
     ASSERT_EQ(files, (QStringList{"config.cfg", "match.cfg", "userconfig.cfg"}));
 
     QString error;
@@ -172,7 +172,7 @@ TEST(BindFiles, RemoveAllAliasesCleansEveryFileThatBindsOneAndKeepsTheUsersLines
 
     // Nothing left to remove and no autoexec.cfg: nothing is written or made.
     GameFolder fresh("bind w +forward\n", nullptr);
-    EXPECT_TRUE(BindFiles::filesBindingAliases(fresh.state.CfgDir).isEmpty());
+    EXPECT_TRUE(BindFiles::filesBindingAliases(fresh.state.working.folder()).isEmpty());
     EXPECT_TRUE(BindFiles::RemoveAllAliases(fresh.state, {}, &error));
     EXPECT_FALSE(QFile::exists(fresh.dir.file("autoexec.cfg")));
 }

@@ -23,9 +23,8 @@ class BinderPageTest : public ::testing::Test {
 protected:
     BinderPageTest()
     {
-        state.CfgDir = game.dirWithSlash();
-        state.CfgFile = QStringLiteral("config.cfg");
-        settings.values[QStringLiteral("cfg_file")] = state.CfgFile;
+        state.working.setFolder(game.dirWithSlash());
+        state.working.setWorkingFile(QStringLiteral("config.cfg"));
         page.resize(494, 334);
         page.show();
     }

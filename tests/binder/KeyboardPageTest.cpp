@@ -60,13 +60,12 @@ TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
 {
     writeCfg("bind \"F2\" \"+attack\"\nbind \"MOUSE2\" \"+attack2\"\n", u"a.cfg"_s);
     writeCfg("bind \"F3\" \"+reload\"\nunbind \"F3\"\nbind \"F4\" \"+use\"\n", u"b.cfg"_s);
-    settings.values[u"cfg_file"_s] = u"a.cfg"_s;
+    state.working.setWorkingFile(u"a.cfg"_s);
     page.ReadBinds();
     EXPECT_EQ(mark("F2"), "used +attack");
 
-    settings.values[u"cfg_file"_s] = u"b.cfg"_s;
+    state.working.setWorkingFile(u"b.cfg"_s);
     page.ReadBinds();
-    EXPECT_EQ(state.CfgFile, u"b.cfg"_s);
     EXPECT_EQ(mark("F2"), "unused");
     EXPECT_EQ(overlay("MOUSE2"), "hidden");
     EXPECT_EQ(mark("F3"), "unused");
@@ -74,7 +73,7 @@ TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
     EXPECT_TRUE(offered().contains(u"MOUSE2"_s));
 
     // A working file that cannot be read says so and shows no other file's binds.
-    settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
+    state.working.setWorkingFile(u"gone.cfg"_s);
     page.ReadBinds();
     EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1);
     EXPECT_EQ(mark("F4"), "unused");
@@ -121,7 +120,7 @@ TEST_F(BinderPageTest, ReadingSavesOnlyAnEditTheStoreHoldsAndLeavesOtherChangesO
     EXPECT_EQ(mark("F5"), "used snapshot");
 
     // An edit held in the store and not yet written is saved before reading.
-    state.store.SetCfgVar("bind \"F6\"", "save quick");
+    state.working.store().SetCfgVar("bind \"F6\"", "save quick");
     page.ReadBinds();
     EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\"\n"));
     EXPECT_EQ(mark("F6"), "used save quick");

@@ -67,7 +67,7 @@ TEST_F(ClientPageTest, TheGameWrittenConfigShowsInEachControlAndAChangeWritesIts
     };
     // clang-format on
     for (const Row& row : rows) {
-        dir.write(state.CfgFile, original);
+        dir.write(state.working.file(), original);
         read();
         EXPECT_EQ(shown(row.control), QLatin1String(row.shown)) << row.control;
         row.change();
@@ -221,7 +221,7 @@ TEST_F(ClientPageTest, ATextWithADoubleQuoteIsRefusedAndNothingIsWritten)
 // Permission bits only: tests run as root, for whom access(2) allows everything.
 TEST_F(ClientPageTest, AFileThatCannotBeReadOrWrittenIsNamedAndStaysAsItWas)
 {
-    const QString path = QDir::toNativeSeparators(dir.file(state.CfgFile));
+    const QString path = QDir::toNativeSeparators(dir.file(state.working.file()));
     read(); // no file yet
     ASSERT_EQ(errors().size(), 1);
     EXPECT_TRUE(errors().last().startsWith(QStringLiteral("Cannot read ") + path + QStringLiteral(": ")))
@@ -229,11 +229,11 @@ TEST_F(ClientPageTest, AFileThatCannotBeReadOrWrittenIsNamedAndStaysAsItWas)
     writeCfg("cl_righthand \"0\"\n");
     read();
     click("p1_1");
-    QFile::setPermissions(dir.file(state.CfgFile), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    QFile::setPermissions(dir.file(state.working.file()), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     EXPECT_FALSE(apply());
     EXPECT_EQ(errors().last(), QStringLiteral("Cannot write ") + path + QStringLiteral(": the file is read-only"));
     EXPECT_EQ(cfg(), crlf("cl_righthand \"0\"\n"));
-    QFile::remove(dir.file(state.CfgFile));
+    QFile::remove(dir.file(state.working.file()));
     EXPECT_FALSE(apply());
     EXPECT_EQ(cfg(), "<missing>");
     EXPECT_EQ(errors().size(), 3);

@@ -15,14 +15,14 @@ protected:
         : OptionPagesFixture("config.cfg")
     {}
     bool apply() override { return client.ApplyClientOptions() && server.ApplyServerOptions(); }
-    QDateTime modified() const { return QFileInfo(dir.file(state.CfgFile)).lastModified(); }
+    QDateTime modified() const { return QFileInfo(dir.file(state.working.file())).lastModified(); }
 };
 
 TEST_F(KeptFileTest, AnUntouchedApplyWritesNothingAndAChangeChangesItsLineAlone)
 {
     const QByteArray file = gameConfigLf();
-    dir.write(state.CfgFile, file);
-    QFile f(dir.file(state.CfgFile));
+    dir.write(state.working.file(), file);
+    QFile f(dir.file(state.working.file()));
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
     ASSERT_TRUE(f.setFileTime(yesterday, QFileDevice::FileModificationTime));
@@ -33,7 +33,7 @@ TEST_F(KeptFileTest, AnUntouchedApplyWritesNothingAndAChangeChangesItsLineAlone)
                                          "file has them, marked, and kept until you change them:\r\n"
                                          "fastsprites \"5\"\r\nmp_forcechasecam \"3\"\r\n"
                                          "mp_c4timer \"120\"")
-                              .arg(QDir::toNativeSeparators(dir.file(state.CfgFile)))});
+                              .arg(QDir::toNativeSeparators(dir.file(state.working.file())))});
 
     QSignalSpy clientApplied(&client, &ClientOptionsPage::applied);
     QSignalSpy serverApplied(&server, &ServerOptionsPage::applied);
@@ -106,7 +106,7 @@ TEST_F(KeptFileTest, AValueNoControlCanShowIsMarkedAndKeptUntilTheControlMoves)
     };
     for (const Row& row : rows) {
         const QByteArray file = crlf("// mine\n" + QByteArray(row.line) + "\n");
-        dir.write(state.CfgFile, file);
+        dir.write(state.working.file(), file);
         read();
         const QString marked = QLatin1String(row.text) +
                                QStringLiteral("Kept as the file has it until you change it: config.cfg, line 2: ") +

@@ -39,8 +39,8 @@ class OptionPagesFixture : public ::testing::Test {
 protected:
     explicit OptionPagesFixture(const char* file, bool hidden = false)
     {
-        state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = QString::fromLatin1(file);
+        state.working.setFolder(dir.dirWithSlash());
+        state.working.setWorkingFile(QString::fromLatin1(file));
         for (QWidget* page : pages())
             page->resize(490, 330);
         if (!hidden)
@@ -56,8 +56,8 @@ protected:
 
     // Tests write lines with "\n"; the game ends them with "\r\n".
     static QByteArray crlf(QByteArray text) { return text.replace('\n', "\r\n"); }
-    void writeCfg(const QByteArray& text) { dir.write(state.CfgFile, crlf(text)); }
-    QByteArray cfg() const { return dir.read(state.CfgFile); }
+    void writeCfg(const QByteArray& text) { dir.write(state.working.file(), crlf(text)); }
+    QByteArray cfg() const { return dir.read(state.working.file()); }
     // Reads both pages, and lets the message about values that do not fit come up.
     void read()
     {

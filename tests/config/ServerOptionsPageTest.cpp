@@ -61,7 +61,7 @@ TEST_F(ServerPageTest, ReadingNeverStopsAtOneValue)
     read();
     const QByteArray file = crlf("mp_roundtime 1.75\nmp_buytime .30\nmp_c4timer 35.5\nmp_freezetime 0\n"
                                  "mp_timelimit 30\nmp_forcechasecam 2\nmp_startmoney lots\nmp_friendlyfire 1\n");
-    dir.write(state.CfgFile, file);
+    dir.write(state.working.file(), file);
     read();
     EXPECT_EQ(shown({"rtime", "TrackBar4", "MapTime", "c4Edit", "freeze", "rotate", "s7_2", "money", "s4_1"}),
               QStringLiteral("1.75 1 .30 35.5 0 30 1 lots 1"));

@@ -198,7 +198,7 @@ TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSu
     RefusingSettings refusing;
     AppState other(refusing, dialogs);
     other.ProgramDir = program.path();
-    other.CfgDir = game.dirWithSlash();
+    other.working.setFolder(game.dirWithSlash());
     other.messageSource = [](const QString& key) { return key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s; };
     HudPage alone(other);
     alone.hud_changer1->setCurrentIndex(alone.hud_changer1->findText(u"radar2"_s));

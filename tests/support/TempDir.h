@@ -9,7 +9,7 @@ class TempDir final {
 public:
     TempDir();
     QString path() const { return m_dir.path(); }
-    // The folder with a trailing separator, as CfgDir is kept.
+    // The folder with a trailing separator, as the game folder is kept.
     QString dirWithSlash() const { return m_dir.path() + QLatin1Char('/'); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) const;

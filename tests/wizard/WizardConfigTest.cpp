@@ -28,8 +28,8 @@ public: // the failure table arranges each case through the fixture
     WizardConfigTest()
         : state(settings, dialogs)
     {
-        state.CfgDir = dir.dirWithSlash();
-        state.CfgFile = u"config.cfg"_s;
+        state.working.setFolder(dir.dirWithSlash());
+        state.working.setWorkingFile(u"config.cfg"_s);
         settings.values = {{u"cfg_file"_s, u"config.cfg"_s}, {u"show_server"_s, u"yes"_s}, {u"mouse_btns"_s, u"3"_s}};
         dir.write(u"config.cfg"_s, Plain);
     }
@@ -128,8 +128,8 @@ TEST_F(WizardConfigTest, ANewNameCopiesTheWorkingFileWritesIntoTheCopyAndMakesIt
     EXPECT_EQ(dir.read(u"config.cfg"_s), Plain); // the old working file is not touched
     const QByteArray copy = dir.read(u"Mine.CFG"_s);
     EXPECT_TRUE(copy.startsWith(Plain + "bind \"w\" \"+forward\"\r\n")) << copy.toStdString();
-    EXPECT_EQ(state.CfgFile, u"Mine.CFG"_s);
-    EXPECT_EQ(state.store.filePath(), dir.file(u"Mine.CFG"_s));
+    EXPECT_EQ(state.working.file(), u"Mine.CFG"_s);
+    EXPECT_EQ(state.working.store().filePath(), dir.file(u"Mine.CFG"_s));
     EXPECT_TRUE(r.newFile);
     EXPECT_EQ(settings.values,
               (QMap<QString, QString>{
@@ -159,13 +159,13 @@ TEST_F(WizardConfigTest, AnotherExistingFileIsReplacedOnlyAfterYes)
     EXPECT_EQ(dialogs.questionDefaults, QList{Dialogs::Default::No}) << "Return keeps the file";
     EXPECT_TRUE(dialogs.texts(u"question"_s)[0].contains(QDir::toNativeSeparators(dir.file(u"autoexec.cfg"_s))));
     EXPECT_EQ(dir.read(u"autoexec.cfg"_s), aliases);
-    EXPECT_EQ(state.CfgFile, u"config.cfg"_s);
+    EXPECT_EQ(state.working.file(), u"config.cfg"_s);
     EXPECT_EQ(settings.writes, 0);
 
     dialogs.answers.enqueue(true);
     ASSERT_EQ(run().outcome, Outcome::Written);
     EXPECT_TRUE(dir.read(u"autoexec.cfg"_s).startsWith(Plain));
-    EXPECT_EQ(state.CfgFile, u"autoexec.cfg"_s);
+    EXPECT_EQ(state.working.file(), u"autoexec.cfg"_s);
 }
 
 // Every way Done can fail: the message the user sees, and nothing changed anywhere.
@@ -186,7 +186,7 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
         t.dialogs.answers.enqueue(true); // replace the file that is there
     };
     const auto gone = [](WizardConfigTest& t) {
-        t.state.CfgFile = u"gone.cfg"_s;
+        t.state.working.setWorkingFile(u"gone.cfg"_s);
         t.settings.values[u"cfg_file"_s] = u"gone.cfg"_s;
     };
     const Case cases[] = {
@@ -249,18 +249,18 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
         dialogs.answers.clear();
         answers = WizardAnswers();
         answers.name.text = u"Neo"_s;
-        state.CfgFile = u"config.cfg"_s;
+        state.working.setWorkingFile(u"config.cfg"_s);
         settings.values[u"cfg_file"_s] = u"config.cfg"_s;
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
         dir.write(u"config.cfg"_s, Plain);
-        ASSERT_TRUE(state.store.LoadCfg(dir.file(u"config.cfg"_s)));
-        state.store.SetCfgVar("fps_max", "100"); // an edit not yet saved stays in the store
+        ASSERT_TRUE(state.working.store().LoadCfg(dir.file(u"config.cfg"_s)));
+        state.working.store().SetCfgVar("fps_max", "100"); // an edit not yet saved stays in the store
         c.arrange(*this);
         const QMap<QString, QByteArray> before = disk();
         const QMap<QString, QString> settingsBefore = settings.values;
         const int writesBefore = settings.writes;
-        const QString cfgFileBefore = state.CfgFile;
+        const QString cfgFileBefore = state.working.file();
 
         const WizardResult r = run();
 
@@ -268,10 +268,10 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
         EXPECT_EQ(disk(), before);
         EXPECT_EQ(settings.values, settingsBefore);
         EXPECT_EQ(settings.writes, writesBefore);
-        EXPECT_EQ(state.CfgFile, cfgFileBefore);
-        EXPECT_EQ(state.store.filePath(), dir.file(u"config.cfg"_s));
+        EXPECT_EQ(state.working.file(), cfgFileBefore);
+        EXPECT_EQ(state.working.store().filePath(), dir.file(u"config.cfg"_s));
         QByteArray fps;
-        EXPECT_TRUE(state.store.GetCfgVar("fps_max", fps));
+        EXPECT_TRUE(state.working.store().GetCfgVar("fps_max", fps));
         const QStringList shown = dialogs.texts(c.shownKind);
         ASSERT_EQ(shown.size(), 1) << "shown: " << dialogs.shown.size();
         EXPECT_TRUE(shown[0].contains(c.shownText)) << shown[0].toStdString();
@@ -304,14 +304,14 @@ TEST(WizardSettingsTest, ASettingThatCannotBeStoredIsReportedAndTheOthersAreStil
     RefusingSettings settings;
     FakeDialogs dialogs;
     AppState state(settings, dialogs);
-    state.CfgDir = dir.dirWithSlash();
-    state.CfgFile = u"config.cfg"_s;
+    state.working.setFolder(dir.dirWithSlash());
+    state.working.setWorkingFile(u"config.cfg"_s);
     WizardAnswers answers;
     answers.cfgName = u"mine.cfg"_s;
 
     // The file is written and is the working file: the window must still follow it.
     EXPECT_EQ(WriteWizardConfig(state, answers).outcome, Outcome::Written);
-    EXPECT_EQ(state.CfgFile, u"mine.cfg"_s);
+    EXPECT_EQ(state.working.file(), u"mine.cfg"_s);
     EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"Cannot store the setting show_server: access denied"_s});
     EXPECT_EQ(settings.values, (QMap<QString, QString>{{u"mouse_btns"_s, u"2"_s}, {u"cfg_file"_s, u"mine.cfg"_s}}));
 }

@@ -26,7 +26,7 @@ protected:
         for (const QFileInfo& info : QDir(game.path()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
             s.files.insert(info.fileName(), info.isDir() ? QByteArray("<dir>") : game.read(info.fileName()));
         s.settings = settings.values;
-        s.cfgFile = state.CfgFile;
+        s.cfgFile = state.working.file();
         s.listed = listed();
         s.serverTab = serverTabShown();
         return s;
@@ -65,7 +65,7 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
 
     EXPECT_TRUE(listed().contains(u"mine.cfg"_s));
     EXPECT_EQ(selected(), u"mine.cfg"_s);
-    EXPECT_EQ(state.CfgFile, u"mine.cfg"_s);
+    EXPECT_EQ(state.working.file(), u"mine.cfg"_s);
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"mine.cfg"_s);
     EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
     EXPECT_EQ(settings.values.value(u"mouse_btns"_s), u"5"_s);

@@ -185,7 +185,7 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     choose(configs, configs->findText(u"other.cfg"_s));
     EXPECT_EQ(control<QLineEdit>("CfgName")->text(), u"MyName.CFG"_s);
     EXPECT_EQ(configs->currentText(), u"other.cfg"_s) << "the list shows the file the wizard writes";
-    EXPECT_EQ(state.CfgFile, u"other.cfg"_s);
+    EXPECT_EQ(state.working.file(), u"other.cfg"_s);
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
     EXPECT_EQ(selected(), u"other.cfg"_s);
     EXPECT_EQ(form->clientPage->name->text(), QString()) << "the pages show the chosen file";
