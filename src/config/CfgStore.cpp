@@ -5,12 +5,10 @@
 #include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -34,66 +32,6 @@ void sliceLines(const QByteArray& text, std::vector<QByteArray>& lines, std::vec
     lines.emplace_back();
     ends.push_back(noLine);
     TextLines::appendViews(text, lines, ends);
-}
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
-// Keys file a line under its first token so that a look-up tokenizes only the lines that can
-// match. Two first tokens that compare equal without regard to case must get the same key; two
-// different ones may share a key (candidates are always checked exactly). The key hashes the
-// token's text up to its first `;` or `"`, with ASCII letters folded and every byte from 0x80 up
-// counted as one, which folds at least as much as the comparison does. Keys are odd: 0 marks a
-// slot that is filed nowhere.
-constexpr quint32 KeyBasis = 2166136261u;
-
-constexpr std::array<unsigned char, 256> KeyFold = [] {
-    std::array<unsigned char, 256> fold{};
-    for (int b = 0; b < 256; ++b)
-        fold[static_cast<size_t>(b)] = static_cast<unsigned char>(b >= 0x80 ? 0x80 : b >= 'A' && b <= 'Z' ? b + 32 : b);
-    return fold;
-}();
-
-inline quint32 addToKey(quint32 key, char c)
-{
-    return (key ^ KeyFold[static_cast<unsigned char>(c)]) * 16777619u;
-}
-
-quint32 tokenKey(QByteArrayView text)
-{
-    quint32 key = KeyBasis;
-    for (const char c : text) {
-        if (c == ';' || c == '"')
-            break;
-        key = addToKey(key, c);
-    }
-    return key | 1u;
-}
-
-// tokenKey of the line's first token, read from the line without tokenizing it. It agrees with
-// the tokenizer for every line that has a first token: a quoted token's text runs to the next
-// quote or the line end (nothing ends a command inside that first quote); a word runs to a blank
-// or the end of the command, and before the word's first quote only a `;` can end the command
-// (a `//` is a comment only where a token starts). What follows a `;` or a quote is cut anyway.
-quint32 lineKey(QByteArrayView line)
-{
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (i < n && isBlank(line[i]))
-        ++i;
-    const bool quoted = i < n && line[i] == '"';
-    if (quoted)
-        ++i;
-    quint32 key = KeyBasis;
-    for (; i < n; ++i) {
-        const char c = line[i];
-        if (c == ';' || c == '"' || (!quoted && isBlank(c)))
-            break;
-        key = addToKey(key, c);
-    }
-    return key | 1u;
 }
 
 } // namespace
@@ -140,7 +78,7 @@ bool CfgStore::LoadCfg(const QString& path, QString* error)
     m_top = static_cast<int>(m_lines.size());
     m_lines.emplace_back();
     m_ends.push_back(NoLine);
-    m_indexed = false;
+    m_index.invalidate();
     m_modified = false;
     m_normalize = false;
     m_loaded = true;
@@ -188,81 +126,13 @@ bool CfgStore::GetCfgVar(QByteArrayView name, QByteArray& value)
     });
 }
 
-void CfgStore::buildIndex()
-{
-    const size_t slots = m_lines.size();
-    int bits = 4;
-    while ((size_t{1} << bits) < slots)
-        ++bits;
-    m_shift = 32 - bits;
-    m_heads.assign(size_t{1} << bits, -1);
-    // The keys first, then the chains: a tight second loop lets the scattered bucket reads of
-    // a large file overlap.
-    m_keys.assign(slots, 0);
-    size_t filed = 0;
-    for (size_t i = 1; i < slots; ++i) {
-        if (!m_lines[i].isEmpty()) {
-            m_keys[i] = lineKey(m_lines[i]);
-            ++filed;
-        }
-    }
-    m_entries.clear();
-    m_entries.reserve(filed);
-    for (size_t i = 1; i < slots; ++i) {
-        if (m_keys[i] == 0)
-            continue;
-        int& head = m_heads[bucket(m_keys[i])];
-        m_entries.push_back({static_cast<int>(i), head});
-        head = static_cast<int>(m_entries.size()) - 1;
-    }
-    m_indexed = true;
-}
-
-size_t CfgStore::bucket(quint32 key) const
-{
-    return (key * 2654435769u) >> m_shift;
-}
-
-void CfgStore::fileSlot(int i)
-{
-    if (!m_indexed)
-        return;
-    const auto slot = static_cast<size_t>(i);
-    const QByteArray& line = m_lines[slot];
-    if (line.isEmpty())
-        return; // an empty line matches nothing; its old entry, if any, is passed over
-    if (m_keys.size() < m_lines.size())
-        m_keys.resize(m_lines.size(), 0);
-    const quint32 key = lineKey(line);
-    if (m_keys[slot] == key)
-        return;
-    m_keys[slot] = key;
-    int& head = m_heads[bucket(key)];
-    m_entries.push_back({i, head});
-    head = static_cast<int>(m_entries.size()) - 1;
-    if (m_entries.size() > m_heads.size())
-        m_indexed = false; // chains grow long: rebuild at the next look-up
-}
-
 bool CfgStore::forEachMatch(const std::vector<QByteArray>& nameTokens,
                             const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act)
 {
     if (nameTokens.empty())
         return false;
-    if (!m_indexed)
-        buildIndex();
-    const quint32 key = tokenKey(nameTokens.front());
-    std::vector<int> candidates;
-    for (int e = m_heads[bucket(key)]; e >= 0; e = m_entries[static_cast<size_t>(e)].next) {
-        const int slot = m_entries[static_cast<size_t>(e)].slot;
-        if (slot <= m_top && m_keys[static_cast<size_t>(slot)] == key)
-            candidates.push_back(slot);
-    }
-    // A slot refiled under a key and back stands twice in its chain; chains run newest first.
-    std::sort(candidates.begin(), candidates.end());
-    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
-
     bool found = false;
+    const std::vector<int> candidates = m_index.candidates(m_lines, nameTokens.front(), m_top);
     for (const int i : candidates) {
         QByteArray& line = m_lines[static_cast<size_t>(i)];
         if (line.isEmpty())
@@ -272,7 +142,7 @@ bool CfgStore::forEachMatch(const std::vector<QByteArray>& nameTokens,
             continue;
         found = true;
         act(line, command);
-        fileSlot(i); // what is left of the line may begin with another token
+        m_index.refile(m_lines, i); // what is left of the line may begin with another token
     }
     return found;
 }
@@ -302,7 +172,7 @@ void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
         m_lines[static_cast<size_t>(m_top)] = built;
         m_ends[static_cast<size_t>(m_top)] = m_newLineEnd;
         m_modified = true;
-        fileSlot(m_top);
+        m_index.refile(m_lines, m_top);
     }
 }
 
@@ -312,7 +182,7 @@ void CfgStore::SetCfgLine(int i, QByteArrayView text)
         return;
     m_lines[static_cast<size_t>(i)] = text.toByteArray();
     m_modified = true;
-    fileSlot(i);
+    m_index.refile(m_lines, i);
 }
 
 void CfgStore::RemoveCfgLine(int i)

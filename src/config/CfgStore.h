@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/LineIndex.h"
 #include "config/TextLines.h"
 #include "platform/FileError.h"
 
@@ -81,10 +82,6 @@ private:
     // true if any did. Only the lines filed under the name's key are looked at.
     bool forEachMatch(const std::vector<QByteArray>& nameTokens,
                       const std::function<void(QByteArray&, const ConsoleLine::Command&)>& act);
-    void buildIndex();
-    // Files slot `i` under the key of the line it now holds (a no-op when the key is unchanged).
-    void fileSlot(int i);
-    size_t bucket(quint32 key) const;
 
     QByteArray m_text;                             // the file as read; unedited lines point into it
     std::vector<QByteArray> m_lines{QByteArray()}; // index 0 unused
@@ -98,19 +95,7 @@ private:
     bool m_lastSaveWrote = false;
     FileError::Texts m_texts;
 
-    // Which slots may hold a line whose first token has a given key (see lineKey in the .cpp).
-    // Built at the first look-up after a load. A slot that was refiled or emptied may still
-    // stand in an old chain: every candidate is checked against its current key and then
-    // tokenized, so a stale entry costs a look and nothing more.
-    struct Entry {
-        int slot;
-        int next; // index into m_entries, -1 ends the chain
-    };
-    bool m_indexed = false;
-    std::vector<int> m_heads; // per bucket, first entry or -1
-    std::vector<Entry> m_entries;
-    std::vector<quint32> m_keys; // per slot, the key of the line it holds
-    int m_shift = 32;            // bucket = the top bits of the scrambled key
+    LineIndex m_index; // which slots may hold a line with a given first token
 
     int m_top = 0;
     bool m_modified = false;

@@ -2,6 +2,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CfgStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LineIndex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextCodec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkingConfig.cpp
