@@ -147,6 +147,15 @@ bool CfgStore::forEachMatch(const std::vector<QByteArray>& nameTokens,
     return found;
 }
 
+int CfgStore::lastMatchingLine(QByteArrayView name)
+{
+    int last = 0;
+    forEachMatch(ConsoleLine::tokens(name), [&](QByteArray& line, const ConsoleLine::Command&) {
+        last = static_cast<int>(&line - m_lines.data());
+    });
+    return last;
+}
+
 void CfgStore::SetCfgVar(QByteArrayView name, QByteArrayView value)
 {
     raiseTop();

@@ -30,6 +30,8 @@ public:
     // Gives the value of the last matching line (the token after the name, quotes removed).
     // Returns whether any line matched; `value` is left alone when none did.
     bool GetCfgVar(QByteArrayView name, QByteArray& value);
+    // The slot of the last matching line, or 0 when none matches (CfgTop stays as it is).
+    int lastMatchingLine(QByteArrayView name);
 
     // Replaces the first command of every matching line by `name "value"`, keeping the
     // indentation, what follows and the line end. A line that already holds the value (its one

@@ -1,7 +1,6 @@
 #include "config/OptionsLines.h"
 
 #include "config/CfgStore.h"
-#include "config/ConsoleLine.h"
 
 #include <algorithm>
 
@@ -29,17 +28,6 @@ void perform(CfgStore& store, const QList<OptionWrite>& writes)
         else if (w.action == OptionWrite::Action::Delete)
             store.DeleteCfgLines(w.name);
     }
-}
-
-int lastLine(const CfgStore& store, QByteArrayView name)
-{
-    const std::vector<QByteArray> tokens = ConsoleLine::tokens(name);
-    for (int i = store.CfgTop(); i >= 1; --i) {
-        const QByteArray line = store.CfgLines(i);
-        if (!line.isEmpty() && ConsoleLine::startsWith(ConsoleLine::firstCommand(line), tokens))
-            return i;
-    }
-    return 0;
 }
 
 } // namespace OptionsLines

@@ -39,8 +39,4 @@ QList<OptionWrite> changed(const QList<OptionWrite>& now, const QList<OptionWrit
 // Makes the store calls of `writes`, in order.
 void perform(CfgStore& store, const QList<OptionWrite>& writes);
 
-// The number of the last line that sets `name`, as loaded (slot 1 is the first line); 0 when no
-// line does.
-int lastLine(const CfgStore& store, QByteArrayView name);
-
 } // namespace OptionsLines

@@ -31,7 +31,7 @@ bool OptionsRead::present(const char* name)
 
 FileMark OptionsRead::mark(const char* name, const QString& text) const
 {
-    const int line = OptionsLines::lastLine(m_store, name);
+    const int line = m_store.lastMatchingLine(name);
     const QString where = QStringLiteral("%1, line %2: %3")
                               .arg(m_state.working.file())
                               .arg(line)

@@ -317,7 +317,13 @@ TEST_F(CfgStoreTest, ModifiedMeansASetOrDeleteChangedALineSinceTheLoad)
 
 TEST_F(CfgStoreTest, OneLineIsReplacedOrRemovedByItsSlot)
 {
-    load("bind a x; bind b y\n\nrate 1");
+    load("bind a x; bind b y\n\nrate 1\nRATE 2");
+    EXPECT_EQ(store.lastMatchingLine("rate"), 4);
+    EXPECT_EQ(store.lastMatchingLine("bind a"), 1);
+    EXPECT_EQ(store.lastMatchingLine("bind b") + store.lastMatchingLine("name"), 0) << "first commands only";
+    EXPECT_EQ(store.CfgTop(), 5) << "a look-up for the line takes no slot";
+    store.RemoveCfgLine(4);
+    EXPECT_EQ(store.lastMatchingLine("rate"), 3);
     store.SetCfgLine(1, "bind b y");
     store.SetCfgLine(2, "// was blank");
     store.RemoveCfgLine(3);
