@@ -157,7 +157,7 @@ int main(int argc, char** argv)
 
     AppState state(settings, dialogs);
     QtShell shell;
-    shell.setTexts([&state](const QString& key) { return state.message(key); });
+    shell.setTexts(state.texts());
     NativeMachineRegistry registry;
 
     TSplashForm SplashForm;

@@ -89,8 +89,7 @@ void TMainForm::DeleteCFG1Click()
     const int row = ListBox1->currentRow();
     QFile file(path);
     if (!file.remove()) {
-        m_state.dialogs.error(FileError::text([this](const QString& key) { return message(key); }, "cannotdelete", path,
-                                              file.errorString()));
+        m_state.dialogs.error(FileError::text(m_state.texts(), "cannotdelete", path, file.errorString()));
         return;
     }
     ScanCfgList();

@@ -33,12 +33,6 @@ void reloadWorking(AppState& state)
     state.working.load();
 }
 
-// The words of file errors in the interface language.
-FileError::Texts texts(const AppState& state)
-{
-    return [&state](const QString& key) { return state.message(key); };
-}
-
 bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& words, QString* error)
 {
     QFile file(path);
@@ -105,8 +99,8 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     const QString autoexec = state.working.folder() + QLatin1String(AutoexecName);
     const bool existed = QFileInfo::exists(autoexec);
     QByteArray autoexecBytes;
-    if (existed ? !readFile(autoexec, autoexecBytes, texts(state), error)
-                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), texts(state), error))
+    if (existed ? !readFile(autoexec, autoexecBytes, state.texts(), error)
+                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), state.texts(), error))
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
@@ -124,7 +118,7 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
     const bool undone =
-        existed ? writeFile(autoexec, autoexecBytes, texts(state), &undoError) : QFile::remove(autoexec);
+        existed ? writeFile(autoexec, autoexecBytes, state.texts(), &undoError) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     reloadWorking(state);

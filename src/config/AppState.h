@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/WorkingConfig.h"
+#include "platform/FileError.h"
 
 #include <QString>
 
@@ -18,7 +19,7 @@ public:
         : settings(settings)
         , dialogs(dialogs)
     {
-        working.store().setTexts([this](const QString& key) { return message(key); });
+        working.store().setTexts(texts());
     }
     AppState(const AppState&) = delete; // the store's texts hold on to this state
     AppState& operator=(const AppState&) = delete;
@@ -34,6 +35,11 @@ public:
     // exists; the English texts before that).
     std::function<QString(const QString& key)> messageSource;
     QString message(const QString& key) const;
+    // message() as the words of file errors; the state must outlive what holds them.
+    FileError::Texts texts() const
+    {
+        return [this](const QString& key) { return message(key); };
+    }
 
     // Loads the working file into the store; on failure shows the error and returns false.
     bool LoadCfg();

@@ -123,10 +123,9 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         QByteArray bytes;
         // A folder in the file's place is left to the write below, which says it cannot replace it.
         targetExisted = QFileInfo(targetPath).isFile();
-        const FileError::Texts texts = [&state](const QString& key) { return state.message(key); };
-        if (!readAll(workingPath, bytes, error, texts) ||
-            (targetExisted && !readAll(targetPath, targetOldBytes, error, texts)) ||
-            !writeWhole(targetPath, bytes, error, texts)) {
+        if (!readAll(workingPath, bytes, error, state.texts()) ||
+            (targetExisted && !readAll(targetPath, targetOldBytes, error, state.texts())) ||
+            !writeWhole(targetPath, bytes, error, state.texts())) {
             state.working.store() = before;
             state.dialogs.error(error);
             return result;
