@@ -3,8 +3,8 @@
 // the writer wrote gives the same bytes.
 #include "FuzzSupport.h"
 
-#include "app/IniFile.h"
 #include "config/TextLines.h"
+#include "language/IniFile.h"
 
 #include <QFile>
 

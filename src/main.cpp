@@ -1,5 +1,4 @@
 #include "app/Artwork.h"
-#include "app/FormTranslator.h"
 #include "app/InformationForm.h"
 #include "app/MainForm.h"
 #include "app/ProgramFolder.h"
@@ -8,6 +7,7 @@
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "config/AppState.h"
+#include "language/FormTranslator.h"
 #include "platform/MachineRegistry.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"

@@ -1,8 +1,6 @@
 #include "app/MainForm.h"
 
 #include "app/Artwork.h"
-#include "app/FormTranslator.h"
-#include "app/LanguageIni.h"
 #include "app/Product.h"
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
@@ -15,6 +13,8 @@
 #include "config/RuntimeHint.h"
 #include "config/ServerOptionsPage.h"
 #include "hud/HudPage.h"
+#include "language/FormTranslator.h"
+#include "language/LanguageIni.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"

@@ -1,11 +1,4 @@
 target_sources(qvl_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LanguageIni.cpp
-)
-target_sources(qvl_gui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/FormTranslator.cpp
-)
-target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CfgFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
 )

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/MessageKeys.h"
 #include "config/WorkingConfig.h"
 #include "platform/FileError.h"
 
@@ -35,6 +36,7 @@ public:
     // exists; the English texts before that).
     std::function<QString(const QString& key)> messageSource;
     QString message(const QString& key) const;
+    QString message(MessageKey key) const { return message(QString(key.text())); }
     // message() as the words of file errors; the state must outlive what holds them.
     FileError::Texts texts() const
     {

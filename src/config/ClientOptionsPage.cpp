@@ -301,6 +301,29 @@ const KeptText& ClientOptionsPage::readName() const
     return m_name->kept();
 }
 
+ClientPageView ClientOptionsPage::view() const
+{
+    const auto question = [this](const char* name) {
+        const auto* found = findChild<QGroupBox*>(QLatin1String(name));
+        return found ? caption(found) : QString();
+    };
+    const auto pair = [](const QRadioButton* first, const QRadioButton* second) {
+        return ClientPageView::Pair{first->text(), second->text(), first->isChecked(), second->isChecked()};
+    };
+    ClientPageView v;
+    v.connectionQuestion = question("ClientBox16");
+    v.nameQuestion = question("ClientBox1");
+    v.handQuestion = question("ClientBox2");
+    v.weaponQuestion = question("ClientBox9");
+    for (int i = 0; i < data->count(); ++i)
+        v.connections << data->item(i)->text();
+    v.name = name->text();
+    v.readName = readName();
+    v.hand = pair(p1_1, p1_0);
+    v.weapon = pair(p11_1, p11_0);
+    return v;
+}
+
 bool ClientOptionsPage::ApplyClientOptions()
 {
     const OptionsTable::Applied applied = m_table.apply(m_state);

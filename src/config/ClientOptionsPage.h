@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ClientPageView.h"
 #include "config/OptionsKeptText.h"
 #include "config/OptionsSetting.h"
 
@@ -38,6 +39,8 @@ public:
     void readClientPart(OptionsRead& read);
     // What the name was read from, so that an unchanged name is written back as its own bytes.
     const KeptText& readName() const;
+    // What the page shows now, for the wizard, which asks the same questions.
+    ClientPageView view() const;
 
 Q_SIGNALS:
     // After an Apply that did not fail: whether it wrote the file.

@@ -1,7 +1,7 @@
 // The configuration list on the Main page: which file the pages show, and the first-run prompt.
 #include "MainFormFixture.h"
 
-#include "app/LanguageIni.h"
+#include "language/LanguageIni.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "CrashWriters.h"
 
-#include "app/IniFile.h"
-#include "app/LanguageIni.h"
 #include "config/CfgStore.h"
+#include "language/IniFile.h"
+#include "language/LanguageIni.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>

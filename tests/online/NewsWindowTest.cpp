@@ -1,6 +1,6 @@
-#include "app/FormTranslator.h"
 #include "app/MainFormFixture.h"
 #include "app/UpdateForm.h"
+#include "language/FormTranslator.h"
 #include "online/NewsView.h"
 #include "online/QtWarnings.h"
 #include "support/HttpTestServer.h"

@@ -1,6 +1,6 @@
 #include "online/UpdateWindowFixture.h"
 
-#include "app/FormTranslator.h"
+#include "language/FormTranslator.h"
 
 #include <QAction>
 #include <QLabel>

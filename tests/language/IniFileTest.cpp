@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "language/IniFile.h"
 
 #include "support/TempDir.h"
 

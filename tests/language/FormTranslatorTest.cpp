@@ -1,7 +1,7 @@
-#include "app/FormTranslator.h"
+#include "language/FormTranslator.h"
 
-#include "app/LanguageIni.h"
 #include "config/RuntimeHint.h"
+#include "language/LanguageIni.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

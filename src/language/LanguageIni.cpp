@@ -1,6 +1,6 @@
-#include "app/LanguageIni.h"
+#include "language/LanguageIni.h"
 
-#include "app/IniFile.h"
+#include "language/IniFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/LanguageIni.h"
+#include "language/LanguageIni.h"
 
 #include "support/TempDir.h"
 

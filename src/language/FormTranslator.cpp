@@ -1,7 +1,7 @@
-#include "app/FormTranslator.h"
+#include "language/FormTranslator.h"
 
-#include "app/IniFile.h"
 #include "config/RuntimeHint.h"
+#include "language/IniFile.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractButton>
