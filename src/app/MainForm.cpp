@@ -11,6 +11,7 @@
 #include "config/OptionsLayout.h"
 #include "config/RuntimeHint.h"
 #include "config/ServerOptionsPage.h"
+#include "config/Settings.h"
 #include "hud/HudPage.h"
 #include "language/FormTranslator.h"
 #include "language/LanguageIni.h"
@@ -159,16 +160,16 @@ QString TMainForm::message(const QString& key) const
     return m_state.message(key);
 }
 
-void TMainForm::writeSetting(const QString& name, const QString& value)
+void TMainForm::writeSetting(TextSetting setting, const QString& value)
 {
     QString error;
-    if (!m_state.settings.write(name, value, &error))
+    if (!m_state.settings.write(setting, value, &error))
         m_state.dialogs.error(error);
 }
 
 void TMainForm::FormCreate()
 {
-    m_state.ProgramDir = QDir::fromNativeSeparators(m_state.settings.read(QStringLiteral("qvl_path")));
+    m_state.ProgramDir = QDir::fromNativeSeparators(m_state.settings.read(Setting::ProgramFolder));
     while (m_state.ProgramDir.size() > 1 && m_state.ProgramDir.endsWith(QLatin1Char('/')))
         m_state.ProgramDir.chop(1);
     // The template goes to the program folder, which is where the program lives on Windows.
@@ -206,13 +207,10 @@ void TMainForm::FormShow()
     // in the interface language.
     showStatusMessage(QStringLiteral("TabSheet1"));
     // The order matters: later steps rely on the folder found in LocateCfgFolder.
-    bool whole = false;
-    const int buttons = m_state.settings.read(QStringLiteral("mouse_btns")).trimmed().toInt(&whole);
-    MouseButtons = whole ? buttons : 3;
+    MouseButtons = m_state.settings.read(Setting::MouseButtons);
     binderPage->applyMouseButtons(MouseButtons);
     hudPage->selectStoredHuds();
-    const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
-    PageControl1->setTabVisible(ServerPage, showServer != QLatin1String("no"));
+    PageControl1->setTabVisible(ServerPage, m_state.settings.read(Setting::ShowServerPage));
     LocateCfgFolder();
     FirstShow = false;
     if (m_abandoned)

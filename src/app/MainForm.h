@@ -12,6 +12,7 @@ class HudPage;
 class ServerOptionsPage;
 class MachineRegistry;
 class NewsView;
+struct TextSetting;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -141,7 +142,7 @@ private:
     // The status line after an Apply of an options page.
     void showApplied(bool written);
     QString message(const QString& key) const;
-    void writeSetting(const QString& name, const QString& value);
+    void writeSetting(TextSetting setting, const QString& value);
     // The game's config.cfg as the user picks it in the file dialog; empty when cancelled.
     QString chooseConfigCfg();
     void useChosenConfig(const QString& chosenPath);

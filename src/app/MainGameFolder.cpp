@@ -1,6 +1,7 @@
 // Where the game's configuration folder is: remembered, found from the machine's install entries
 // or Steam's libraries, or chosen by the user.
 #include "app/MainForm.h"
+#include "config/Settings.h"
 
 #include "app/CfgFolder.h"
 #include "config/AppState.h"
@@ -15,10 +16,10 @@
 void TMainForm::LocateCfgFolder()
 {
     SettingsStore& settings = m_state.settings;
-    const QString remembered = settings.read(QStringLiteral("cfg_dir"));
+    const QString remembered = settings.read(Setting::GameFolder);
     if (!remembered.isEmpty() && remembered != QLatin1String("default")) {
         m_state.working.setFolder(remembered);
-        m_state.working.setWorkingFile(settings.read(QStringLiteral("cfg_file")));
+        m_state.working.setWorkingFile(settings.read(Setting::WorkingFile));
         return;
     }
     const QString uninstall = m_registry.readString(MachineRegistry::Root::LocalMachine, CfgFolder::uninstallKey(),
@@ -31,9 +32,9 @@ void TMainForm::LocateCfgFolder()
         AskCfgFolder();
         return;
     }
-    writeSetting(QStringLiteral("cfg_dir"), found);
-    m_state.working.setFolder(settings.read(QStringLiteral("cfg_dir")));
-    m_state.working.setWorkingFile(settings.read(QStringLiteral("cfg_file")));
+    writeSetting(Setting::GameFolder, found);
+    m_state.working.setFolder(settings.read(Setting::GameFolder));
+    m_state.working.setWorkingFile(settings.read(Setting::WorkingFile));
 }
 
 QString TMainForm::chooseConfigCfg()
@@ -55,9 +56,9 @@ QString TMainForm::chooseConfigCfg()
 void TMainForm::useChosenConfig(const QString& chosenPath)
 {
     const QString folder = QDir::toNativeSeparators(QFileInfo(chosenPath).absolutePath());
-    writeSetting(QStringLiteral("cfg_dir"), folder);
+    writeSetting(Setting::GameFolder, folder);
     m_state.working.setFolder(CfgFolder::withTrailingSeparator(folder));
-    writeSetting(QStringLiteral("cfg_file"), QStringLiteral("config.cfg"));
+    writeSetting(Setting::WorkingFile, QStringLiteral("config.cfg"));
     m_state.working.setWorkingFile(QStringLiteral("config.cfg"));
 }
 

@@ -1,5 +1,6 @@
 // The Main page: the configuration list, the game folder, the file actions, the update and the news.
 #include "app/MainForm.h"
+#include "config/Settings.h"
 
 #include "app/CfgFolder.h"
 #include "app/UpdateForm.h"
@@ -192,7 +193,7 @@ void TMainForm::selectWithoutReading(int row)
 void TMainForm::ScanCfgList()
 {
     m_state.working.setFolder(CfgFolder::withTrailingSeparator(m_state.working.folder()));
-    writeSetting(QStringLiteral("cfg_dir"), m_state.working.folder());
+    writeSetting(Setting::GameFolder, m_state.working.folder());
     const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.working.folder()));
     m_selectingByProgram = true;
     ListBox1->clear();
@@ -202,7 +203,7 @@ void TMainForm::ScanCfgList()
     if (m_wizard)
         m_wizard->Configs->addItems(names);
     m_selectingByProgram = false;
-    const int row = CfgFolder::pickEntry(names, m_state.settings.read(QStringLiteral("cfg_file")));
+    const int row = CfgFolder::pickEntry(names, m_state.settings.read(Setting::WorkingFile));
     selectWithoutReading(row);
     if (m_wizard)
         m_wizard->Configs->setCurrentIndex(row);
@@ -263,7 +264,7 @@ void TMainForm::ListBox1Click()
     if (!item)
         return;
     m_state.working.setWorkingFile(item->text());
-    writeSetting(QStringLiteral("cfg_file"), m_state.working.file());
+    writeSetting(Setting::WorkingFile, m_state.working.file());
     ReadOptionPages();
     if (PageControl1->currentWidget() == TabSheet4)
         binderPage->ReadBinds(); // the Binder shows the new file's binds at once
@@ -317,7 +318,7 @@ void TMainForm::FormClose()
         m_state.working.setWorkingFile(found.isEmpty() ? QStringLiteral("config.cfg") : found.first()->text());
     }
     const QListWidgetItem* item = selectedEntry();
-    writeSetting(QStringLiteral("cfg_file"), item ? item->text() : QStringLiteral("config.cfg"));
+    writeSetting(Setting::WorkingFile, item ? item->text() : QStringLiteral("config.cfg"));
 }
 
 void TMainForm::UButtonClick()
@@ -332,7 +333,7 @@ void TMainForm::GetNewsClick()
 {
     GetNews->setText(message(QStringLiteral("Loading")));
     QString refused;
-    const QUrl root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
+    const QUrl root = SiteAddress::root(m_state.settings.read(Setting::Site), &refused);
     if (!root.isValid()) {
         News->showFailure(QStringLiteral("newssite"), refused);
         return;

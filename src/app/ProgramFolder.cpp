@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "config/Settings.h"
 #include "platform/FileCopy.h"
 #include "platform/QtSettingsStore.h"
 
@@ -63,7 +64,7 @@ QString missingDataError(const QString& executableDir)
 
 bool ensure(SettingsStore& settings, const QString& dataDir, const QString& executableDir, QString* error)
 {
-    if (!settings.read(QStringLiteral("qvl_path")).isEmpty())
+    if (!settings.read(Setting::ProgramFolder).isEmpty())
         return true;
     if (dataDir.isEmpty()) {
         if (error)
@@ -76,7 +77,7 @@ bool ensure(SettingsStore& settings, const QString& dataDir, const QString& exec
             *error = QStringLiteral("Cannot prepare the program folder %1").arg(QDir::toNativeSeparators(dir));
         return false;
     }
-    return settings.write(QStringLiteral("qvl_path"), QDir::toNativeSeparators(dir), error);
+    return settings.write(Setting::ProgramFolder, QDir::toNativeSeparators(dir), error);
 }
 
 QString defaultDemoDir()
@@ -114,16 +115,13 @@ QString prepareDemo(const QString& dir, const QString& dataDir, bool reset, QStr
     }
     if (fresh) {
         QtSettingsStore settings(settingsPath);
-        const QList<QPair<QString, QString>> values = {
-            {QStringLiteral("qvl_path"), QDir::toNativeSeparators(programDir)},
-            {QStringLiteral("mouse_btns"), QStringLiteral("3")},
-            {QStringLiteral("cfg_dir"), QDir::toNativeSeparators(cstrike) + QDir::separator()},
-            {QStringLiteral("cfg_file"), QStringLiteral("config.cfg")},
-        };
-        for (const auto& [name, value] : values) {
-            if (!settings.write(name, value, error))
-                return QString();
-        }
+        const bool written =
+            settings.write(Setting::ProgramFolder, QDir::toNativeSeparators(programDir), error) &&
+            settings.write(Setting::MouseButtons, 3, error) &&
+            settings.write(Setting::GameFolder, QDir::toNativeSeparators(cstrike) + QDir::separator(), error) &&
+            settings.write(Setting::WorkingFile, QStringLiteral("config.cfg"), error);
+        if (!written)
+            return QString();
     }
     return settingsPath;
 }

@@ -2,6 +2,7 @@
 
 #include "config/AppState.h"
 #include "config/RuntimeHint.h"
+#include "config/Settings.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
 #include "platform/Dialogs.h"
@@ -236,7 +237,7 @@ void TUpdateForm::StartUpdate()
     Progress->show();
     addLine(QStringLiteral("Connecting"));
     QString refused;
-    m_root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
+    m_root = SiteAddress::root(m_state.settings.read(Setting::Site), &refused);
     if (!m_root.isValid()) {
         // A patch that could be swapped on its way is never fetched, let alone run.
         failed(message(QStringLiteral("insecuresite")).arg(refused));

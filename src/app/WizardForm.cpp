@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
+#include "config/Settings.h"
 #include "language/FormTranslator.h"
 #include "language/IniFile.h"
 #include "language/LanguageIni.h"
@@ -283,13 +284,10 @@ void Twizard::t2Show(bool fromFirstPage)
         m_state.dialogs.info(m_state.message(QStringLiteral("ConfigCreate")));
     if (m_keepAnswers)
         return;
-    const QString showServer = m_state.settings.read(QStringLiteral("show_server"));
-    (showServer == QLatin1String("no") ? server1 : server0)->setChecked(true);
+    (m_state.settings.read(Setting::ShowServerPage) ? server0 : server1)->setChecked(true);
     // Without the setting the box shows the count the binder's mouse picture uses, so that Done
     // on a first run does not stop at an empty count.
-    QString count = m_state.settings.read(QStringLiteral("mouse_btns"));
-    if (count.isEmpty())
-        count = QString::number(m_main.MouseButtons);
+    const QString count = QString::number(m_state.settings.read(Setting::MouseButtons));
     buttons->setCurrentIndex(buttons->findText(count));
     buttons->setEditText(count);
 }

@@ -114,7 +114,7 @@ QComboBox* HudPage::list(int slot) const
 void HudPage::selectStoredHuds()
 {
     for (int slot = 0; slot < HudInstall::SlotCount; ++slot) {
-        const QString stored = m_state.settings.read(HudInstall::slots().at(slot).setting);
+        const QString stored = m_state.settings.readText(HudInstall::slots().at(slot).setting);
         // An empty setting would match nothing anyway; findText would find a blank entry.
         list(slot)->setCurrentIndex(stored.isEmpty() ? -1 : list(slot)->findText(stored, Qt::MatchFixedString));
     }
@@ -168,7 +168,7 @@ void HudPage::ApplyHudClick()
             continue;
         }
         QString error;
-        if (!m_state.settings.write(HudInstall::slots().at(r.slot).setting, r.entry, &error))
+        if (!m_state.settings.writeText(HudInstall::slots().at(r.slot).setting, r.entry, &error))
             failures << error;
         if (!r.originalKept.isEmpty())
             kept << m_state.message(QStringLiteral("hudorig"))

@@ -52,51 +52,61 @@ QString QtSettingsStore::overridePath(const QStringList& args)
     return qEnvironmentVariable("QVL_SETTINGS");
 }
 
-QString QtSettingsStore::AccessSetting(const QString& action, const QString& name, const QString& value, QString* error)
+std::unique_ptr<QSettings> QtSettingsStore::open() const
 {
-    std::unique_ptr<QSettings> settings;
-    if (m_iniPath.isEmpty()) {
-        settings =
-            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvel"));
-    } else {
-        // The key is created when missing: an INI file that does not exist yet is made empty.
-        if (!QFileInfo::exists(m_iniPath)) {
-            QDir().mkpath(QFileInfo(m_iniPath).absolutePath());
-            QFile touch(m_iniPath);
-            (void)touch.open(QIODevice::WriteOnly);
-        }
-        settings = std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
+    if (m_iniPath.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quarvel"));
+    // The key is created when missing: an INI file that does not exist yet is made empty.
+    if (!QFileInfo::exists(m_iniPath)) {
+        QDir().mkpath(QFileInfo(m_iniPath).absolutePath());
+        QFile touch(m_iniPath);
+        (void)touch.open(QIODevice::WriteOnly);
     }
+    return std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
+}
 
-    QString result;
-    if (action == QLatin1String("read")) {
-        result = settings->value(name).toString();
-    } else if (action == QLatin1String("write")) {
-        // A value already stored is not written again: every write replaces the file and waits
-        // for the disk, and the program stores the same folder and file at every start.
-        if (settings->contains(name) && settings->value(name).toString() == value)
-            return result;
-        const QFileInfo info(m_iniPath);
-        // The permission bits decide, not only access(2): an administrator may write any file, yet
-        // a settings file marked read-only must not be swapped out by QSettings' atomic replace.
-        const QFileDevice::Permissions perms = info.permissions();
-        const bool readOnly = !(perms & QFileDevice::WriteUser) ||
-                              !(perms & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
-        if (!m_iniPath.isEmpty() && info.exists() && readOnly) {
-            if (error)
-                *error = QStringLiteral("Cannot store the setting %1 in %2: the file is read-only")
-                             .arg(name, QDir::toNativeSeparators(m_iniPath));
-            return result;
-        }
-        if (!m_iniPath.isEmpty())
-            removeOwnerlessLock(m_iniPath);
-        settings->setValue(name, value);
-    }
+QString QtSettingsStore::place() const
+{
+    return m_iniPath.isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Quarvel")
+                               : QDir::toNativeSeparators(m_iniPath);
+}
+
+QString QtSettingsStore::readText(const QString& name)
+{
+    return open()->value(name).toString();
+}
+
+bool QtSettingsStore::writeText(const QString& name, const QString& value, QString* error)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    // A value already stored is not written again: every write replaces the file and waits for
+    // the disk, and the program stores the same folder and file at every start.
+    if (settings->contains(name) && settings->value(name).toString() == value)
+        return true;
+    const auto refuse = [&](const QString& cause) {
+        if (error)
+            *error = QStringLiteral("Cannot store the setting %1 in %2: %3").arg(name, place(), cause);
+        return false;
+    };
+    const QFileInfo info(m_iniPath);
+    // The permission bits decide, not only access(2): an administrator may write any file, yet a
+    // settings file marked read-only must not be swapped out by QSettings' atomic replace.
+    const QFileDevice::Permissions perms = info.permissions();
+    const bool readOnly = !(perms & QFileDevice::WriteUser) ||
+                          !(perms & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    if (!m_iniPath.isEmpty() && info.exists() && readOnly)
+        return refuse(QStringLiteral("the file is read-only"));
+    if (!m_iniPath.isEmpty())
+        removeOwnerlessLock(m_iniPath);
+    settings->setValue(name, value);
     settings->sync();
-    if (settings->status() != QSettings::NoError && action == QLatin1String("write") && error) {
-        const QString where = m_iniPath.isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Quarvel")
-                                                  : QDir::toNativeSeparators(m_iniPath);
-        *error = QStringLiteral("Cannot store the setting %1 in %2: access denied").arg(name, where);
+    switch (settings->status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::AccessError:
+        return refuse(QStringLiteral("access denied"));
+    case QSettings::FormatError:
+        return refuse(QStringLiteral("the file is not a settings file that can be read"));
     }
-    return result;
+    return refuse(QStringLiteral("unknown error"));
 }

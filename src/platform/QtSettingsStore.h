@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+#include <memory>
+
+class QSettings;
+
 // Settings in the registry key HKEY_CURRENT_USER\Software\Quarvel on Windows, and in an INI
 // file elsewhere (or wherever --settings FILE / QVL_SETTINGS point). Each access opens,
 // acts, syncs and closes.
@@ -12,8 +16,8 @@ public:
     // An empty path means the platform's own place (the registry, or defaultIniPath()).
     explicit QtSettingsStore(QString iniPath = QString());
 
-    QString AccessSetting(const QString& action, const QString& name, const QString& value = QString(),
-                          QString* error = nullptr) override;
+    QString readText(const QString& name) override;
+    bool writeText(const QString& name, const QString& value, QString* error = nullptr) override;
 
     const QString& iniPath() const { return m_iniPath; }
 
@@ -24,5 +28,10 @@ public:
     static QString overridePath(const QStringList& args);
 
 private:
+    // The settings, opened afresh; an INI file that does not exist yet is made empty.
+    std::unique_ptr<QSettings> open() const;
+    // Where the settings are, for messages.
+    QString place() const;
+
     QString m_iniPath;
 };

@@ -1,10 +1,18 @@
 #include "platform/SettingsStore.h"
 
-bool SettingsStore::write(const QString& name, const QString& value, QString* error)
+int SettingsStore::read(NumberSetting setting)
 {
-    QString cause;
-    AccessSetting(QStringLiteral("write"), name, value, &cause);
-    if (!cause.isEmpty() && error)
-        *error = cause;
-    return cause.isEmpty();
+    bool whole = false;
+    const int value = readText(setting.name).trimmed().toInt(&whole);
+    return whole ? value : setting.fallback;
+}
+
+bool SettingsStore::read(SwitchSetting setting)
+{
+    const QString value = readText(setting.name);
+    if (value == setting.on)
+        return true;
+    if (value == setting.off)
+        return false;
+    return setting.fallback;
 }

@@ -1,6 +1,7 @@
 #include "wizard/WizardConfig.h"
 
 #include "config/AppState.h"
+#include "config/Settings.h"
 #include "config/TextCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/FileError.h"
@@ -151,14 +152,14 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
 
     // 5. The settings. The file is written by now, so a setting that cannot be stored is reported
     // and the rest are still written.
-    const QString showServer = answers.runsServer ? QStringLiteral("yes") : QStringLiteral("no");
-    const std::pair<const char*, QString> settings[] = {
-        {"show_server", showServer}, {"mouse_btns", QString::number(*buttons)}, {"cfg_file", state.working.file()}};
     QStringList errors;
-    for (const auto& [name, value] : settings) {
-        if (!state.settings.write(QLatin1String(name), value, &error))
+    const auto note = [&errors, &error](bool written) {
+        if (!written)
             errors << error;
-    }
+    };
+    note(state.settings.write(Setting::ShowServerPage, answers.runsServer, &error));
+    note(state.settings.write(Setting::MouseButtons, *buttons, &error));
+    note(state.settings.write(Setting::WorkingFile, state.working.file(), &error));
     if (!errors.isEmpty())
         state.dialogs.error(errors.join(QStringLiteral("\r\n")));
 

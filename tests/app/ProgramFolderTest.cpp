@@ -33,26 +33,26 @@ TEST(ProgramFolder, DemoIsPreparedOnceAndKeepsTheUsersChangesUntilReset)
 
     QtSettingsStore settings(settingsPath);
     const QString cstrike = workspace + QStringLiteral("/Half-Life/cstrike");
-    EXPECT_EQ(QDir::fromNativeSeparators(settings.read(QStringLiteral("qvl_path"))), workspace + "/Quarvel");
-    EXPECT_EQ(QDir::fromNativeSeparators(settings.read(QStringLiteral("cfg_dir"))), cstrike + QLatin1Char('/'));
-    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
-    EXPECT_EQ(settings.read(QStringLiteral("mouse_btns")), QStringLiteral("3"));
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.readText(QStringLiteral("qvl_path"))), workspace + "/Quarvel");
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.readText(QStringLiteral("cfg_dir"))), cstrike + QLatin1Char('/'));
+    EXPECT_EQ(settings.readText(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+    EXPECT_EQ(settings.readText(QStringLiteral("mouse_btns")), QStringLiteral("3"));
     EXPECT_TRUE(QFileInfo::exists(workspace + QStringLiteral("/Quarvel/Languages/English.lng")));
     EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "unbindall\r\nrate \"25000\"\r\n");
 
     // The user's work survives a second start, a deleted file included.
     TempDir::writeFile(cstrike + QStringLiteral("/config.cfg"), "rate \"9999\"\r\n");
     ASSERT_TRUE(QFile::remove(cstrike + QStringLiteral("/autoexec.cfg")));
-    settings.write(QStringLiteral("cfg_file"), QStringLiteral("mine.cfg"));
+    settings.writeText(QStringLiteral("cfg_file"), QStringLiteral("mine.cfg"));
     EXPECT_EQ(ProgramFolder::prepareDemo(workspace, data, false, &error), settingsPath);
     EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "rate \"9999\"\r\n");
     EXPECT_FALSE(QFileInfo::exists(cstrike + QStringLiteral("/autoexec.cfg")));
-    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("mine.cfg"));
+    EXPECT_EQ(settings.readText(QStringLiteral("cfg_file")), QStringLiteral("mine.cfg"));
 
     // A reset starts afresh.
     EXPECT_EQ(ProgramFolder::prepareDemo(workspace, data, true, &error), settingsPath);
     EXPECT_EQ(TempDir::readFile(cstrike + QStringLiteral("/config.cfg")), "unbindall\r\nrate \"25000\"\r\n");
-    EXPECT_EQ(settings.read(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
+    EXPECT_EQ(settings.readText(QStringLiteral("cfg_file")), QStringLiteral("config.cfg"));
 }
 
 TEST(ProgramFolder, ResetRemovesOnlyWhatTheDemoMade)

@@ -87,9 +87,8 @@ bool write(Writer writer, const QString& dir, int which, QString* error)
     case Writer::Settings: {
         QtSettingsStore settings(path);
         QString refused;
-        settings.AccessSetting(QStringLiteral("write"), QStringLiteral("cfg_dir"),
-                               which ? QStringLiteral("/games/b/cstrike/") : QStringLiteral("/games/a/cstrike/"),
-                               &refused);
+        settings.writeText(QStringLiteral("cfg_dir"),
+                           which ? QStringLiteral("/games/b/cstrike/") : QStringLiteral("/games/a/cstrike/"), &refused);
         if (error)
             *error = refused;
         return refused.isEmpty();

@@ -185,11 +185,12 @@ TEST_F(HudPageTest, AFailedSlotIsReportedAndRemembersNothing)
 // Settings that refuse every write, as a read-only registry key or INI file does.
 class RefusingSettings final : public SettingsStore {
 public:
-    QString AccessSetting(const QString& action, const QString&, const QString&, QString* error) override
+    QString readText(const QString&) override { return QString(); }
+    bool writeText(const QString&, const QString&, QString* error) override
     {
-        if (action == u"write"_s && error)
+        if (error)
             *error = u"Cannot write the setting: access denied"_s;
-        return QString();
+        return false;
     }
 };
 

@@ -11,16 +11,12 @@
 // Settings kept in memory, with every write counted.
 class MemorySettings final : public SettingsStore {
 public:
-    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString* error) override
+    QString readText(const QString& name) override { return values.value(name); }
+    bool writeText(const QString& name, const QString& value, QString* = nullptr) override
     {
-        Q_UNUSED(error);
-        if (action == QLatin1String("read"))
-            return values.value(name);
-        if (action == QLatin1String("write")) {
-            values[name] = value;
-            ++writes;
-        }
-        return QString();
+        values[name] = value;
+        ++writes;
+        return true;
     }
     QMap<QString, QString> values;
     int writes = 0;

@@ -284,15 +284,16 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
 // Settings that cannot store one name, as a registry key the user may not write.
 class RefusingSettings final : public SettingsStore {
 public:
-    QString AccessSetting(const QString& action, const QString& name, const QString& value, QString* error) override
+    QString readText(const QString& name) override { return values.value(name); }
+    bool writeText(const QString& name, const QString& value, QString* error) override
     {
-        if (action != QLatin1String("write"))
-            return values.value(name);
-        if (name == u"show_server"_s && error)
-            *error = u"Cannot store the setting "_s + name + u": access denied"_s;
-        else
+        if (name != u"show_server"_s) {
             values[name] = value;
-        return QString();
+            return true;
+        }
+        if (error)
+            *error = u"Cannot store the setting "_s + name + u": access denied"_s;
+        return false;
     }
     QMap<QString, QString> values;
 };
