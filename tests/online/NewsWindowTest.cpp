@@ -1,8 +1,8 @@
 #include "app/MainFormFixture.h"
-#include "app/UpdateForm.h"
 #include "language/FormTranslator.h"
 #include "online/NewsView.h"
 #include "online/QtWarnings.h"
+#include "online/UpdateForm.h"
 #include "support/HttpTestServer.h"
 
 #include <QLabel>

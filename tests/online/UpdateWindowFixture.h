@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/UpdateForm.h"
 #include "config/AppState.h"
 #include "online/QtWarnings.h"
+#include "online/UpdateForm.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/HttpTestServer.h"

@@ -1,4 +1,4 @@
-#include "app/UpdateForm.h"
+#include "online/UpdateForm.h"
 
 #include "config/AppState.h"
 #include "config/RuntimeHint.h"
