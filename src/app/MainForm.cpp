@@ -338,7 +338,7 @@ void TMainForm::comeForward()
 {
     QWidget* window = QApplication::activeModalWidget();
     if (!window && !isVisible() && m_updateForm && m_updateForm->isMinimized()) {
-        m_updateForm->OpenUpdatewindow1Click(); // it waits in the tray
+        m_updateForm->openFromTray(); // it waits in the tray
         return;
     }
     if (!window && !isVisible())

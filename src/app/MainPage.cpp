@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -324,6 +325,10 @@ void TMainForm::UButtonClick()
 {
     if (!m_updateForm)
         return;
+    // The update window brings this one back, and ends the program once its patch runs.
+    m_updateForm->disconnect(this);
+    connect(m_updateForm, &TUpdateForm::mainWindowWanted, this, &QWidget::show);
+    connect(m_updateForm, &TUpdateForm::patchStarted, this, [] { QCoreApplication::exit(0); });
     hide();
     m_updateForm->showModal();
 }

@@ -4,17 +4,14 @@
 #include "config/RuntimeHint.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
+#include "online/UpdateTray.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,56 +41,55 @@ T* named(T* object, const char* name)
 TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , runsPatch(WindowsSystem)
-    , trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
     , m_state(state)
     , m_shell(shell)
+    , m_runsPatch(WindowsSystem)
+    , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
 {
     setObjectName(QStringLiteral("UpdateForm"));
     setWindowIcon(UpdateArtwork::windowIcon());
 
-    Image1 = named(new QLabel(this), "Image1");
-    Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Image1->setGeometry(4, 4, 101, 87);
-    Image1->setPixmap(UpdateArtwork::picture(97, 83));
-    Image1->setAlignment(Qt::AlignCenter);
+    auto* picture = named(new QLabel(this), "Image1");
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setGeometry(4, 4, 101, 87);
+    picture->setPixmap(UpdateArtwork::picture(97, 83));
+    picture->setAlignment(Qt::AlignCenter);
 
-    Status = named(new QPlainTextEdit(this), "Status");
-    Status->setReadOnly(true);
+    m_status = named(new QPlainTextEdit(this), "Status");
+    m_status->setReadOnly(true);
     QFont serif(QStringLiteral("serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSize(9);
-    Status->setFont(serif);
+    m_status->setFont(serif);
 
     QFont bold = font();
     bold.setBold(true);
-    Label1 = named(new QLabel(QStringLiteral("File size:"), this), "Label1");
-    Label1->setFont(bold);
-    size = named(new QLabel(this), "size");
-    Label2 = named(new QLabel(QStringLiteral("Recieved:"), this), "Label2");
-    Label2->setFont(bold);
-    RecievedSize = named(new QLabel(this), "RecievedSize");
+    m_sizeCaption = named(new QLabel(QStringLiteral("File size:"), this), "Label1");
+    m_sizeCaption->setFont(bold);
+    m_size = named(new QLabel(this), "size");
+    m_receivedCaption = named(new QLabel(QStringLiteral("Recieved:"), this), "Label2");
+    m_receivedCaption->setFont(bold);
+    m_received = named(new QLabel(this), "RecievedSize");
 
-    UpdateButton = named(new QPushButton(this), "UpdateButton");
-    UpdateButton->setAutoDefault(false);
+    m_button = named(new QPushButton(this), "UpdateButton");
+    m_button->setAutoDefault(false);
     // The idle and the busy caption and picture, kept where a language file can reach them.
-    ub1 = named(new QPushButton(UpdateArtwork::idleGlyph(), QStringLiteral("Start!"), this), "ub1");
-    ub1->hide();
-    ub2 = named(new QPushButton(UpdateArtwork::busyGlyph(), QStringLiteral("Abort"), this), "ub2");
-    ub2->hide();
-    UpdateButton->setText(ub1->text());
-    UpdateButton->setIcon(ub1->icon());
+    m_idleLook = named(new QPushButton(UpdateArtwork::idleGlyph(), QStringLiteral("Start!"), this), "ub1");
+    m_idleLook->hide();
+    m_busyLook = named(new QPushButton(UpdateArtwork::busyGlyph(), QStringLiteral("Abort"), this), "ub2");
+    m_busyLook->hide();
+    m_button->setText(m_idleLook->text());
+    m_button->setIcon(m_idleLook->icon());
 
-    Progress = named(new QProgressBar(this), "Progress");
-    Progress->setRange(0, 100);
-    Progress->setValue(0);
+    m_progress = named(new QProgressBar(this), "Progress");
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
     // Where no patch is downloaded, the bar's place shows where a new version can be had.
-    NewVersionLink = named(new QLabel(this), "NewVersionLink");
-    NewVersionLink->setTextFormat(Qt::RichText);
-    RuntimeHint::mark(NewVersionLink); // its tip is the address
-    NewVersionLink->hide();
-    connect(NewVersionLink, &QLabel::linkActivated, this, [this](const QString& link) { m_shell.open(link); });
-    // Texts of the window that no control shows as they are, kept where a language file reaches them.
+    m_newVersionLink = named(new QLabel(this), "NewVersionLink");
+    m_newVersionLink->setTextFormat(Qt::RichText);
+    RuntimeHint::mark(m_newVersionLink); // its tip is the address
+    m_newVersionLink->hide();
+    connect(m_newVersionLink, &QLabel::linkActivated, this, [this](const QString& link) { m_shell.open(link); });
     for (const auto& [label, key, english] :
          {std::tuple{&m_title, "title", "Web-Update"}, std::tuple{&m_bytes, "bytes", "b."},
           std::tuple{&m_newVersion, "newversion", "A new version is available at %1"}}) {
@@ -101,107 +97,75 @@ TUpdateForm::TUpdateForm(AppState& state, Shell& shell, QWidget* parent)
         (*label)->hide();
     }
 
-    HTTP = named(new UpdateClient(this), "HTTP");
+    m_client = named(new UpdateClient(this), "HTTP");
+    m_tray = new UpdateTray(this);
 
-    PopupMenu1 = named(new QMenu(this), "PopupMenu1");
-    OpenUpdatewindow1 = named(PopupMenu1->addAction(QStringLiteral("&Open Update window")), "OpenUpdatewindow1");
-    PopupMenu1->setDefaultAction(OpenUpdatewindow1);
-    Abortupdating1 = named(PopupMenu1->addAction(QStringLiteral("Abort updating")), "Abortupdating1");
-    Abortupdating1->setVisible(false);
-
-    ImageList1 = UpdateArtwork::trayFrames();
-    Tray = named(new QSystemTrayIcon(ImageList1.first(), this), "Tray");
-    Tray->setContextMenu(PopupMenu1);
-    m_animation.setInterval(300);
-    connect(&m_animation, &QTimer::timeout, this, [this] {
-        m_frame = (m_frame + 1) % int(ImageList1.size());
-        Tray->setIcon(ImageList1[m_frame]);
-    });
-
-    connect(UpdateButton, &QPushButton::clicked, this, &TUpdateForm::UpdateButtonClick);
-    connect(OpenUpdatewindow1, &QAction::triggered, this, &TUpdateForm::OpenUpdatewindow1Click);
-    connect(Abortupdating1, &QAction::triggered, this, &TUpdateForm::Abortupdating1Click);
-    connect(Tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            PopupMenu1->popup(QCursor::pos());
-        else if (reason == QSystemTrayIcon::DoubleClick)
-            OpenUpdatewindow1Click();
-    });
-    connect(HTTP, &UpdateClient::probed, this, [this](bool reached, const QString&) { probed(reached); });
-    connect(HTTP, &UpdateClient::progress, this, &TUpdateForm::progressed);
-    connect(HTTP, &UpdateClient::finished, this, &TUpdateForm::downloadEnded);
-
-    quitProgram = [] { QCoreApplication::exit(0); };
-    showMainWindow = [this] {
-        if (parentWidget())
-            parentWidget()->show();
-    };
+    connect(m_button, &QPushButton::clicked, this, &TUpdateForm::startOrAbort);
+    connect(m_tray, &UpdateTray::openRequested, this, &TUpdateForm::openFromTray);
+    connect(m_tray, &UpdateTray::abortRequested, this, &TUpdateForm::abortFromTray);
+    connect(m_client, &UpdateClient::probed, this, &TUpdateForm::probed);
+    connect(m_client, &UpdateClient::progress, this, &TUpdateForm::progressed);
+    connect(m_client, &UpdateClient::finished, this, &TUpdateForm::downloadEnded);
     refreshTexts();
 }
 
 TUpdateForm::~TUpdateForm() = default;
-
-QString TUpdateForm::message(const QString& key) const
-{
-    return m_state.message(key);
-}
 
 QString TUpdateForm::patchPath() const
 {
     return QDir::toNativeSeparators(m_state.ProgramDir + QStringLiteral("/Patch.exe"));
 }
 
-void TUpdateForm::addLine(const QString& key)
+void TUpdateForm::addLine(MessageKey key)
 {
     // '#10' in a message stands for a line break.
-    QString text = message(key);
+    QString text = m_state.message(key);
     text.replace(QLatin1String("'#10'"), QLatin1String("\n")).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    Status->appendPlainText(text);
+    m_status->appendPlainText(text);
 }
 
 void TUpdateForm::setBusy(bool busy)
 {
-    const QPushButton* look = busy ? ub2 : ub1;
-    UpdateButton->setText(look->text());
-    UpdateButton->setIcon(look->icon());
+    const QPushButton* look = busy ? m_busyLook : m_idleLook;
+    m_button->setText(look->text());
+    m_button->setIcon(look->icon());
 }
 
 void TUpdateForm::refreshTexts()
 {
     setWindowTitle(m_title->text());
     setBusy(m_run.busy());
-    if (!m_animation.isActive())
-        Tray->setToolTip(message(QStringLiteral("trayready")));
+    m_tray->setReadyTip(m_state.message(Msg::TrayReady));
     showSize();
-    if (!NewVersionLink->isHidden())
+    if (!m_newVersionLink->isHidden())
         showNewVersion();
     placeControls();
 }
 
 void TUpdateForm::showSize()
 {
-    size->setText(m_sizeTotal < 0 ? QString() : QString::number(m_sizeTotal) + QLatin1Char(' ') + m_bytes->text());
+    m_size->setText(m_sizeTotal < 0 ? QString() : QString::number(m_sizeTotal) + QLatin1Char(' ') + m_bytes->text());
 }
 
 void TUpdateForm::placeControls()
 {
     // The window grows from 360 x 150 to hold the texts of the interface language: the size
     // lines' captions, a size of hundreds of megabytes beside them, and the button's longer caption.
-    const int captions = std::max(Label1->sizeHint().width(), Label2->sizeHint().width());
+    const int captions = std::max(m_sizeCaption->sizeHint().width(), m_receivedCaption->sizeHint().width());
     const int values = fontMetrics().horizontalAdvance(QStringLiteral("999999999 ") + m_bytes->text()) + 4;
     int button = 77;
-    for (const QPushButton* look : {ub1, ub2})
+    for (const QPushButton* look : {m_idleLook, m_busyLook})
         button = std::max(button, look->sizeHint().width());
     const int width = std::max(360, 112 + captions + 4 + values + 3 + button + 4);
     setFixedSize(width, 150);
-    Status->setGeometry(112, 4, width - 116, 78);
-    Label1->setGeometry(112, 88, captions, 16);
-    Label2->setGeometry(112, 106, captions, 16);
-    size->setGeometry(116 + captions, 88, values, 16);
-    RecievedSize->setGeometry(116 + captions, 106, values, 16);
-    UpdateButton->setGeometry(width - 4 - button, 90, button, 30);
-    Progress->setGeometry(4, 128, width - 8, 18);
-    NewVersionLink->setGeometry(Progress->geometry());
+    m_status->setGeometry(112, 4, width - 116, 78);
+    m_sizeCaption->setGeometry(112, 88, captions, 16);
+    m_receivedCaption->setGeometry(112, 106, captions, 16);
+    m_size->setGeometry(116 + captions, 88, values, 16);
+    m_received->setGeometry(116 + captions, 106, values, 16);
+    m_button->setGeometry(width - 4 - button, 90, button, 30);
+    m_progress->setGeometry(4, 128, width - 8, 18);
+    m_newVersionLink->setGeometry(m_progress->geometry());
 }
 
 void TUpdateForm::showModal()
@@ -214,53 +178,53 @@ void TUpdateForm::showModal()
     activateWindow();
 }
 
-void TUpdateForm::UpdateButtonClick()
+void TUpdateForm::startOrAbort()
 {
     if (m_run.busy())
         abortUpdate();
     else
-        StartUpdate();
+        startUpdate();
 }
 
-void TUpdateForm::StartUpdate()
+void TUpdateForm::startUpdate()
 {
     if (!m_run.start())
         return;
     setBusy(true);
     // A run starts from nothing: the bar and the sizes of an earlier download go.
-    Progress->setValue(0);
+    m_progress->setValue(0);
     m_sizeTotal = -1;
     showSize();
-    RecievedSize->clear();
-    NewVersionLink->hide();
-    Progress->show();
-    addLine(QStringLiteral("Connecting"));
+    m_received->clear();
+    m_newVersionLink->hide();
+    m_progress->show();
+    addLine(Msg::Connecting);
     QString refused;
     m_root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
     if (!m_root.isValid()) {
         // A patch that could be swapped on its way is never fetched, let alone run.
-        failed(message(QStringLiteral("insecuresite")).arg(refused));
+        failed(m_state.message(Msg::InsecureSite).arg(refused));
         return;
     }
-    HTTP->probe(SiteAddress::probe(m_root));
+    m_client->probe(SiteAddress::probe(m_root));
 }
 
-void TUpdateForm::probed(bool reached)
+void TUpdateForm::probed(const UpdateClient::Ending& ending)
 {
     if (m_run.state() != UpdateRun::State::Probing)
         return; // aborted meanwhile: the abort has said so
-    if (!reached) {
+    if (ending.outcome != UpdateClient::Outcome::Available) {
         m_run.stop();
         setBusy(false);
-        m_state.dialogs.error(message(QStringLiteral("notconnected")));
-        addLine(QStringLiteral("Disconnected"));
+        m_state.dialogs.error(m_state.message(Msg::NotConnected));
+        addLine(Msg::Disconnected);
         return;
     }
     m_run.probeAnswered();
-    if (runsPatch)
-        HTTP->download(SiteAddress::patch(m_root), patchPath());
+    if (m_runsPatch)
+        m_client->download(SiteAddress::patch(m_root), patchPath());
     else
-        HTTP->look(SiteAddress::patch(m_root)); // a Windows program: only whether there is one
+        m_client->look(SiteAddress::patch(m_root)); // a Windows program: only whether there is one
 }
 
 void TUpdateForm::progressed(qint64 received, qint64 total)
@@ -269,61 +233,67 @@ void TUpdateForm::progressed(qint64 received, qint64 total)
     if (!step.moves)
         return;
     if (step.addsDownloadingLine)
-        addLine(QStringLiteral("Downloadingpatch"));
-    if (!m_animation.isActive())
-        m_animation.start();
-    Abortupdating1->setVisible(true);
-    Progress->setValue(step.bar);
-    Tray->setToolTip(message(QStringLiteral("traydownloading")).arg(step.bar));
+        addLine(Msg::DownloadingPatch);
+    m_progress->setValue(step.bar);
+    m_tray->showDownloading(m_state.message(Msg::TrayDownloading).arg(step.bar));
     m_sizeTotal = total;
     showSize();
-    RecievedSize->setText(QString::number(step.bar) + QLatin1Char('%'));
+    m_received->setText(QString::number(step.bar) + QLatin1Char('%'));
 }
 
-void TUpdateForm::downloadEnded(UpdateClient::Outcome outcome, const QString& detail)
+QString TUpdateForm::failureText(const UpdateClient::Ending& ending) const
 {
     using Outcome = UpdateClient::Outcome;
-    if (outcome == Outcome::Aborted) {
+    switch (ending.outcome) {
+    case Outcome::Refused:
+        return m_state.message(Msg::BadStatus).arg(ending.status);
+    case Outcome::Short:
+        return m_state.message(Msg::ShortPatch).arg(ending.received).arg(ending.announced);
+    case Outcome::TimedOut:
+        return m_state.message(Msg::TimedOut).arg(m_client->idleTimeoutSeconds());
+    case Outcome::WriteFailed:
+        return m_state.message(Msg::CannotSavePatch).arg(patchPath(), ending.error);
+    case Outcome::Aborted:
+        return m_state.message(Msg::UpdateAborted);
+    case Outcome::Saved:
+    case Outcome::Available:
+    case Outcome::Redirected:
+    case Outcome::Failed:
+        break;
+    }
+    return m_state.message(Msg::DownloadFailed).arg(ending.error);
+}
+
+void TUpdateForm::downloadEnded(const UpdateClient::Ending& ending)
+{
+    using Outcome = UpdateClient::Outcome;
+    if (ending.outcome == Outcome::Aborted) {
         // The abort itself has already put the window back to idle.
-        m_state.dialogs.error(message(QStringLiteral("updateaborted")));
+        m_state.dialogs.error(failureText(ending));
         return;
     }
     if (m_run.state() != UpdateRun::State::Downloading)
         return;
-    switch (outcome) {
+    switch (ending.outcome) {
     case Outcome::Saved:
         patchSaved();
         return;
     case Outcome::Available:
         m_run.stop();
         setBusy(false);
-        Status->appendPlainText(m_newVersion->text().arg(m_root.toString()));
+        m_status->appendPlainText(m_newVersion->text().arg(m_root.toString()));
         showNewVersion();
         return;
     case Outcome::Redirected:
         m_run.redirected();
-        addLine(QStringLiteral("Nonewver"));
+        addLine(Msg::NoNewVersion);
         setBusy(false);
-        Progress->setValue(0);
-        showMainWindow();
+        m_progress->setValue(0);
+        Q_EMIT mainWindowWanted();
         raise(); // the window stays open, over the main window
         return;
-    case Outcome::Refused:
-        failed(message(QStringLiteral("badstatus")).arg(detail));
-        return;
-    case Outcome::Short:
-        failed(message(QStringLiteral("shortpatch"))
-                   .arg(detail.section(QLatin1Char('/'), 0, 0), detail.section(QLatin1Char('/'), 1, 1)));
-        return;
-    case Outcome::TimedOut:
-        failed(message(QStringLiteral("timedout")).arg(HTTP->idleTimeoutSeconds()));
-        return;
-    case Outcome::WriteFailed:
-        failed(message(QStringLiteral("cannotsave")).arg(patchPath(), detail));
-        return;
-    case Outcome::Failed:
-    case Outcome::Aborted:
-        failed(message(QStringLiteral("downloadfailed")).arg(detail));
+    default:
+        failed(failureText(ending));
         return;
     }
 }
@@ -332,8 +302,8 @@ void TUpdateForm::failed(const QString& text)
 {
     m_run.stop();
     setBusy(false);
-    Progress->setValue(0);
-    addLine(QStringLiteral("Disconnected"));
+    m_progress->setValue(0);
+    addLine(Msg::Disconnected);
     m_state.dialogs.error(text);
 }
 
@@ -341,10 +311,10 @@ void TUpdateForm::showNewVersion()
 {
     const QString address = m_root.toString();
     const QString link = QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped());
-    NewVersionLink->setText(m_newVersion->text().toHtmlEscaped().arg(link));
-    NewVersionLink->setToolTip(address);
-    Progress->hide();
-    NewVersionLink->show();
+    m_newVersionLink->setText(m_newVersion->text().toHtmlEscaped().arg(link));
+    m_newVersionLink->setToolTip(address);
+    m_progress->hide();
+    m_newVersionLink->show();
 }
 
 void TUpdateForm::patchSaved()
@@ -353,57 +323,57 @@ void TUpdateForm::patchSaved()
     setBusy(false);
     const QString path = patchPath();
     if (!m_shell.start(path)) {
-        m_state.dialogs.error(message(QStringLiteral("patchnotstarted")).arg(path));
+        m_state.dialogs.error(m_state.message(Msg::PatchNotStarted).arg(path));
         return;
     }
-    showMainWindow();
-    quitProgram();
+    Q_EMIT mainWindowWanted();
+    Q_EMIT patchStarted();
 }
 
 void TUpdateForm::abortUpdate()
 {
-    addLine(QStringLiteral("Disconnected"));
+    addLine(Msg::Disconnected);
     m_run.stop();
-    Progress->setValue(0);
+    m_progress->setValue(0);
     setBusy(false);
-    HTTP->cancel(); // last: the ended download says so in a message box
+    m_client->cancel(); // last: the ended download says so in a message box
 }
 
-void TUpdateForm::Abortupdating1Click()
+void TUpdateForm::abortFromTray()
 {
-    OpenUpdatewindow1Click();
+    openFromTray();
     if (m_run.busy())
         abortUpdate();
 }
 
-void TUpdateForm::OpenUpdatewindow1Click()
+void TUpdateForm::openFromTray()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     showNormal();
     raise();
     activateWindow();
-    Tray->hide();
+    m_tray->hide();
 }
 
 void TUpdateForm::done(int result)
 {
     // Every way of closing comes here: the title bar, Escape, close().
     setBusy(false);
-    showMainWindow();
-    addLine(QStringLiteral("Disconnected"));
+    Q_EMIT mainWindowWanted();
+    addLine(Msg::Disconnected);
     m_run.stop();
-    Progress->setValue(0);
-    Tray->hide();
+    m_progress->setValue(0);
+    m_tray->hide();
     QDialog::done(result);
-    HTTP->cancel(); // last: the ended download says so in a message box
+    m_client->cancel(); // last: the ended download says so in a message box
 }
 
 void TUpdateForm::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !trayAvailable)
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !m_trayAvailable)
         return;
     // Wait in the tray: the window and its taskbar button go until the tray brings them back.
     hide();
-    Tray->show();
+    m_tray->show();
 }

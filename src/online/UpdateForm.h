@@ -1,25 +1,19 @@
 #pragma once
 
+#include "config/MessageKeys.h"
 #include "online/UpdateClient.h"
 #include "online/UpdateRun.h"
 
 #include <QDialog>
-#include <QIcon>
-#include <QList>
-#include <QTimer>
 #include <QUrl>
 
-#include <functional>
-
 class AppState;
-class QAction;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSystemTrayIcon;
 class Shell;
+class UpdateTray;
 
 // The update window: probes the program's site, downloads the patch into the program folder
 // with its progress, and starts it. It can wait in the system tray while the download runs.
@@ -34,43 +28,27 @@ public:
     // The button's caption and picture follow the run again after a change of language.
     void refreshTexts();
 
-    // Handlers and operations, named as the program's documentation names them.
-    void StartUpdate();
-    void UpdateButtonClick();
-    void OpenUpdatewindow1Click();
-    void Abortupdating1Click();
+    // Probes the site, then fetches the patch (or only asks about it); nothing while a run is on.
+    void startUpdate();
+    // Brings the window back from the tray, as it was before it was minimized.
+    void openFromTray();
 
     // Where the patch is saved: the program folder's Patch.exe.
     QString patchPath() const;
     UpdateRun::State runState() const { return m_run.state(); }
 
-    // Ends the program once the patch has started; tests replace it.
-    std::function<void()> quitProgram;
-    // Brings the main window back; tests replace it.
-    std::function<void()> showMainWindow;
-    // Whether this system runs the patch, a Windows program. Elsewhere it is not downloaded: the
-    // window only says whether there is a new version, and where to get it.
-    bool runsPatch;
+    // Whether this system runs the patch, a Windows program (by default only Windows does).
+    // Elsewhere it is not downloaded: the window only says whether there is a new version, and
+    // where to get it.
+    void setRunsPatch(bool runs) { m_runsPatch = runs; }
     // Whether the desktop has a tray to wait in (without one, minimizing is plain).
-    bool trayAvailable;
+    void setTrayAvailable(bool available) { m_trayAvailable = available; }
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* size = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* RecievedSize = nullptr;
-    QPlainTextEdit* Status = nullptr;
-    QProgressBar* Progress = nullptr;
-    QLabel* NewVersionLink = nullptr;
-    QPushButton* UpdateButton = nullptr;
-    QPushButton* ub1 = nullptr;
-    QPushButton* ub2 = nullptr;
-    UpdateClient* HTTP = nullptr;
-    QSystemTrayIcon* Tray = nullptr;
-    QList<QIcon> ImageList1;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* OpenUpdatewindow1 = nullptr;
-    QAction* Abortupdating1 = nullptr;
+Q_SIGNALS:
+    // The patch runs: the program is to end at once, without its closing steps.
+    void patchStarted();
+    // The main window, hidden while this one is up, is wanted back.
+    void mainWindowWanted();
 
 public Q_SLOTS:
     void done(int result) override;
@@ -79,14 +57,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QString message(const QString& key) const;
-    void addLine(const QString& key);
-    void setBusy(bool busy);
+    void startOrAbort();
     void abortUpdate();
+    void abortFromTray();
+    void addLine(MessageKey key);
+    void setBusy(bool busy);
     void failed(const QString& text);
-    void probed(bool reached);
+    // What went wrong, in the user's words, for an ending that is no success.
+    QString failureText(const UpdateClient::Ending& ending) const;
+    void probed(const UpdateClient::Ending& ending);
     void progressed(qint64 received, qint64 total);
-    void downloadEnded(UpdateClient::Outcome outcome, const QString& detail);
+    void downloadEnded(const UpdateClient::Ending& ending);
     void patchSaved();
     void showNewVersion();
     void showSize();
@@ -96,10 +77,24 @@ private:
     Shell& m_shell;
     UpdateRun m_run;
     QUrl m_root;
-    QTimer m_animation;
-    int m_frame = 0;
+    bool m_runsPatch;
+    bool m_trayAvailable;
     qint64 m_sizeTotal = -1; // the size the size line shows, -1 for none
+
+    QPlainTextEdit* m_status = nullptr;
+    QLabel* m_sizeCaption = nullptr;
+    QLabel* m_size = nullptr;
+    QLabel* m_receivedCaption = nullptr;
+    QLabel* m_received = nullptr;
+    QPushButton* m_button = nullptr;
+    QPushButton* m_idleLook = nullptr;
+    QPushButton* m_busyLook = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_newVersionLink = nullptr;
+    // Texts no control shows as they are, kept where a language file reaches them.
     QLabel* m_title = nullptr;
     QLabel* m_bytes = nullptr;
     QLabel* m_newVersion = nullptr;
+    UpdateClient* m_client = nullptr;
+    UpdateTray* m_tray = nullptr;
 };

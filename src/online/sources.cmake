@@ -11,5 +11,6 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UpdateClient.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NewsView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateArtwork.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateTray.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateForm.cpp
 )
