@@ -216,6 +216,9 @@ void TUpdateForm::probed(const UpdateClient::Ending& ending)
     if (ending.outcome != UpdateClient::Outcome::Available) {
         m_run.stop();
         setBusy(false);
+        // The box says only that the site was not reached; the status keeps the network's reason.
+        m_status->appendPlainText(ending.outcome == UpdateClient::Outcome::TimedOut ? failureText(ending)
+                                                                                    : ending.error);
         m_state.dialogs.error(m_state.message(Msg::NotConnected));
         addLine(Msg::Disconnected);
         return;

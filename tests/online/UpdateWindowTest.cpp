@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSystemTrayIcon>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 using namespace Qt::StringLiterals;
 
@@ -109,22 +111,50 @@ TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndS
     EXPECT_EQ(quits, 0);
 }
 
-TEST_F(UpdateWindowTest, NoConnectionOrAnInsecureSiteStopsBeforeTheDownload)
+TEST_F(UpdateWindowTest, WithoutAnAnswerTheStatusKeepsTheNetworksReason)
 {
-    // A closed port: the probe fails.
     quint16 closedPort = 0;
     {
         HttpTestServer gone;
         ASSERT_TRUE(gone.listen());
         closedPort = gone.port();
     }
-    settings.values[u"site"_s] = u"http://127.0.0.1:%1"_s.arg(closedPort);
-    ASSERT_TRUE(runUpdate());
-    EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"You are not connected to the internet!"_s});
-    EXPECT_EQ(statusLines(), (QStringList{u"Connecting..."_s, u"Disconnected"_s}));
+    // A server that takes each connection and closes it without a word.
+    QTcpServer hangsUp;
+    ASSERT_TRUE(hangsUp.listen(QHostAddress::LocalHost));
+    QObject::connect(&hangsUp, &QTcpServer::newConnection, [&hangsUp] {
+        while (QTcpSocket* socket = hangsUp.nextPendingConnection())
+            socket->close();
+    });
+    // And one that takes the connection and never answers.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    struct Case {
+        const char* name;
+        quint16 port;
+        QString reason; // a word of the network's own text, or ours for silence
+    };
+    const Case cases[] = {{"a closed port", closedPort, u"refused"_s},
+                          {"a hang-up", hangsUp.serverPort(), u"closed"_s},
+                          {"silence", silent.serverPort(), u"sent nothing for 1 seconds"_s}};
+    for (const Case& c : cases) {
+        dialogs.shown.clear();
+        control<QPlainTextEdit>(*form, "Status")->clear();
+        settings.values[u"site"_s] = u"http://127.0.0.1:%1"_s.arg(c.port);
+        ASSERT_TRUE(runUpdate()) << c.name;
+        EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"You are not connected to the internet!"_s}) << c.name;
+        const QStringList lines = statusLines();
+        ASSERT_EQ(lines.size(), 3) << c.name << ": " << lines.join(u'|').toStdString();
+        EXPECT_EQ(lines.first(), u"Connecting..."_s) << c.name;
+        EXPECT_TRUE(lines[1].contains(c.reason, Qt::CaseInsensitive)) << c.name << ": " << lines[1].toStdString();
+        EXPECT_EQ(lines.last(), u"Disconnected"_s) << c.name;
+        EXPECT_EQ(updateButton()->text(), u"Start!"_s) << c.name;
+    }
+}
 
+TEST_F(UpdateWindowTest, AnInsecureSiteIsRefusedBeforeAnythingIsSent)
+{
     // Plain HTTP to another computer is refused before anything is sent.
-    dialogs.shown.clear();
     settings.values[u"site"_s] = u"http://www.quarvel.org"_s;
     ASSERT_TRUE(runUpdate());
     ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
