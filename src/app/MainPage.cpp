@@ -130,7 +130,7 @@ void TMainForm::buildMainPage()
     News->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     News->setFixedHeight(64);
     News->setMinimumWidth(256);
-    News->message = [this](const QString& key) { return message(key); };
+    News->message = [this](MessageKey key) { return m_state.message(key); };
     News->openLink = [this](const QUrl& url) {
         // The desktop may answer after a while: the box says so only if it is still there.
         m_shell.open(url.toString(), [news = QPointer<NewsView>(News), url] {
@@ -339,7 +339,7 @@ void TMainForm::GetNewsClick()
     QString refused;
     const QUrl root = SiteAddress::root(m_state.settings.read(QStringLiteral("site")), &refused);
     if (!root.isValid()) {
-        News->showFailure(QStringLiteral("newssite"), refused);
+        News->showFailure(Msg::NewsSite, refused);
         return;
     }
     News->load(SiteAddress::news(root));
