@@ -2,7 +2,6 @@
 
 #include "app/Artwork.h"
 #include "app/Product.h"
-#include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
@@ -15,6 +14,7 @@
 #include "hud/HudPage.h"
 #include "language/FormTranslator.h"
 #include "language/LanguageIni.h"
+#include "online/UpdateForm.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
@@ -335,7 +335,7 @@ void TMainForm::comeForward()
 {
     QWidget* window = QApplication::activeModalWidget();
     if (!window && !isVisible() && m_updateForm && m_updateForm->isMinimized()) {
-        m_updateForm->OpenUpdatewindow1Click(); // it waits in the tray
+        m_updateForm->openFromTray(); // it waits in the tray
         return;
     }
     if (!window && !isVisible())

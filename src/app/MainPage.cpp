@@ -3,19 +3,20 @@
 #include "config/Settings.h"
 
 #include "app/CfgFolder.h"
-#include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "online/NewsView.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
+#include "online/UpdateForm.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -130,7 +131,7 @@ void TMainForm::buildMainPage()
     News->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     News->setFixedHeight(64);
     News->setMinimumWidth(256);
-    News->message = [this](const QString& key) { return message(key); };
+    News->message = [this](MessageKey key) { return m_state.message(key); };
     News->openLink = [this](const QUrl& url) {
         // The desktop may answer after a while: the box says so only if it is still there.
         m_shell.open(url.toString(), [news = QPointer<NewsView>(News), url] {
@@ -325,6 +326,10 @@ void TMainForm::UButtonClick()
 {
     if (!m_updateForm)
         return;
+    // The update window brings this one back, and ends the program once its patch runs.
+    m_updateForm->disconnect(this);
+    connect(m_updateForm, &TUpdateForm::mainWindowWanted, this, &QWidget::show);
+    connect(m_updateForm, &TUpdateForm::patchStarted, this, [] { QCoreApplication::exit(0); });
     hide();
     m_updateForm->showModal();
 }
@@ -335,7 +340,7 @@ void TMainForm::GetNewsClick()
     QString refused;
     const QUrl root = SiteAddress::root(m_state.settings.read(Setting::Site), &refused);
     if (!root.isValid()) {
-        News->showFailure(QStringLiteral("newssite"), refused);
+        News->showFailure(Msg::NewsSite, refused);
         return;
     }
     News->load(SiteAddress::news(root));

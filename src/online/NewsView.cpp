@@ -54,7 +54,7 @@ NewsView::NewsView(QWidget* parent)
     });
     connect(&m_idle, &IdleWatch::expired, this, [this] {
         release();
-        showFailure(QStringLiteral("newstimeout"));
+        showFailure(Msg::NewsTimeout);
     });
 }
 
@@ -63,11 +63,10 @@ NewsView::~NewsView()
     release();
 }
 
-QString NewsView::text(const QString& key) const
+QString NewsView::ownText(const char* name) const
 {
-    if (const QLabel* own = findChild<QLabel*>(key, Qt::FindDirectChildrenOnly))
-        return own->text();
-    return message ? message(key) : key;
+    const QLabel* own = findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    return own ? own->text() : QString();
 }
 
 QVariant NewsView::loadResource(int type, const QUrl& name)
@@ -116,7 +115,7 @@ void NewsView::received()
             if (m_reply != reply)
                 return; // another load has begun meanwhile
             release();
-            showFailure(QStringLiteral("newstoolarge"));
+            showFailure(Msg::NewsTooLarge);
         },
         Qt::QueuedConnection);
 }
@@ -133,11 +132,11 @@ void NewsView::ended()
     release();
     m_page.clear();
     if (status.isValid() && status.toInt() != 200)
-        showFailure(QStringLiteral("newsstatus"), QString::number(status.toInt()));
+        showFailure(Msg::NewsStatus, QString::number(status.toInt()));
     else if (error != QNetworkReply::NoError)
-        showFailure(QStringLiteral("newsfailed"), errorText);
+        showFailure(Msg::NewsFailed, errorText);
     else if (page.size() > MaxPage)
-        showFailure(QStringLiteral("newstoolarge"));
+        showFailure(Msg::NewsTooLarge);
     else
         display(page, contentType);
 }
@@ -148,12 +147,12 @@ void NewsView::display(const QByteArray& page, const QByteArray& contentType)
     if (kind == NewsPage::Kind::NotText) {
         // Bytes of no declared type are what HTTP calls application/octet-stream.
         const QByteArray type = contentType.split(';').first().trimmed();
-        showFailure(QStringLiteral("newsnottext"),
-                    QString::fromLatin1(type.isEmpty() ? QByteArray("application/octet-stream") : type));
+        showFailureText(ownText("newsnottext")
+                            .arg(QString::fromLatin1(type.isEmpty() ? QByteArray("application/octet-stream") : type)));
         return;
     }
     const bool html = kind == NewsPage::Kind::Html;
-    const QString body = NewsPage::decode(page, contentType, html, text(QStringLiteral("newscodepage")).toLatin1());
+    const QString body = NewsPage::decode(page, contentType, html, ownText("newscodepage").toLatin1());
     if (html)
         setHtml(NewsPage::picturesAsAltText(body));
     else
@@ -161,18 +160,23 @@ void NewsView::display(const QByteArray& page, const QByteArray& contentType)
     Q_EMIT loadEnded(true);
 }
 
-void NewsView::showFailure(const QString& key, const QString& detail)
+void NewsView::showFailure(MessageKey key, const QString& detail)
 {
-    QString shown = text(key);
+    QString shown = message ? message(key) : QString(key.text());
     if (shown.contains(QLatin1String("%1")))
         shown = shown.arg(detail);
-    setPlainText(shown);
+    showFailureText(shown);
+}
+
+void NewsView::showFailureText(const QString& text)
+{
+    setPlainText(text);
     Q_EMIT loadEnded(false);
 }
 
 void NewsView::linkFailed(const QUrl& url)
 {
-    m_notice->setText(text(QStringLiteral("newslink")).arg(url.toDisplayString()));
+    m_notice->setText(ownText("newslink").arg(url.toDisplayString()));
     m_notice->setGeometry(0, 0, width(), m_notice->heightForWidth(width()));
     m_notice->move(0, height() - m_notice->height());
     m_notice->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/MessageKeys.h"
 #include "online/IdleWatch.h"
 
 #include <QPointer>
@@ -26,15 +27,15 @@ public:
     ~NewsView() override;
 
     // The message text of a key in the interface language.
-    std::function<QString(const QString& key)> message;
+    std::function<QString(MessageKey key)> message;
     // Opens a clicked web link in the user's web browser.
     std::function<void(const QUrl& url)> openLink;
 
     void setIdleTimeout(std::chrono::milliseconds timeout) { m_idle.setInterval(timeout); }
     // Starts loading `url`; a load still running is dropped. loadEnded() follows.
     void load(const QUrl& url);
-    // Shows the failure `key` (a message key, its %1 filled with `detail`) inside the box.
-    void showFailure(const QString& key, const QString& detail = QString());
+    // Shows the failure `key` (its %1 filled with `detail`) inside the box.
+    void showFailure(MessageKey key, const QString& detail = QString());
     // Says over the page that no web browser opened `url` (a link of another kind, or a
     // desktop without a browser).
     void linkFailed(const QUrl& url);
@@ -51,8 +52,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The box's own texts, which a language file sets; other keys come from message().
-    QString text(const QString& key) const;
+    // The box's own texts (hidden labels by these names), which a language file sets.
+    QString ownText(const char* name) const;
+    void showFailureText(const QString& text);
     void received();
     void ended();
     void release();

@@ -11,7 +11,7 @@ UpdateClient::UpdateClient(QObject* parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this))
 {
-    connect(&m_idle, &IdleWatch::expired, this, [this] { end(Outcome::TimedOut); });
+    connect(&m_idle, &IdleWatch::expired, this, [this] { end({Outcome::TimedOut}); });
 }
 
 UpdateClient::~UpdateClient()
@@ -66,15 +66,15 @@ void UpdateClient::headersArrived()
     switch (UpdateRun::judge(status.toInt())) {
     case UpdateRun::Answer::Patch:
         if (m_request == Request::Look)
-            endSoon(Outcome::Available);
+            endSoon({Outcome::Available});
         else if (!m_file->isOpen() && !m_file->open(QIODevice::WriteOnly))
-            endSoon(Outcome::WriteFailed, m_file->errorString());
+            endSoon({Outcome::WriteFailed, m_file->errorString()});
         return;
     case UpdateRun::Answer::NoNewVersion:
-        endSoon(Outcome::Redirected); // its body is not wanted
+        endSoon({Outcome::Redirected}); // its body is not wanted
         return;
     case UpdateRun::Answer::Refused:
-        endSoon(Outcome::Refused, QString::number(status.toInt()));
+        endSoon(Ending::refused(status.toInt()));
         return;
     }
 }
@@ -87,7 +87,7 @@ bool UpdateClient::readBody()
     m_received += bytes.size();
     if (m_file->write(bytes) == bytes.size())
         return true;
-    endSoon(Outcome::WriteFailed, m_file->errorString());
+    endSoon({Outcome::WriteFailed, m_file->errorString()});
     return false;
 }
 
@@ -96,20 +96,20 @@ void UpdateClient::replyEnded()
     const QNetworkReply* reply = m_reply;
     const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
     if (!answered) // no connection, or it broke before the headers
-        endSoon(Outcome::Failed, reply->errorString());
+        endSoon({Outcome::Failed, reply->errorString()});
     else if (m_request == Request::Probe)
-        endSoon(Outcome::Available);
+        endSoon({Outcome::Available});
     else if (m_request == Request::Look)
-        endSoon(Outcome::Failed, reply->errorString()); // judged headers would have ended it
+        endSoon({Outcome::Failed, reply->errorString()}); // judged headers would have ended it
     else if (!readBody())
         return;
     else if (const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
              !UpdateRun::complete(m_received, length.isValid() ? length.toLongLong() : -1))
-        endSoon(Outcome::Short, QStringLiteral("%1/%2").arg(m_received).arg(length.toLongLong()));
+        endSoon(Ending::cutShort(m_received, length.toLongLong()));
     else if (reply->error() != QNetworkReply::NoError)
-        endSoon(Outcome::Failed, reply->errorString());
+        endSoon({Outcome::Failed, reply->errorString()});
     else
-        endSoon(Outcome::Saved);
+        endSoon({Outcome::Saved});
 }
 
 void UpdateClient::release()
@@ -119,7 +119,7 @@ void UpdateClient::release()
     m_reply = nullptr;
 }
 
-void UpdateClient::endSoon(Outcome outcome, const QString& detail)
+void UpdateClient::endSoon(const Ending& ending)
 {
     // Inside a signal of the reply: nothing more of it is heard, and the request ends once that
     // signal is over, where the reply can go at once and the caller may open a message box.
@@ -127,34 +127,31 @@ void UpdateClient::endSoon(Outcome outcome, const QString& detail)
     m_reply->disconnect(this);
     QMetaObject::invokeMethod(
         this,
-        [this, serial = m_serial, outcome, detail] {
+        [this, serial = m_serial, ending] {
             if (serial == m_serial && m_reply)
-                end(outcome, detail);
+                end(ending);
         },
         Qt::QueuedConnection);
 }
 
-void UpdateClient::end(Outcome outcome, const QString& detail)
+void UpdateClient::end(Ending ending)
 {
     release();
     ++m_serial; // an end still queued for this request is void
     if (m_request == Request::Probe) {
-        Q_EMIT probed(outcome == Outcome::Available, detail);
+        Q_EMIT probed(ending);
         return;
     }
-    QString why = detail;
-    if (outcome == Outcome::Saved && !m_file->commit()) {
-        outcome = Outcome::WriteFailed;
-        why = m_file->errorString();
-    }
-    if (m_file && outcome != Outcome::Saved)
+    if (ending.outcome == Outcome::Saved && !m_file->commit())
+        ending = {Outcome::WriteFailed, m_file->errorString()};
+    if (m_file && ending.outcome != Outcome::Saved)
         m_file->cancelWriting();
     m_file.reset();
-    Q_EMIT finished(outcome, why);
+    Q_EMIT finished(ending);
 }
 
 void UpdateClient::cancel()
 {
     if (m_reply)
-        end(Outcome::Aborted);
+        end({Outcome::Aborted});
 }

@@ -24,6 +24,32 @@ public:
     // How a download (or a look) ended. Available: a look found the patch.
     enum class Outcome { Saved, Available, Redirected, Refused, Short, TimedOut, Aborted, Failed, WriteFailed };
     Q_ENUM(Outcome)
+    // How a request ended, with what the caller needs to say why.
+    struct Ending {
+        Ending(Outcome how, const QString& systemError = QString())
+            : outcome(how)
+            , error(systemError)
+        {}
+        static Ending refused(int httpStatus)
+        {
+            Ending ending(Outcome::Refused);
+            ending.status = httpStatus;
+            return ending;
+        }
+        static Ending cutShort(qint64 came, qint64 promised)
+        {
+            Ending ending(Outcome::Short);
+            ending.received = came;
+            ending.announced = promised;
+            return ending;
+        }
+
+        Outcome outcome;
+        QString error;         // the system's text, for Failed and WriteFailed
+        int status = 0;        // the answer's HTTP status, for Refused
+        qint64 received = 0;   // for Short: the bytes that came
+        qint64 announced = -1; // and those the answer announced
+    };
 
     explicit UpdateClient(QObject* parent = nullptr);
     ~UpdateClient() override;
@@ -44,11 +70,10 @@ public:
     void cancel();
 
 Q_SIGNALS:
-    void probed(bool reached, const QString& error);
+    // `ending.outcome` is Available when the site answered at all.
+    void probed(const UpdateClient::Ending& ending);
     void progress(qint64 received, qint64 total);
-    // `detail`: the status for Refused, "received/announced" sizes for Short, the system's text
-    // for Failed and WriteFailed.
-    void finished(UpdateClient::Outcome outcome, const QString& detail);
+    void finished(const UpdateClient::Ending& ending);
 
 private:
     enum class Request { Probe, Download, Look };
@@ -62,8 +87,8 @@ private:
     void release();
     // Ends the running request once: the reply is discarded and the caller told. end() is for
     // calls from outside the reply's signals, endSoon() for those from inside them.
-    void end(Outcome outcome, const QString& detail = QString());
-    void endSoon(Outcome outcome, const QString& detail = QString());
+    void end(Ending ending);
+    void endSoon(const Ending& ending);
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;

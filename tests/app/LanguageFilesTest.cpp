@@ -1,11 +1,12 @@
 #include "app/Artwork.h"
 #include "app/MainForm.h"
-#include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
 #include "language/IniFile.h"
 #include "language/LanguageIni.h"
+#include "online/UpdateForm.h"
+#include "support/Controls.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -141,7 +142,7 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     chooseLanguage(u"French"_s);
     EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
     EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
-    EXPECT_EQ(update.UpdateButton->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
+    EXPECT_EQ(control<QPushButton>(update, "UpdateButton")->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
     EXPECT_EQ(state.message(u"wrongext"_s), french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
@@ -190,5 +191,5 @@ TEST_F(LanguageFilesTest, ALanguageThatCannotBeRememberedIsRefusedWithTheCauseAn
     EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(ini))) << errors[0].toStdString();
     EXPECT_EQ(TempDir::readFile(ini), before);
     EXPECT_EQ(main->PageControl1->tabText(1), u"Client options"_s);
-    EXPECT_EQ(update.UpdateButton->text(), u"Start!"_s);
+    EXPECT_EQ(control<QPushButton>(update, "UpdateButton")->text(), u"Start!"_s);
 }

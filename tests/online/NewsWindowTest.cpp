@@ -1,8 +1,9 @@
 #include "app/MainFormFixture.h"
-#include "app/UpdateForm.h"
 #include "language/FormTranslator.h"
 #include "online/NewsView.h"
 #include "online/QtWarnings.h"
+#include "online/UpdateForm.h"
+#include "support/Controls.h"
 #include "support/HttpTestServer.h"
 
 #include <QLabel>
@@ -27,16 +28,19 @@ protected:
         EXPECT_TRUE(warnings.taken().isEmpty()) << warnings.taken().join(u'\n').toStdString();
     }
 
+    QPushButton* getNewsButton() const { return control<QPushButton>(*form, "GetNews"); }
+    NewsView* news() const { return control<NewsView>(*form, "News"); }
+
     // Presses GetNews! and waits until the box has shown the page or the failure.
     QString getNews()
     {
-        QTest::mouseClick(form->GetNews, Qt::LeftButton);
-        if (form->News->loading()) { // a refused address ends at once
-            EXPECT_EQ(form->GetNews->text(), u"Loading.."_s);
+        QTest::mouseClick(getNewsButton(), Qt::LeftButton);
+        if (news()->loading()) { // a refused address ends at once
+            EXPECT_EQ(getNewsButton()->text(), u"Loading.."_s);
         }
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->News->loading(); }, 10000));
-        EXPECT_EQ(form->GetNews->text(), u"GetNews!"_s);
-        return form->News->toPlainText();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !news()->loading(); }, 10000));
+        EXPECT_EQ(getNewsButton()->text(), u"GetNews!"_s);
+        return news()->toPlainText();
     }
     // The news page answered with these headers and bytes.
     QString getNews(const QByteArray& contentType, const QByteArray& body)
@@ -48,7 +52,7 @@ protected:
         server.set("/news.htm", answer);
         return getNews();
     }
-    QLabel* notice() const { return form->News->findChild<QLabel*>(u"NewsNotice"_s); }
+    QLabel* notice() const { return news()->findChild<QLabel*>(u"NewsNotice"_s); }
 
     QtWarnings warnings;
     HttpTestServer server;
@@ -58,7 +62,7 @@ protected:
 
 TEST_F(NewsWindowTest, TheServedPageIsShownAndShownAgainOnEachPress)
 {
-    EXPECT_TRUE(form->News->toPlainText().isEmpty());
+    EXPECT_TRUE(news()->toPlainText().isEmpty());
     server.body("/news.htm", "<html><body><h1>Quarvel 2.1</h1><p>New HUDs.</p></body></html>");
     EXPECT_EQ(getNews(), u"Quarvel 2.1\nNew HUDs."_s);
     server.body("/news.htm", "<html><body><p>Week 2</p></body></html>");
@@ -78,7 +82,7 @@ TEST_F(NewsWindowTest, EachFailureIsNamedInsideTheBox)
     stalled.body = HttpTestServer::bytes(20000);
     stalled.stallAfter = 100;
     server.set("/news.htm", stalled);
-    form->News->setIdleTimeout(std::chrono::milliseconds(300));
+    news()->setIdleTimeout(std::chrono::milliseconds(300));
     EXPECT_EQ(getNews(), u"The news could not be loaded: the site sent nothing for 30 seconds."_s);
 
     server.body("/news.htm", "<p>" + HttpTestServer::bytes(NewsView::MaxPage) + "</p>", 65536);
@@ -104,18 +108,18 @@ TEST_F(NewsWindowTest, LinksGoToTheWebBrowserAndNothingElseIsRead)
                              "<img src=\"https://pictures.example/team.png\" alt=\"Team photo\"></p>");
     // Pictures show their alternative text instead of a broken picture.
     EXPECT_EQ(getNews(), u"changes [map]Team photo"_s);
-    EXPECT_FALSE(form->News->loadResource(QTextDocument::ImageResource, QUrl(u"file:///etc/hostname"_s)).isValid());
+    EXPECT_FALSE(news()->loadResource(QTextDocument::ImageResource, QUrl(u"file:///etc/hostname"_s)).isValid());
 
-    Q_EMIT form->News->anchorClicked(QUrl(u"/changes.htm"_s));
+    Q_EMIT news()->anchorClicked(QUrl(u"/changes.htm"_s));
     EXPECT_EQ(shell.opened, QStringList{server.site() + u"/changes.htm"_s});
     EXPECT_FALSE(notice()->isVisible());
     // A link no web browser opens is not passed on, and the box says so.
     for (const QString& link : {u"file:///etc/passwd"_s, u"javascript:alert(1)"_s, u"mailto:news@quarvel.org"_s}) {
-        Q_EMIT form->News->anchorClicked(QUrl(link));
+        Q_EMIT news()->anchorClicked(QUrl(link));
         EXPECT_TRUE(notice()->isVisible()) << link.toStdString();
         EXPECT_EQ(notice()->text(), u"No web browser can open this link: "_s + link);
     }
-    QTest::mouseClick(form->News->viewport(), Qt::LeftButton);
+    QTest::mouseClick(news()->viewport(), Qt::LeftButton);
     EXPECT_FALSE(notice()->isVisible()) << "a click in the box puts the note away";
     EXPECT_EQ(shell.opened.size(), 1);
     EXPECT_EQ(server.requests, QStringList{u"GET /news.htm"_s}) << "the box fetched nothing else";
@@ -154,7 +158,7 @@ TEST_F(NewsWindowTest, UpdateButtonHidesTheMainWindowBehindTheUpdateWindow)
     TUpdateForm update(state, shell, form.get());
     form->setUpdateForm(&update);
     form->show();
-    QTest::mouseClick(form->UButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*form, "UButton"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(update.isVisible());
     EXPECT_TRUE(update.isModal());

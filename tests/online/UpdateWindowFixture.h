@@ -1,17 +1,21 @@
 #pragma once
 
-#include "app/UpdateForm.h"
 #include "config/AppState.h"
 #include "online/QtWarnings.h"
+#include "online/UpdateForm.h"
+#include "support/Controls.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/HttpTestServer.h"
 #include "support/TempDir.h"
 
+#include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,7 +23,8 @@
 #include <memory>
 
 // The update window over a program folder of its own, talking to the scripted server; the
-// shell and dialogs are fakes, and the window's ways out of the program are counted. However a
+// shell and dialogs are fakes, and the window's calls for the main window and the end of the
+// program are counted. However a
 // transfer ends, Qt has nothing to warn about.
 class UpdateWindowTest : public ::testing::Test {
 protected:
@@ -29,11 +34,11 @@ protected:
         settings.values[QStringLiteral("site")] = server.site();
         state.ProgramDir = program.path();
         form = std::make_unique<TUpdateForm>(state, shell);
-        form->quitProgram = [this] { ++quits; };
-        form->showMainWindow = [this] { ++mainShown; };
-        form->runsPatch = true;
-        form->trayAvailable = true;
-        form->HTTP->setIdleTimeout(std::chrono::milliseconds(300));
+        QObject::connect(form.get(), &TUpdateForm::patchStarted, [this] { ++quits; });
+        QObject::connect(form.get(), &TUpdateForm::mainWindowWanted, [this] { ++mainShown; });
+        form->setRunsPatch(true);
+        form->setTrayAvailable(true);
+        client()->setIdleTimeout(std::chrono::milliseconds(300));
         form->show();
     }
     void TearDown() override
@@ -42,14 +47,24 @@ protected:
         EXPECT_TRUE(warnings.taken().isEmpty()) << warnings.taken().join(u'\n').toStdString();
     }
 
-    void clickUpdateButton() { QTest::mouseClick(form->UpdateButton, Qt::LeftButton); }
+    QPushButton* updateButton() const { return control<QPushButton>(*form, "UpdateButton"); }
+    QProgressBar* progress() const { return control<QProgressBar>(*form, "Progress"); }
+    QLabel* label(const char* name) const { return control<QLabel>(*form, name); }
+    QSystemTrayIcon* tray() const { return control<QSystemTrayIcon>(*form, "Tray"); }
+    QAction* abortItem() const { return control<QAction>(*form, "Abortupdating1"); }
+    UpdateClient* client() const { return control<UpdateClient>(*form, "HTTP"); }
+
+    void clickUpdateButton() { QTest::mouseClick(updateButton(), Qt::LeftButton); }
     // Starts an update and waits until it has ended, whichever way.
     bool runUpdate()
     {
         clickUpdateButton();
         return QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000);
     }
-    QStringList statusLines() const { return form->Status->toPlainText().split(QLatin1Char('\n')); }
+    QStringList statusLines() const
+    {
+        return control<QPlainTextEdit>(*form, "Status")->toPlainText().split(QLatin1Char('\n'));
+    }
     QString patch() const { return program.file(QStringLiteral("Patch.exe")); }
     // The program folder's files: a failed download leaves no temporary file behind either.
     QStringList files() const { return QDir(program.path()).entryList(QDir::Files | QDir::Hidden); }

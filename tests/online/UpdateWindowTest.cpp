@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSystemTrayIcon>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 using namespace Qt::StringLiterals;
 
@@ -15,7 +17,7 @@ TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsThePr
     server.body("/updates/21.exe", body, 1000);
 
     clickUpdateButton();
-    EXPECT_EQ(form->UpdateButton->text(), u"Abort"_s);
+    EXPECT_EQ(updateButton()->text(), u"Abort"_s);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
 
     EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s}));
@@ -28,11 +30,11 @@ TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsThePr
     EXPECT_EQ(lines.first(), u"Connecting..."_s);
     EXPECT_GE(lines.count(u"Downloading patch"_s), 1);
     EXPECT_EQ(lines.count(u"Downloading patch"_s) + 1, lines.size()) << lines.join(u'|').toStdString();
-    EXPECT_EQ(form->Progress->value(), 100);
-    EXPECT_EQ(form->size->text(), u"20000 b."_s);
-    EXPECT_EQ(form->RecievedSize->text(), u"100%"_s);
-    EXPECT_EQ(form->Tray->toolTip(), u"Downloading [100%]"_s);
-    EXPECT_TRUE(form->Abortupdating1->isVisible());
+    EXPECT_EQ(progress()->value(), 100);
+    EXPECT_EQ(label("size")->text(), u"20000 b."_s);
+    EXPECT_EQ(label("RecievedSize")->text(), u"100%"_s);
+    EXPECT_EQ(tray()->toolTip(), u"Downloading [100%]"_s);
+    EXPECT_TRUE(abortItem()->isVisible());
 }
 
 TEST_F(UpdateWindowTest, ASmallPatchMovesNothingButIsStillSavedAndStarted)
@@ -40,9 +42,9 @@ TEST_F(UpdateWindowTest, ASmallPatchMovesNothingButIsStillSavedAndStarted)
     server.body("/updates/21.exe", HttpTestServer::bytes(8000), 1000);
     ASSERT_TRUE(runUpdate());
     EXPECT_EQ(statusLines(), QStringList{u"Connecting..."_s});
-    EXPECT_EQ(form->Progress->value(), 0);
-    EXPECT_TRUE(form->size->text().isEmpty());
-    EXPECT_FALSE(form->Abortupdating1->isVisible());
+    EXPECT_EQ(progress()->value(), 0);
+    EXPECT_TRUE(label("size")->text().isEmpty());
+    EXPECT_FALSE(abortItem()->isVisible());
     EXPECT_EQ(TempDir::readFile(patch()).size(), 8000);
     EXPECT_EQ(shell.started.size(), 1);
     EXPECT_EQ(quits, 1);
@@ -63,7 +65,7 @@ TEST_F(UpdateWindowTest, ARedirectMeansNoNewVersionAndTheEarlierPatchStays)
     EXPECT_EQ(quits, 0);
     EXPECT_EQ(mainShown, 1);
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
+    EXPECT_EQ(updateButton()->text(), u"Start!"_s);
     EXPECT_EQ(server.requests.count(u"GET /index.htm"_s), 0) << "a redirect is never followed";
 
     // Start! again runs the whole procedure from the probe.
@@ -102,29 +104,57 @@ TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndS
         EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch") << c.name;
         EXPECT_EQ(files(), QStringList{u"Patch.exe"_s}) << c.name;
         EXPECT_EQ(statusLines().last(), u"Disconnected"_s) << c.name;
-        EXPECT_EQ(form->Progress->value(), 0) << c.name;
-        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s) << c.name;
+        EXPECT_EQ(progress()->value(), 0) << c.name;
+        EXPECT_EQ(updateButton()->text(), u"Start!"_s) << c.name;
     }
     EXPECT_TRUE(shell.started.isEmpty());
     EXPECT_EQ(quits, 0);
 }
 
-TEST_F(UpdateWindowTest, NoConnectionOrAnInsecureSiteStopsBeforeTheDownload)
+TEST_F(UpdateWindowTest, WithoutAnAnswerTheStatusKeepsTheNetworksReason)
 {
-    // A closed port: the probe fails.
     quint16 closedPort = 0;
     {
         HttpTestServer gone;
         ASSERT_TRUE(gone.listen());
         closedPort = gone.port();
     }
-    settings.values[u"site"_s] = u"http://127.0.0.1:%1"_s.arg(closedPort);
-    ASSERT_TRUE(runUpdate());
-    EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"You are not connected to the internet!"_s});
-    EXPECT_EQ(statusLines(), (QStringList{u"Connecting..."_s, u"Disconnected"_s}));
+    // A server that takes each connection and closes it without a word.
+    QTcpServer hangsUp;
+    ASSERT_TRUE(hangsUp.listen(QHostAddress::LocalHost));
+    QObject::connect(&hangsUp, &QTcpServer::newConnection, [&hangsUp] {
+        while (QTcpSocket* socket = hangsUp.nextPendingConnection())
+            socket->close();
+    });
+    // And one that takes the connection and never answers.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    struct Case {
+        const char* name;
+        quint16 port;
+        QString reason; // a word of the network's own text, or ours for silence
+    };
+    const Case cases[] = {{"a closed port", closedPort, u"refused"_s},
+                          {"a hang-up", hangsUp.serverPort(), u"closed"_s},
+                          {"silence", silent.serverPort(), u"sent nothing for 1 seconds"_s}};
+    for (const Case& c : cases) {
+        dialogs.shown.clear();
+        control<QPlainTextEdit>(*form, "Status")->clear();
+        settings.values[u"site"_s] = u"http://127.0.0.1:%1"_s.arg(c.port);
+        ASSERT_TRUE(runUpdate()) << c.name;
+        EXPECT_EQ(dialogs.texts(u"error"_s), QStringList{u"You are not connected to the internet!"_s}) << c.name;
+        const QStringList lines = statusLines();
+        ASSERT_EQ(lines.size(), 3) << c.name << ": " << lines.join(u'|').toStdString();
+        EXPECT_EQ(lines.first(), u"Connecting..."_s) << c.name;
+        EXPECT_TRUE(lines[1].contains(c.reason, Qt::CaseInsensitive)) << c.name << ": " << lines[1].toStdString();
+        EXPECT_EQ(lines.last(), u"Disconnected"_s) << c.name;
+        EXPECT_EQ(updateButton()->text(), u"Start!"_s) << c.name;
+    }
+}
 
+TEST_F(UpdateWindowTest, AnInsecureSiteIsRefusedBeforeAnythingIsSent)
+{
     // Plain HTTP to another computer is refused before anything is sent.
-    dialogs.shown.clear();
     settings.values[u"site"_s] = u"http://www.quarvel.org"_s;
     ASSERT_TRUE(runUpdate());
     ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
@@ -142,12 +172,12 @@ TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
     ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
     EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(QDir::toNativeSeparators(patch())));
     EXPECT_EQ(quits, 0);
-    EXPECT_EQ(form->Progress->value(), 100);
+    EXPECT_EQ(progress()->value(), 100);
 
     // Start! again begins with an empty bar and announces the download again.
     const qsizetype announced = statusLines().count(u"Downloading patch"_s);
     clickUpdateButton();
-    EXPECT_EQ(form->Progress->value(), 0);
+    EXPECT_EQ(progress()->value(), 0);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
     EXPECT_GT(statusLines().count(u"Downloading patch"_s), announced);
     EXPECT_EQ(shell.started.size(), 2);
@@ -155,7 +185,7 @@ TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
 
 TEST_F(UpdateWindowTest, ElsewhereThanWindowsOnlyTheSiteIsAskedAndANewVersionIsALink)
 {
-    form->runsPatch = false;
+    form->setRunsPatch(false);
     program.write(u"Patch.exe"_s, "earlier patch");
     struct Case {
         const char* name;
@@ -172,16 +202,16 @@ TEST_F(UpdateWindowTest, ElsewhereThanWindowsOnlyTheSiteIsAskedAndANewVersionIsA
         ASSERT_TRUE(runUpdate()) << c.name;
         EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"HEAD /updates/21.exe"_s})) << c.name;
         EXPECT_EQ(statusLines().last(), c.line) << c.name;
-        EXPECT_EQ(form->NewVersionLink->isVisible(), c.status == 200) << c.name;
-        EXPECT_EQ(form->Progress->isVisible(), c.status != 200) << c.name;
+        EXPECT_EQ(label("NewVersionLink")->isVisible(), c.status == 200) << c.name;
+        EXPECT_EQ(progress()->isVisible(), c.status != 200) << c.name;
         EXPECT_EQ(dialogs.texts(u"error"_s).size(), c.status == 404 ? 1 : 0) << c.name;
-        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s) << c.name;
+        EXPECT_EQ(updateButton()->text(), u"Start!"_s) << c.name;
         if (c.status == 200) {
             // The address is a link to the site, opened in the web browser.
             static const QRegularExpression href(u"href=\"([^\"]+)\""_s);
-            const QString link = href.match(form->NewVersionLink->text()).captured(1);
+            const QString link = href.match(label("NewVersionLink")->text()).captured(1);
             EXPECT_EQ(link, server.site());
-            Q_EMIT form->NewVersionLink->linkActivated(link);
+            Q_EMIT label("NewVersionLink")->linkActivated(link);
             EXPECT_EQ(shell.opened, QStringList{server.site()});
         }
     }
@@ -223,17 +253,18 @@ TEST_F(UpdateWindowTest, InEveryLanguageTheTitleAndUnitAreTranslatedAndTheSizeLi
         form->refreshTexts();
         ASSERT_TRUE(runUpdate()) << r.language;
         EXPECT_EQ(form->windowTitle(), r.title) << r.language;
-        EXPECT_EQ(form->size->text(), u"123456 "_s + r.unit) << r.language;
+        EXPECT_EQ(label("size")->text(), u"123456 "_s + r.unit) << r.language;
         // Each caption is whole and ends before its value, which is whole before the button.
-        for (const auto& [caption, value] : {std::pair{form->Label1, form->size}, {form->Label2, form->RecievedSize}}) {
+        for (const auto& [caption, value] :
+             {std::pair{label("Label1"), label("size")}, {label("Label2"), label("RecievedSize")}}) {
             EXPECT_GE(caption->width(), caption->sizeHint().width())
                 << r.language << " " << caption->text().toStdString();
             EXPECT_LT(caption->geometry().right(), value->x()) << r.language;
             EXPECT_GE(value->width(), value->sizeHint().width()) << r.language << " " << value->text().toStdString();
-            EXPECT_LT(value->geometry().right(), form->UpdateButton->x()) << r.language;
+            EXPECT_LT(value->geometry().right(), updateButton()->x()) << r.language;
         }
-        EXPECT_GE(form->UpdateButton->width(), form->ub1->sizeHint().width()) << r.language;
-        EXPECT_LE(form->UpdateButton->geometry().right(), form->width()) << r.language;
+        EXPECT_GE(updateButton()->width(), control<QPushButton>(*form, "ub1")->sizeHint().width()) << r.language;
+        EXPECT_LE(updateButton()->geometry().right(), form->width()) << r.language;
     }
 }
 
@@ -256,23 +287,21 @@ TEST_F(UpdateWindowTest, AbortAndCloseDuringADownloadKeepTheEarlierPatch)
     server.set("/updates/21.exe", slowPatch());
     // The message box of the ended download comes up over a window already back to idle.
     QStringList behindTheBox;
-    dialogs.onMessage = [&] {
-        behindTheBox << form->UpdateButton->text() + u' ' + QString::number(form->Progress->value());
-    };
+    dialogs.onMessage = [&] { behindTheBox << updateButton()->text() + u' ' + QString::number(progress()->value()); };
     for (const bool byClose : {false, true}) {
         dialogs.shown.clear();
         form->show();
         clickUpdateButton();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->Progress->value() > 0; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return progress()->value() > 0; }, 10000));
         if (byClose)
             form->close();
         else
             clickUpdateButton();
         EXPECT_EQ(form->runState(), UpdateRun::State::Idle);
-        EXPECT_EQ(form->UpdateButton->text(), u"Start!"_s);
-        EXPECT_EQ(form->Progress->value(), 0);
+        EXPECT_EQ(updateButton()->text(), u"Start!"_s);
+        EXPECT_EQ(progress()->value(), 0);
         EXPECT_EQ(statusLines().last(), u"Disconnected"_s);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !form->HTTP->busy(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !client()->busy(); }, 5000));
         EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1) << "the aborted download says what it left";
         EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch");
         EXPECT_EQ(files(), QStringList{u"Patch.exe"_s});
@@ -287,23 +316,23 @@ TEST_F(UpdateWindowTest, MinimizedTheWindowWaitsInTheTrayWhichCanAbortTheDownloa
 {
     server.set("/updates/21.exe", slowPatch());
     clickUpdateButton();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->Progress->value() > 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return progress()->value() > 0; }, 10000));
     form->setWindowState(Qt::WindowMinimized);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(form->Tray->isVisible());
-    EXPECT_EQ(form->Tray->toolTip(), u"Downloading [%1%]"_s.arg(form->Progress->value()));
-    ASSERT_TRUE(form->Abortupdating1->isVisible());
+    EXPECT_TRUE(tray()->isVisible());
+    EXPECT_EQ(tray()->toolTip(), u"Downloading [%1%]"_s.arg(progress()->value()));
+    ASSERT_TRUE(abortItem()->isVisible());
 
-    form->Abortupdating1->trigger();
+    abortItem()->trigger();
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isMinimized());
-    EXPECT_FALSE(form->Tray->isVisible());
+    EXPECT_FALSE(tray()->isVisible());
     EXPECT_EQ(form->runState(), UpdateRun::State::Idle);
     EXPECT_EQ(statusLines().last(), u"Disconnected"_s);
 
     // Without a tray, minimizing keeps the window within reach.
-    form->trayAvailable = false;
+    form->setTrayAvailable(false);
     form->setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->Tray->isVisible());
+    EXPECT_FALSE(tray()->isVisible());
 }
