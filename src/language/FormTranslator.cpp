@@ -258,19 +258,24 @@ void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
 
 void TFormTranslator::TranslateForm(QWidget* window)
 {
+    TranslateFormAs(window, window->objectName());
+    QString error;
+    if (!IniFile::writeKey(m_iniPath, LanguageSection, window->objectName(), LanguageFile, &error))
+        reportOnce(error);
+}
+
+void TFormTranslator::TranslateFormAs(QWidget* window, const QString& asWindow)
+{
     LanguageFile = templatePath();
     QString error;
     if (!ExportTexts(window, LanguageFile, &error))
         reportOnce(error);
 
-    const QString named = IniFile::readKey(m_iniPath, LanguageSection, window->objectName());
+    const QString named = IniFile::readKey(m_iniPath, LanguageSection, asWindow);
     if (!named.isEmpty())
         LanguageFile = named;
     if (QFileInfo(LanguageFile).isFile())
         ApplyTranslations(window, LanguageFile);
-
-    if (!IniFile::writeKey(m_iniPath, LanguageSection, window->objectName(), LanguageFile, &error))
-        reportOnce(error);
 }
 
 void TFormTranslator::reportOnce(const QString& error)

@@ -37,6 +37,9 @@ public:
     // file names for the window (the template when it names none) and writes that name back.
     // A write failure is reported once per run; the translation goes on regardless.
     void TranslateForm(QWidget* window);
+    // The same for a window that speaks another window's language: the file the INI file names for
+    // `asWindow` is applied, and the INI file is left as it is.
+    void TranslateFormAs(QWidget* window, const QString& asWindow);
     // Writes the window's non-empty texts into section [Translations] of `path`, replacing
     // existing entries where they stand. Line breaks become "~~"; a caption "-" (a separator) is
     // left out.
