@@ -5,13 +5,13 @@
 #include "app/SingleInstance.h"
 #include "app/SplashForm.h"
 #include "app/UpdateForm.h"
-#include "app/WizardForm.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
 #include "platform/MachineRegistry.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
+#include "wizard/WizardWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     MainForm.setSplash(&SplashForm);
     MainForm.FormTranslator1->TranslateForm(&SplashForm);
 
-    Twizard wizard(state, MainForm);
+    WizardWindow wizard(state, &MainForm);
     TUpdateForm UpdateForm(state, shell, &MainForm);
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);

@@ -25,7 +25,7 @@ class Shell;
 class TFormTranslator;
 class TSplashForm;
 class TUpdateForm;
-class Twizard;
+class WizardWindow;
 
 // The main window: header, status line, the five pages, the Wizard and Apply buttons and the
 // link to the home page. Its Main page holds the configuration list and the file actions.
@@ -37,7 +37,7 @@ public:
 
     // Start-up steps that run once the other windows exist.
     void setSplash(TSplashForm* splash) { m_splash = splash; }
-    void setWizard(Twizard* wizard) { m_wizard = wizard; }
+    void setWizard(WizardWindow* wizard);
     void setUpdateForm(TUpdateForm* form) { m_updateForm = form; }
 
     // Where Steam's folders are looked for (the user's home; tests point it elsewhere).
@@ -164,7 +164,7 @@ private:
     Shell& m_shell;
     const MachineRegistry& m_registry;
     TSplashForm* m_splash = nullptr;
-    Twizard* m_wizard = nullptr;
+    WizardWindow* m_wizard = nullptr;
     TUpdateForm* m_updateForm = nullptr;
     // Set while the program itself selects a list entry, which is no pick of the user's.
     bool m_selectingByProgram = false;

@@ -3,7 +3,6 @@
 
 #include "app/CfgFolder.h"
 #include "app/UpdateForm.h"
-#include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "online/NewsView.h"
@@ -196,16 +195,10 @@ void TMainForm::ScanCfgList()
     const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.working.folder()));
     m_selectingByProgram = true;
     ListBox1->clear();
-    if (m_wizard)
-        m_wizard->Configs->clear();
     ListBox1->addItems(names);
-    if (m_wizard)
-        m_wizard->Configs->addItems(names);
     m_selectingByProgram = false;
     const int row = CfgFolder::pickEntry(names, m_state.settings.read(QStringLiteral("cfg_file")));
     selectWithoutReading(row);
-    if (m_wizard)
-        m_wizard->Configs->setCurrentIndex(row);
     m_state.working.setWorkingFile(row >= 0 ? names[row] : QStringLiteral("config.cfg"));
     enablePagesForFile();
 }
@@ -287,8 +280,6 @@ void TMainForm::wizardWritten(const QString& cfgFile, bool showServer, int mouse
     if (!found.isEmpty()) {
         const int row = ListBox1->row(found.first());
         selectWithoutReading(row);
-        if (m_wizard)
-            m_wizard->Configs->setCurrentIndex(row);
         m_state.working.setWorkingFile(found.first()->text());
     }
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), showServer);
