@@ -4,7 +4,6 @@
 #include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "app/SplashForm.h"
-#include "app/WizardForm.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
 #include "online/UpdateForm.h"
@@ -12,6 +11,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
+#include "wizard/WizardWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
     TMainForm MainForm(state, shell, registry);
     dialogs.parent = &MainForm;
 
-    Twizard wizard(state, MainForm);
+    WizardWindow wizard(state, &MainForm);
     TUpdateForm UpdateForm(state, shell, &MainForm);
     TInformationForm InformationForm(&MainForm);
     MainForm.setWizard(&wizard);

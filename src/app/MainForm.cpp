@@ -2,7 +2,6 @@
 
 #include "app/Artwork.h"
 #include "app/Product.h"
-#include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
@@ -19,6 +18,7 @@
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "wizard/WizardWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,6 +38,18 @@
 namespace {
 
 enum Page { MainPage, ClientPage, ServerPage, BinderTab, HudTab };
+
+// What the wizard is told of the main window when it opens.
+WizardContext wizardContext(const TMainForm& form)
+{
+    WizardContext context;
+    context.title = form.WizardButton->text();
+    for (int i = 0; i < form.ListBox1->count(); ++i)
+        context.configs << form.ListBox1->item(i)->text();
+    context.mouseButtons = form.MouseButtons;
+    context.client = form.clientPage->view();
+    return context;
+}
 
 } // namespace
 
@@ -143,7 +155,7 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
     });
     openWizard = [this] {
         if (m_wizard)
-            m_wizard->exec();
+            m_wizard->start(wizardContext(*this));
     };
     quitProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
 
@@ -154,6 +166,18 @@ TMainForm::TMainForm(AppState& state, Shell& shell, const MachineRegistry& regis
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::setWizard(WizardWindow* wizard)
+{
+    m_wizard = wizard;
+    connect(wizard, &WizardWindow::configChosen, this, [this](const QString& name) {
+        useCfgEntry(name);
+        m_wizard->setContext(wizardContext(*this)); // the client page shows the chosen file now
+    });
+    connect(wizard, &WizardWindow::written, this, [this](const WizardResult& result) {
+        wizardWritten(result.cfgFile, result.showServer, result.mouseButtons);
+    });
+}
 
 QString TMainForm::message(const QString& key) const
 {

@@ -25,7 +25,7 @@ class QTabWidget;
 class Shell;
 class TFormTranslator;
 class TUpdateForm;
-class Twizard;
+class WizardWindow;
 
 // The main window: header, status line, the five pages, the Wizard and Apply buttons and the
 // link to the home page. Its Main page holds the configuration list and the file actions.
@@ -36,7 +36,7 @@ public:
     ~TMainForm() override;
 
     // Start-up steps that run once the other windows exist.
-    void setWizard(Twizard* wizard) { m_wizard = wizard; }
+    void setWizard(WizardWindow* wizard);
     void setUpdateForm(TUpdateForm* form) { m_updateForm = form; }
 
     // Where Steam's folders are looked for (the user's home; tests point it elsewhere).
@@ -162,7 +162,7 @@ private:
     AppState& m_state;
     Shell& m_shell;
     const MachineRegistry& m_registry;
-    Twizard* m_wizard = nullptr;
+    WizardWindow* m_wizard = nullptr;
     TUpdateForm* m_updateForm = nullptr;
     // Set while the program itself selects a list entry, which is no pick of the user's.
     bool m_selectingByProgram = false;

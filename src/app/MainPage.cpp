@@ -3,7 +3,6 @@
 #include "config/Settings.h"
 
 #include "app/CfgFolder.h"
-#include "app/WizardForm.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "online/NewsView.h"
@@ -13,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "wizard/WizardWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -198,16 +198,10 @@ void TMainForm::ScanCfgList()
     const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.working.folder()));
     m_selectingByProgram = true;
     ListBox1->clear();
-    if (m_wizard)
-        m_wizard->Configs->clear();
     ListBox1->addItems(names);
-    if (m_wizard)
-        m_wizard->Configs->addItems(names);
     m_selectingByProgram = false;
     const int row = CfgFolder::pickEntry(names, m_state.settings.read(Setting::WorkingFile));
     selectWithoutReading(row);
-    if (m_wizard)
-        m_wizard->Configs->setCurrentIndex(row);
     m_state.working.setWorkingFile(row >= 0 ? names[row] : QStringLiteral("config.cfg"));
     enablePagesForFile();
 }
@@ -289,8 +283,6 @@ void TMainForm::wizardWritten(const QString& cfgFile, bool showServer, int mouse
     if (!found.isEmpty()) {
         const int row = ListBox1->row(found.first());
         selectWithoutReading(row);
-        if (m_wizard)
-            m_wizard->Configs->setCurrentIndex(row);
         m_state.working.setWorkingFile(found.first()->text());
     }
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), showServer);

@@ -6,8 +6,6 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SplashForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InformationForm.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/WizardForm.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/WizardPages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp

@@ -278,7 +278,7 @@ void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
 
 template <typename Apply>
 void TFormTranslator::translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries,
-                                     Apply apply)
+                                     Apply apply, bool remember)
 {
     LanguageFile = templatePath();
     QString error;
@@ -291,7 +291,7 @@ void TFormTranslator::translateNamed(const QString& windowName, const QList<std:
     if (QFileInfo(LanguageFile).isFile())
         apply(LanguageFile);
 
-    if (!IniFile::writeKey(m_iniPath, LanguageSection, windowName, LanguageFile, &error))
+    if (remember && !IniFile::writeKey(m_iniPath, LanguageSection, windowName, LanguageFile, &error))
         reportOnce(error);
 }
 
@@ -299,6 +299,12 @@ void TFormTranslator::TranslateForm(QWidget* window)
 {
     translateNamed(window->objectName(), textsOf(window),
                    [this, window](const QString& file) { ApplyTranslations(window, file); });
+}
+
+void TFormTranslator::TranslateFormAs(QWidget* window, const QString& asWindow)
+{
+    translateNamed(
+        asWindow, textsOf(window), [this, window](const QString& file) { ApplyTranslations(window, file); }, false);
 }
 
 void TFormTranslator::TranslateCatalog(MessageCatalog& catalog, const QString& windowName)

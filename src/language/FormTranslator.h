@@ -42,6 +42,9 @@ public:
     // window `windowName` (SplashForm.<key>.Caption): the catalog's texts go to the template, then
     // the language file named for that window sets them.
     void TranslateCatalog(MessageCatalog& catalog, const QString& windowName);
+    // The same for a window that speaks another window's language: the file the INI file names for
+    // `asWindow` is applied, and the INI file is left as it is.
+    void TranslateFormAs(QWidget* window, const QString& asWindow);
     // Writes the window's non-empty texts into section [Translations] of `path`, replacing
     // existing entries where they stand. Line breaks become "~~"; a caption "-" (a separator) is
     // left out.
@@ -59,9 +62,10 @@ public:
 
 private:
     // Exports `entries` (the window's texts) to the template, then applies the language file that
-    // qvl.ini names for `windowName` with `apply`, and writes that name back.
+    // qvl.ini names for `windowName` with `apply`, and writes that name back when `remember`.
     template <typename Apply>
-    void translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries, Apply apply);
+    void translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries, Apply apply,
+                        bool remember = true);
     void reportOnce(const QString& error);
 
     QString m_exeDir;

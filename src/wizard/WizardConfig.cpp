@@ -31,12 +31,12 @@ bool readAll(const QString& path, QByteArray& bytes, QString& error, const FileE
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = FileError::text(texts, "cannotread", path, file.errorString());
+        error = FileError::text(texts, Msg::CannotRead.name, path, file.errorString());
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = FileError::text(texts, "cannotread", path, file.errorString());
+        error = FileError::text(texts, Msg::CannotRead.name, path, file.errorString());
         return false;
     }
     return true;
@@ -52,22 +52,31 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString& error, co
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = FileError::text(texts, "cannotwrite", path, file.errorString());
+        error = FileError::text(texts, Msg::CannotWrite.name, path, file.errorString());
         file.cancelWriting();
         return false;
     }
     return true;
 }
 
-// Puts the target back as it was before the copy: removed when it was new, else its old bytes.
-void undoCopy(const QString& path, bool existed, const QByteArray& oldBytes)
-{
-    QString ignored;
-    if (existed)
-        writeWhole(path, oldBytes, ignored);
-    else
-        QFile::remove(path);
-}
+// What a failed write puts back: the file's bytes before the wizard wrote it, or no file where
+// there was none.
+struct Undo {
+    QString path;
+    bool existed = false;
+    QByteArray bytes;
+
+    bool run(QString& error, const FileError::Texts& texts) const
+    {
+        if (existed)
+            return writeWhole(path, bytes, error, texts);
+        QFile file(path);
+        if (file.remove())
+            return true;
+        error = FileError::text(texts, Msg::CannotDelete.name, path, file.errorString());
+        return false;
+    }
+};
 
 } // namespace
 
@@ -80,75 +89,83 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     const WizardName::Verdict verdict =
         WizardName::classify(answers.cfgName, state.working.folder(), state.working.file());
     if (verdict.kind == WizardName::Kind::Refused) {
-        const bool empty = verdict.messageKey == QLatin1String("emptyname");
-        state.dialogs.information(state.message(QStringLiteral("Information")),
-                                  empty ? answers.emptyNameText : state.message(verdict.messageKey));
+        state.dialogs.information(state.message(Msg::InformationTitle),
+                                  WizardName::reason(verdict.refusal, state, answers.emptyNameText));
         result.outcome = WizardResult::Outcome::BackToName;
         return result;
     }
     const std::optional<int> buttons = WizardTables::buttonCount(answers.buttonsIndex, answers.buttonsText);
     if (!buttons) {
-        state.dialogs.error(state.message(QStringLiteral("notinteger")).arg(answers.buttonsText));
+        state.dialogs.error(state.message(Msg::NotInteger).arg(answers.buttonsText));
         return result;
     }
     if (!TextCodec::isWritable(answers.name.text)) {
-        state.dialogs.error(state.message(QStringLiteral("notwritable")).arg(answers.nameCaption.trimmed()));
+        state.dialogs.error(state.message(Msg::NotWritable).arg(answers.nameCaption.trimmed()));
         return result;
     }
 
     // 2. Another configuration (autoexec.cfg holds the binder's aliases) is replaced only on Yes.
     const bool copying = verdict.kind != WizardName::Kind::WorkingFile;
+    const QString workingFile = state.working.file();
     const QString workingPath = state.working.path();
-    const QString targetFile = copying ? answers.cfgName : state.working.file();
+    const QString targetFile = copying ? answers.cfgName : workingFile;
     const QString targetPath = state.working.folder() + targetFile;
     if (verdict.kind == WizardName::Kind::OtherFile &&
-        !state.dialogs.question(state.message(QStringLiteral("replacecfg")).arg(shown(targetPath)),
+        !state.dialogs.question(state.message(Msg::ReplaceConfigQuestion).arg(shown(targetPath)),
                                 Dialogs::Default::No)) {
         result.outcome = WizardResult::Outcome::BackToName;
         return result;
     }
 
-    // 3. The new file is a whole copy of the working file, or nothing.
+    // A failure from here on puts back the store (with any edit another page has not applied yet),
+    // the working file and what was written, and says why, and why a file could not be put back.
     const CfgStore before = state.working.store();
     QString error;
-    bool targetExisted = false;
-    QByteArray targetOldBytes;
-    if (copying) {
-        // The store reads the working file first, so that a file it refuses is named as itself and
-        // not as the copy.
-        if (!state.working.store().LoadCfg(workingPath, &error)) {
-            state.working.store() = before;
-            state.dialogs.error(error);
-            return result;
-        }
-        QByteArray bytes;
-        // A folder in the file's place is left to the write below, which says it cannot replace it.
-        targetExisted = QFileInfo(targetPath).isFile();
-        if (!readAll(workingPath, bytes, error, state.texts()) ||
-            (targetExisted && !readAll(targetPath, targetOldBytes, error, state.texts())) ||
-            !writeWhole(targetPath, bytes, error, state.texts())) {
-            state.working.store() = before;
-            state.dialogs.error(error);
-            return result;
-        }
-    }
-
-    // 4. The answers' variables, in their order, then the save.
-    CfgStore& store = state.working.store();
-    bool saved = store.LoadCfg(targetPath, &error);
-    if (saved) {
-        for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
-            store.SetCfgVar(var.name, var.value);
-        saved = store.SaveCfg(targetPath, &error);
-    }
-    if (!saved) {
-        if (copying)
-            undoCopy(targetPath, targetExisted, targetOldBytes);
+    Undo undo;
+    undo.path = targetPath;
+    bool written = false;
+    const auto fail = [&] {
+        QString undoError;
+        if (written && !undo.run(undoError, state.texts()))
+            error += QStringLiteral("\r\n") + undoError;
+        state.working.setWorkingFile(workingFile);
         state.working.store() = before;
         state.dialogs.error(error);
         return result;
+    };
+
+    // 3. The new file is a whole copy of the working file, or nothing; then it is the working file.
+    if (copying) {
+        // The working file is read first, so that a file the store refuses is named as itself and not
+        // as the copy.
+        QByteArray bytes;
+        // A folder in the file's place is left to the write below, which says it cannot replace it.
+        undo.existed = QFileInfo(targetPath).isFile();
+        if (!state.working.load(&error) || !readAll(workingPath, bytes, error, state.texts()) ||
+            (undo.existed && !readAll(targetPath, undo.bytes, error, state.texts())))
+            return fail();
+        written = writeWhole(targetPath, bytes, error, state.texts());
+        if (!written)
+            return fail();
+        state.working.setWorkingFile(targetFile);
     }
-    state.working.setWorkingFile(targetFile);
+
+    // 4. The answers' variables, in their order, into the working file as it is on disk, so that no
+    // edit another page has not applied is saved with them.
+    CfgStore& store = state.working.store();
+    if (!state.working.load(&error))
+        return fail();
+    if (!copying) {
+        undo.existed = true;
+        undo.bytes = store.text(); // the file's bytes as read
+    }
+    for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
+        store.SetCfgVar(var.name, var.value);
+    if (!state.working.save(&error)) {
+        // The save may have written the file and then failed to read it back.
+        written = written || store.lastSaveWrote();
+        return fail();
+    }
 
     // 5. The settings. The file is written by now, so a setting that cannot be stored is reported
     // and the rest are still written.

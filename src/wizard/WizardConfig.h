@@ -23,6 +23,8 @@ struct WizardResult {
 
 // Writes the wizard's answers into a configuration: checks everything first and changes nothing
 // on an error (shown through state.dialogs); asks before replacing another file; makes a new file
-// as a whole copy of the working file; sets the answers' variables through the store and saves;
-// then stores the settings show_server, mouse_btns and cfg_file.
+// as a whole copy of the working file, which then becomes the working file; reads the working file
+// afresh, sets the answers' variables and saves it; then stores the settings show_server,
+// mouse_btns and cfg_file. A write that fails after something was written puts back the file's
+// old bytes (or removes the new file); when that fails too, the error says so as well.
 WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers);

@@ -1,5 +1,6 @@
 #include "wizard/WizardName.h"
 
+#include "config/AppState.h"
 #include "wizard/WizardAnswers.h"
 
 #include <QFileInfo>
@@ -46,31 +47,46 @@ bool isDeviceName(const QString& name)
            stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
 }
 
-QString refusal(const QString& typed)
+Refusal refusal(const QString& typed)
 {
     if (typed == WizardAnswers::workingFileText())
-        return QString();
+        return Refusal::None;
     if (typed.isEmpty())
-        return QStringLiteral("emptyname");
+        return Refusal::EmptyName;
     if (!isBareName(typed))
-        return QStringLiteral("notbarename");
+        return Refusal::NotBareName;
     if (!hasCfgExtension(typed))
-        return QStringLiteral("wrongext");
+        return Refusal::WrongExtension;
+    return Refusal::None;
+}
+
+QString reason(Refusal refusal, const AppState& state, const QString& emptyNameText)
+{
+    switch (refusal) {
+    case Refusal::None:
+        return QString();
+    case Refusal::EmptyName:
+        return emptyNameText;
+    case Refusal::NotBareName:
+        return state.message(Msg::NotBareName);
+    case Refusal::WrongExtension:
+        return state.message(Msg::WrongExtension);
+    }
     return QString();
 }
 
 Verdict classify(const QString& typed, const QString& cfgDir, const QString& cfgFile)
 {
     if (typed == WizardAnswers::workingFileText())
-        return {Kind::WorkingFile, QString()};
-    if (const QString key = refusal(typed); !key.isEmpty())
-        return {Kind::Refused, key};
+        return {Kind::WorkingFile};
+    if (const Refusal why = refusal(typed); why != Refusal::None)
+        return {Kind::Refused, why};
     // Copying the working file onto itself would empty it before the copy reads it.
     if (typed.compare(cfgFile, Qt::CaseInsensitive) == 0 || sameFile(cfgDir + typed, cfgDir + cfgFile))
-        return {Kind::WorkingFile, QString()};
+        return {Kind::WorkingFile};
     if (QFileInfo::exists(cfgDir + typed))
-        return {Kind::OtherFile, QString()};
-    return {Kind::NewFile, QString()};
+        return {Kind::OtherFile};
+    return {Kind::NewFile};
 }
 
 } // namespace WizardName

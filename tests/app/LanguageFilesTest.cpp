@@ -1,6 +1,5 @@
 #include "app/Artwork.h"
 #include "app/MainForm.h"
-#include "app/WizardForm.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
 #include "language/IniFile.h"
@@ -10,6 +9,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "wizard/WizardWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -52,7 +52,7 @@ protected:
         main = std::make_unique<TMainForm>(state, shell, registry);
         main->setUpdateForm(&update);
         main->FormTranslator1->TranslateForm(&update);
-        wizard = std::make_unique<Twizard>(state, *main);
+        wizard = std::make_unique<WizardWindow>(state, main.get());
         main->setWizard(wizard.get());
         wizard->translate(*main->FormTranslator1);
     }
@@ -71,7 +71,7 @@ protected:
     AppState state{settings, dialogs};
     TUpdateForm update{state, shell};
     std::unique_ptr<TMainForm> main;
-    std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
+    std::unique_ptr<WizardWindow> wizard; // a child of the main window: deleted before it
 };
 
 } // namespace
@@ -141,9 +141,9 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(status(), entries(sourceFile(u"Russian"_s)).value(u"SplashForm.nocfgfile.Caption"_s));
     chooseLanguage(u"French"_s);
     EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
-    EXPECT_EQ(wizard->BitBtn3->text(), french.value(u"wizard.BitBtn3.Caption"_s));
+    EXPECT_EQ(control<QPushButton>(*wizard, "BitBtn3")->text(), french.value(u"wizard.BitBtn3.Caption"_s));
     EXPECT_EQ(control<QPushButton>(update, "UpdateButton")->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
-    EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
+    EXPECT_EQ(control<QComboBox>(*wizard, "w7")->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
     EXPECT_EQ(state.message(u"wrongext"_s), french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
     EXPECT_TRUE(dialogs.shown.isEmpty());

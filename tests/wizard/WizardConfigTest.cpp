@@ -204,6 +204,11 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
              copyTooBigToSave(t, "other.cfg");
          },
          Outcome::Stopped, u"error"_s, u"other.cfg"_s},
+        {"the save into the working file writes it but cannot read it back: the file is restored",
+         [](WizardConfigTest& t) {
+             t.dir.write(u"config.cfg"_s, Plain + QByteArray(CfgStore::MaxFileSize - Plain.size(), '/'));
+         },
+         Outcome::Stopped, u"error"_s, u"config.cfg"_s},
         {"buttons not a number",
          [](WizardConfigTest& t) {
              t.answers.cfgName = u"mine.cfg"_s; // checked before the copy is made
@@ -279,6 +284,64 @@ TEST_F(WizardConfigTest, EveryFailureLeavesTheDiskTheSettingsAndTheWorkingFileAs
             EXPECT_EQ(dialogs.shown.last().title, english("Information"));
         }
     }
+}
+
+// Done reads the file it writes afresh: an edit another page has not applied stays out of it, and
+// stays in the store only until the store reads the written file.
+TEST_F(WizardConfigTest, AnEditNotYetAppliedIsNotWrittenWithTheAnswers)
+{
+    for (const QString& target : {WizardAnswers::workingFileText(), u"mine.cfg"_s}) {
+        SCOPED_TRACE(target.toStdString());
+        state.working.setWorkingFile(u"config.cfg"_s);
+        dir.write(u"config.cfg"_s, Plain);
+        ASSERT_TRUE(state.working.load());
+        state.working.store().SetCfgVar("fps_max", "100");
+        answers.cfgName = target;
+        answers.connection = 0;
+
+        ASSERT_EQ(run().outcome, Outcome::Written);
+        const QString written = target == u"mine.cfg"_s ? target : u"config.cfg"_s;
+        EXPECT_EQ(dir.read(written), Plain + "rate \"1500\"\r\nbind \"w\" \"+forward\"\r\nbind \"s\" \"+back\"\r\n"
+                                             "bind \"a\" \"+moveleft\"\r\nbind \"d\" \"+moveright\"\r\n"
+                                             "cl_righthand \"1\"\r\nr_drawviewmodel \"1\"\r\n");
+        EXPECT_FALSE(state.working.store().isModified());
+    }
+}
+
+// A write that fails after the copy was made puts the replaced file back; when that cannot be done
+// either (its folder has become read-only meanwhile), the user is told both causes.
+TEST_F(WizardConfigTest, APuttingBackThatFailsIsReportedWithItsFileAndCause)
+{
+    dir.write(u"other.cfg"_s, "rate \"3000\"\r\n");
+    answers.cfgName = u"other.cfg"_s;
+    dialogs.answers.enqueue(true); // replace it
+    const QByteArray tooBig(CfgStore::MaxFileSize + 1, '/');
+    QObject changes;
+    // Once the copy is the working file, another program fills it and makes the folder read-only.
+    QObject::connect(&state.working, &WorkingConfig::workingFileChanged, &changes, [&](const QString& path) {
+        if (!path.endsWith(u"other.cfg"_s))
+            return;
+        dir.write(u"other.cfg"_s, tooBig);
+        // Permission bits only: tests run as root, for whom access(2) allows everything.
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    });
+
+    const WizardResult r = run();
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EXPECT_EQ(r.outcome, Outcome::Stopped);
+    const QStringList errors = dialogs.texts(u"error"_s);
+    ASSERT_EQ(errors.size(), 1);
+    const QStringList lines = errors[0].split(u"\r\n"_s);
+    ASSERT_EQ(lines.size(), 2) << errors[0].toStdString();
+    const QString other = QDir::toNativeSeparators(dir.file(u"other.cfg"_s));
+    EXPECT_TRUE(lines[0].startsWith(u"Cannot read "_s + other)) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(u"Cannot write "_s + other)) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(u"is not writable"_s)) << lines[1].toStdString();
+    EXPECT_EQ(dir.read(u"other.cfg"_s), tooBig) << "what could not be put back stays as it is";
+    EXPECT_EQ(dir.read(u"config.cfg"_s), Plain);
+    EXPECT_EQ(state.working.file(), u"config.cfg"_s);
+    EXPECT_EQ(settings.writes, 0);
 }
 
 // Settings that cannot store one name, as a registry key the user may not write.

@@ -56,6 +56,11 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
     answerAndFinish(u"mine.cfg"_s);
     EXPECT_FALSE(wizard->isVisible());
     EXPECT_TRUE(form->isVisible());
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->cfgFile, u"mine.cfg"_s);
+    EXPECT_TRUE(result->newFile);
+    EXPECT_FALSE(result->showServer);
+    EXPECT_EQ(result->mouseButtons, 5);
 
     EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(ConfigCfg)) << "the working file is copied, not changed";
     const QByteArray mine = game.read(u"mine.cfg"_s);
@@ -135,14 +140,14 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
         EXPECT_EQ(page(), c.pageAfter) << c.what;
         EXPECT_EQ(dialogs.texts(QLatin1String(c.shownAs)).size(), 1) << c.what;
         EXPECT_TRUE(snapshot() == before) << c.what;
+        EXPECT_FALSE(result.has_value()) << c.what;
         control<QPushButton>("BitBtn3")->click();
     }
 }
 
-TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
+TEST_F(WizardTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
 {
-    start();
-    form->clientPage->p1_0->click(); // the client page holds Left
+    context.client.hand = {u"Right"_s, u"Left"_s, false, true}; // the client page holds Left
     open();
     next();
     control<QRadioButton>("server1")->click();
@@ -155,6 +160,7 @@ TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
     next(); // refused for the quote: the user stays on the last page
     ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1);
     EXPECT_EQ(page(), u"t5"_s);
+    EXPECT_FALSE(result.has_value());
 
     back();
     EXPECT_TRUE(control<QRadioButton>("w1")->isChecked());
@@ -170,7 +176,16 @@ TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
     next();
     next();
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_TRUE(form->clientPage->p1_1->isChecked()) << "the file holds Right";
-    EXPECT_EQ(form->clientPage->name->text(), u"Neo"_s);
+    EXPECT_TRUE(owner.isVisible());
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->cfgFile, u"config.cfg"_s);
+    EXPECT_FALSE(result->newFile);
+    EXPECT_FALSE(result->showServer);
+    // Right is what the file holds already; the name and the connection's rate are written.
+    EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray("unbindall\r\nbind \"w\" \"+forward\"\r\nname \"Neo\"\r\n"
+                                                     "cl_updaterate \"60\"\r\ncl_righthand \"1\"\r\n// mine\r\n"
+                                                     "rate \"3500\"\r\nbind \"s\" \"+back\"\r\n"
+                                                     "bind \"a\" \"+moveleft\"\r\nbind \"d\" \"+moveright\"\r\n"
+                                                     "r_drawviewmodel \"1\"\r\n"));
     EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
 }

@@ -8,6 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using WizardName::Kind;
+using WizardName::Refusal;
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST(WizardNameTest, WhatANameStandsForOrWhyItIsRefused)
     struct Case {
         QString typed;
         Kind kind;
-        const char* key = "";
+        Refusal refusal = Refusal::None;
     };
     const Case cases[] = {
         {u"MyName.CFG"_s, Kind::WorkingFile}, // the text left as it was
@@ -30,21 +31,21 @@ TEST(WizardNameTest, WhatANameStandsForOrWhyItIsRefused)
         {u"console.cfg"_s, Kind::NewFile},    // begins like a device name but is none
         {u"autoexec.cfg"_s, Kind::OtherFile}, // holds the binder's aliases: ask first
         {u"COM0.cfg"_s, Kind::NewFile},       // the devices are COM1 to COM9
-        {u""_s, Kind::Refused, "emptyname"},
-        {u".cfg"_s, Kind::Refused, "wrongext"},
-        {u"x.cfg.bak"_s, Kind::Refused, "wrongext"},
-        {u"..\\mine.cfg"_s, Kind::Refused, "notbarename"},
-        {u"C:mine.cfg"_s, Kind::Refused, "notbarename"}, // relative to the drive's current folder
-        {u"mi\"ne.cfg"_s, Kind::Refused, "notbarename"},
-        {u"Lpt9.cfg"_s, Kind::Refused, "notbarename"},  // a device whatever the extension
-        {u"aux .cfg"_s, Kind::Refused, "notbarename"},  // Windows drops the blank and opens the device
-        {u"mine.cfg."_s, Kind::Refused, "notbarename"}, // Windows drops a trailing dot
-        {u"mine.cfg "_s, Kind::Refused, "notbarename"}, // and a trailing blank
+        {u""_s, Kind::Refused, Refusal::EmptyName},
+        {u".cfg"_s, Kind::Refused, Refusal::WrongExtension},
+        {u"x.cfg.bak"_s, Kind::Refused, Refusal::WrongExtension},
+        {u"..\\mine.cfg"_s, Kind::Refused, Refusal::NotBareName},
+        {u"C:mine.cfg"_s, Kind::Refused, Refusal::NotBareName}, // relative to the drive's current folder
+        {u"mi\"ne.cfg"_s, Kind::Refused, Refusal::NotBareName},
+        {u"Lpt9.cfg"_s, Kind::Refused, Refusal::NotBareName},  // a device whatever the extension
+        {u"aux .cfg"_s, Kind::Refused, Refusal::NotBareName},  // Windows drops the blank and opens the device
+        {u"mine.cfg."_s, Kind::Refused, Refusal::NotBareName}, // Windows drops a trailing dot
+        {u"mine.cfg "_s, Kind::Refused, Refusal::NotBareName}, // and a trailing blank
     };
     for (const Case& c : cases) {
         const WizardName::Verdict v = WizardName::classify(c.typed, dir.dirWithSlash(), u"config.cfg"_s);
         EXPECT_EQ(v.kind, c.kind) << c.typed.toStdString();
-        EXPECT_EQ(v.messageKey, QLatin1String(c.key)) << c.typed.toStdString();
+        EXPECT_EQ(v.refusal, c.refusal) << c.typed.toStdString();
     }
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "app/MainFormFixture.h"
-#include "app/WizardForm.h"
+#include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
+#include "support/Controls.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
 #include "wizard/WizardAnswers.h"
+#include "wizard/WizardWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,43 +22,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
-// The main window and its wizard over a game folder holding config.cfg and other.cfg, with
-// settings of their own; dialogs, shell and machine registry are fakes. The wizard opens
-// without a modal loop of its own, so a test drives it as the user does and reads the results.
-class WizardWindowTest : public MainFormTest {
+// Drives the wizard as the user does: its buttons, its lists and the file name, found by object
+// name. The wizard opens without a modal loop of its own, so a test goes on while it is open.
+class WizardSteps {
 protected:
     static constexpr const char* ConfigCfg = "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"Player\"\r\n"
                                              "cl_updaterate \"60\"\r\ncl_righthand \"1\"\r\n// mine\r\n";
 
-    void SetUp() override
-    {
-        MainFormTest::SetUp();
-        game.write(QStringLiteral("config.cfg"), ConfigCfg);
-        game.write(QStringLiteral("other.cfg"), "rate \"3000\"\r\n");
-    }
-
-    void start()
-    {
-        create();
-        wizard = std::make_unique<Twizard>(state, *form);
-        form->setWizard(wizard.get());
-        form->openWizard = [this] { wizard->show(); };
-        form->show();
-    }
-
-    void open()
-    {
-        form->findChild<QPushButton*>(QStringLiteral("WizardButton"))->click();
-        ASSERT_TRUE(wizard->isVisible());
-    }
-
     template <class T>
     T* control(const char* name) const
     {
-        T* found = wizard->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return ::control<T>(*wizard, name);
     }
     QString page() const { return control<QStackedWidget>("WizardTabs")->currentWidget()->objectName(); }
     void next() { control<QPushButton>("BitBtn2")->click(); }
@@ -84,6 +65,92 @@ protected:
         box->setCurrentIndex(index);
         Q_EMIT box->activated(index);
     }
+    // Records what the wizard says it did.
+    void listen()
+    {
+        QObject::connect(wizard.get(), &WizardWindow::written, wizard.get(),
+                         [this](const WizardResult& r) { result = r; });
+        QObject::connect(wizard.get(), &WizardWindow::configChosen, wizard.get(),
+                         [this](const QString& name) { chosen << name; });
+    }
+
+    std::unique_ptr<WizardWindow> wizard; // a child of its owner: deleted before it
+    std::optional<WizardResult> result;   // the last written signal's
+    QStringList chosen;                   // every configChosen signal's name
+};
+
+// The wizard alone over a game folder holding config.cfg and other.cfg, told what a main window
+// would tell it, with an owner window standing for the main window.
+class WizardTest : public ::testing::Test, protected WizardSteps {
+protected:
+    WizardTest()
+    {
+        game.write(QStringLiteral("config.cfg"), ConfigCfg);
+        game.write(QStringLiteral("other.cfg"), "rate \"3000\"\r\n");
+        state.working.setFolder(game.dirWithSlash());
+        state.working.setWorkingFile(QStringLiteral("config.cfg"));
+        context.title = QStringLiteral("&Wizard");
+        context.configs = QStringList{QStringLiteral("config.cfg"), QStringLiteral("other.cfg")};
+        context.client.connectionQuestion = QStringLiteral("Your connection");
+        context.client.nameQuestion = QStringLiteral("Your name");
+        context.client.handQuestion = QStringLiteral("Weapon hand");
+        context.client.weaponQuestion = QStringLiteral("Show the weapon");
+        context.client.connections =
+            QStringList{QStringLiteral("Modem 28.8"), QStringLiteral("Modem 56k"), QStringLiteral("ISDN"),
+                        QStringLiteral("DSL"), QStringLiteral("Broadband")};
+        context.client.name = QStringLiteral("Player");
+        context.client.hand = {QStringLiteral("Right"), QStringLiteral("Left"), true, false};
+        context.client.weapon = {QStringLiteral("Yes, show"), QStringLiteral("No"), true, false};
+        wizard = std::make_unique<WizardWindow>(state, &owner);
+        listen();
+        owner.show();
+    }
+    ~WizardTest() override { wizard.reset(); }
+
+    void open()
+    {
+        wizard->start(context);
+        ASSERT_TRUE(wizard->isVisible());
+    }
+
+    TempDir game;
+    MemorySettings settings;
+    FakeDialogs dialogs;
+    AppState state{settings, dialogs};
+    WizardContext context;
+    QWidget owner;
+};
+
+// The main window and its wizard over a game folder holding config.cfg and other.cfg, with
+// settings of their own; dialogs, shell and machine registry are fakes. The main window opens the
+// wizard and follows what it writes.
+class WizardWindowTest : public MainFormTest, protected WizardSteps {
+protected:
+    void SetUp() override
+    {
+        MainFormTest::SetUp();
+        game.write(QStringLiteral("config.cfg"), ConfigCfg);
+        game.write(QStringLiteral("other.cfg"), "rate \"3000\"\r\n");
+    }
+
+    // The main window as the program makes it: its Wizard button opens the wizard.
+    void start()
+    {
+        form = std::make_unique<TMainForm>(state, shell, registry);
+        form->steamHome = home.path();
+        form->quitProgram = [this] { ++quits; };
+        wizard = std::make_unique<WizardWindow>(state, form.get());
+        form->setWizard(wizard.get());
+        listen();
+        form->show();
+    }
+
+    void open()
+    {
+        form->findChild<QPushButton*>(QStringLiteral("WizardButton"))->click();
+        ASSERT_TRUE(wizard->isVisible());
+    }
+
     bool serverTabShown() const
     {
         return form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet3));
@@ -93,6 +160,4 @@ protected:
         const QList<QListWidgetItem*> items = form->ListBox1->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
     }
-
-    std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
 };

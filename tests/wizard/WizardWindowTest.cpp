@@ -5,11 +5,11 @@
 
 using namespace Qt::StringLiterals;
 
-TEST_F(WizardWindowTest, ButtonsWalkThePagesAndTheForwardButtonFinishesOnlyOnTheLast)
+TEST_F(WizardTest, ButtonsWalkThePagesAndTheForwardButtonFinishesOnlyOnTheLast)
 {
-    start();
     open();
-    EXPECT_FALSE(form->isVisible()) << "the main window hides while the wizard is open";
+    EXPECT_FALSE(owner.isVisible()) << "the main window hides while the wizard is open";
+    EXPECT_EQ(wizard->windowTitle(), u"Wizard"_s) << "the Wizard button's caption";
     EXPECT_EQ(page(), u"t1"_s);
     back();
     EXPECT_EQ(page(), u"t1"_s);
@@ -28,7 +28,8 @@ TEST_F(WizardWindowTest, ButtonsWalkThePagesAndTheForwardButtonFinishesOnlyOnThe
     typeCfgName(u"mine.cfg"_s);
     control<QPushButton>("BitBtn3")->click();
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(owner.isVisible());
+    EXPECT_FALSE(result.has_value());
     EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(ConfigCfg));
     EXPECT_FALSE(QFile::exists(game.file(u"mine.cfg"_s)));
     open();
@@ -37,14 +38,13 @@ TEST_F(WizardWindowTest, ButtonsWalkThePagesAndTheForwardButtonFinishesOnlyOnThe
     EXPECT_EQ(control<QLineEdit>("CfgName")->text(), u"mine.cfg"_s);
 }
 
-TEST_F(WizardWindowTest, ServerAndButtonAnswersAreReadFromTheSettingsAtEachEntryToThePage)
+TEST_F(WizardTest, ServerAndButtonAnswersAreReadFromTheSettingsAtEachEntryToThePage)
 {
     struct Case {
         const char* showServer; // nullptr: no such setting
         bool serverChecked;
     };
     const Case cases[] = {{"no", false}, {"No", true}, {nullptr, true}};
-    start();
     open();
     for (const Case& c : cases) {
         if (c.showServer)
@@ -65,15 +65,16 @@ TEST_F(WizardWindowTest, ServerAndButtonAnswersAreReadFromTheSettingsAtEachEntry
     choose(buttons, 4); // "more", left behind
     back();
     settings.values.remove(u"mouse_btns"_s);
+    context.mouseButtons = 4;
+    wizard->setContext(context);
     next();
-    EXPECT_EQ(buttons->currentText(), u"3"_s) << "without the setting, the count of the mouse picture";
-    EXPECT_EQ(wizard->answers().buttonsIndex, -1) << "a count from the setting keeps no earlier choice";
+    EXPECT_EQ(buttons->currentText(), u"4"_s) << "without the setting, the count of the mouse picture";
+    EXPECT_EQ(wizard->answers().buttonsIndex, 2) << "the count replaces the earlier choice";
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "the design name makes no new file: no advice";
 }
 
-TEST_F(WizardWindowTest, ANameThatMakesAFileBringsTheExecAdviceOnEachWayForwardToTheServerPage)
+TEST_F(WizardTest, ANameThatMakesAFileBringsTheExecAdviceOnEachWayForwardToTheServerPage)
 {
-    start();
     open();
     typeCfgName(u"CONFIG.CFG"_s); // the working file: no file is made
     next();
@@ -87,26 +88,25 @@ TEST_F(WizardWindowTest, ANameThatMakesAFileBringsTheExecAdviceOnEachWayForwardT
     back(); // back through the server page: no advice
     const QStringList advice = dialogs.texts(u"information"_s);
     ASSERT_EQ(advice.size(), 2);
-    EXPECT_EQ(advice[0], state.message(u"ConfigCreate"_s));
+    EXPECT_EQ(advice[0], state.message(Msg::ConfigCreated));
     EXPECT_TRUE(advice[0].endsWith(u"\r\nexec YourConfig.cfg"_s)) << advice[0].toStdString();
 }
 
-TEST_F(WizardWindowTest, ANameThatWouldBeRefusedIsMarkedWithTheReasonAndHoldsTheFirstPage)
+TEST_F(WizardTest, ANameThatWouldBeRefusedIsMarkedWithTheReasonAndHoldsTheFirstPage)
 {
-    start();
     open();
     QLabel* mark = control<QLabel>("CfgNameMark");
     const QString noName = control<QLabel>("emptyname")->text();
     ASSERT_FALSE(noName.isEmpty());
-    EXPECT_NE(noName, state.message(u"wrongext"_s));
+    EXPECT_NE(noName, state.message(Msg::WrongExtension));
     const struct {
         QString typed;
         QString reason; // empty: accepted
     } cases[] = {
         {u""_s, noName},
-        {u"cfg/mine.cfg"_s, state.message(u"notbarename"_s)},
-        {u"nul.cfg"_s, state.message(u"notbarename"_s)},
-        {u"mine.txt"_s, state.message(u"wrongext"_s)},
+        {u"cfg/mine.cfg"_s, state.message(Msg::NotBareName)},
+        {u"nul.cfg"_s, state.message(Msg::NotBareName)},
+        {u"mine.txt"_s, state.message(Msg::WrongExtension)},
         {u"mine.cfg"_s, QString()},
     };
     for (const auto& c : cases) {
@@ -118,30 +118,29 @@ TEST_F(WizardWindowTest, ANameThatWouldBeRefusedIsMarkedWithTheReasonAndHoldsThe
         EXPECT_EQ(page(), c.reason.isEmpty() ? u"t2"_s : u"t1"_s) << c.typed.toStdString();
         EXPECT_EQ(dialogs.texts(u"information"_s).size(), c.reason.isEmpty() ? 1 : 0) << c.typed.toStdString();
     }
-    // Choosing an existing config mends the name too.
+    // Choosing an existing config mends the name too, and asks for that file.
     back();
     typeCfgName(u""_s);
-    choose(control<QComboBox>("Configs"), 0);
+    choose(control<QComboBox>("Configs"), 1);
     EXPECT_TRUE(control<QPushButton>("BitBtn2")->isEnabled());
     EXPECT_FALSE(mark->isVisible());
+    EXPECT_EQ(chosen, QStringList{u"other.cfg"_s});
 }
 
-TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
+TEST_F(WizardTest, MovementAndPlayerPagesCopyTheClientPageAsTheContextGivesIt)
 {
-    start();
-    ClientOptionsPage* client = form->clientPage;
-    // Edits on the client page not yet applied are what the wizard copies.
-    client->p1_0->click();
-    client->p11_0->click();
-    client->name->setText(u"Neo"_s);
-    client->findChild<QLabel*>(u"ClientBox1Caption"_s)->setText(u"Nickname"_s); // as a language change does
+    context.client.hand = {u"Right"_s, u"Left"_s, false, true};
+    context.client.weapon = {u"Yes, show"_s, u"No"_s, false, false}; // neither: as the file holds no value
+    context.client.name = u"Neo"_s;
+    context.client.nameQuestion = u"Nickname"_s;
     open();
 
     goTo(2);
     QComboBox* w6 = control<QComboBox>("w6");
-    ASSERT_EQ(w6->count(), client->data->count());
+    QStringList entries;
     for (int i = 0; i < w6->count(); ++i)
-        EXPECT_EQ(w6->itemText(i), client->data->item(i)->text());
+        entries << w6->itemText(i);
+    EXPECT_EQ(entries, context.client.connections);
     EXPECT_EQ(w6->currentIndex(), -1);
     choose(w6, 3);
     back();
@@ -151,23 +150,16 @@ TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
     next();
     EXPECT_EQ(control<QGroupBox>("wiz1")->title(), u"Nickname"_s);
     EXPECT_EQ(control<QLineEdit>("name")->text(), u"Neo"_s);
-    EXPECT_EQ(control<QRadioButton>("w1")->text(), client->p1_1->text());
+    EXPECT_EQ(control<QRadioButton>("w1")->text(), u"Right"_s);
     EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>("w4")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("w3")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("w4")->isChecked());
 
-    // Group titles do not wrap: the window grows to show the longest question whole.
-    client->findChild<QLabel*>(u"ClientBox16Caption"_s)->setText(QString(150, u'x'));
-    control<QPushButton>("BitBtn3")->click();
-    open();
-    goTo(2);
-    QGroupBox* w5 = control<QGroupBox>("w5");
-    EXPECT_GE(w5->width(), w5->minimumSizeHint().width());
-
-    // Changed on the wizard, then on the client page: the next entry copies the client page.
-    goTo(3);
+    // Changed on the wizard, then a new context while it is open: the next entry copies that.
     control<QRadioButton>("w1")->click();
     back();
-    client->p11_1->click();
+    context.client.weapon.firstChecked = true;
+    wizard->setContext(context);
     next();
     EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("w3")->isChecked());
@@ -179,6 +171,7 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     QComboBox* configs = control<QComboBox>("Configs");
     open();
     EXPECT_EQ(configs->currentText(), u"config.cfg"_s);
+    EXPECT_EQ(wizard->windowTitle(), u"Wizard"_s);
 
     typeCfgName(u"x"_s);
     EXPECT_EQ(configs->currentIndex(), -1);
@@ -189,6 +182,8 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
     EXPECT_EQ(selected(), u"other.cfg"_s);
     EXPECT_EQ(form->clientPage->name->text(), QString()) << "the pages show the chosen file";
+    goTo(3);
+    EXPECT_EQ(control<QLineEdit>("name")->text(), QString()) << "and so does the wizard";
 
     // Done writes into the chosen file and leaves config.cfg alone.
     goTo(4);
