@@ -121,8 +121,8 @@ void HudPage::showPreview(int slot)
         return;
     RgbImage picture;
     QString error;
-    if (!JpegDecoder::decodeFile(HudInstall::libraryFile(m_state.ProgramDir, entry, QStringLiteral("jpg")), &picture,
-                                 &error)) {
+    if (!JpegDecoder::decodeFile(HudInstall::libraryFile(m_state.ProgramDir, entry, HudInstall::LibraryFile::Preview),
+                                 &picture, &error)) {
         m_state.dialogs.error(error);
         return;
     }
