@@ -275,9 +275,7 @@ void TMainForm::PageControl1Change(int index)
         showStatusMessage(QStringLiteral("nocfgfile"));
         return; // nothing to read
     }
-    if (index == BinderTab)
-        binderPage->ReadBinds(); // it loads the working file itself
-    else if (index != MainPage)
+    if (index != MainPage && index != BinderTab) // the Binder reads the working file itself when shown
         m_state.LoadCfg();
 }
 

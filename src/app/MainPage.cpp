@@ -261,8 +261,6 @@ void TMainForm::ListBox1Click()
     m_state.working.setWorkingFile(item->text());
     writeSetting(Setting::WorkingFile, m_state.working.file());
     ReadOptionPages();
-    if (PageControl1->currentWidget() == TabSheet4)
-        binderPage->ReadBinds(); // the Binder shows the new file's binds at once
 }
 
 void TMainForm::useCfgEntry(const QString& name)

@@ -6,6 +6,7 @@
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
+#include "config/MessageKeys.h"
 #include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
@@ -27,12 +28,6 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-// Leaves the store holding the working file after a failure; the first error is the one shown.
-void reloadWorking(AppState& state)
-{
-    state.working.load();
-}
-
 bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& words, QString* error)
 {
     QFile file(path);
@@ -41,7 +36,7 @@ bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& wo
         if (file.error() == QFileDevice::NoError)
             return true;
     }
-    setError(error, FileError::text(words, "cannotread", path, file.errorString()));
+    setError(error, FileError::text(words, Msg::CannotRead.name, path, file.errorString()));
     return false;
 }
 
@@ -55,23 +50,50 @@ bool writeFile(const QString& path, const QByteArray& bytes, const FileError::Te
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    setError(error, FileError::text(words, "cannotwrite", path, file.errorString()));
+    setError(error, FileError::text(words, Msg::CannotWrite.name, path, file.errorString()));
     file.cancelWriting();
     return false;
 }
 
-// Removes the commands `remove` picks from the file at `path` through the store, which is left
-// holding `reloadPath`. The file is written only when a command went; `removed` (optional) gets
-// how many.
-bool removeFromFile(CfgStore& store, const QString& path, const std::function<bool(const Command&)>& remove,
-                    const QString& reloadPath, QString* error, int* removed = nullptr)
+bool isWorkingFile(const AppState& state, const QString& path)
 {
-    if (!store.LoadCfg(path, error))
+    if (path == state.working.path())
+        return true;
+    // The same file by another spelling, as a folder that ignores letter case allows.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(state.working.path()).canonicalFilePath();
+}
+
+// One edit of one file as it is on disk now: loads it, lets `edit` change the lines (it returns
+// how many it changed) and saves them when it changed any. The working file goes through the
+// working store, which holds it afterwards as it is on disk; any other file through a store of its
+// own. Either way an edit some other part of the program left unsaved in the working store is
+// never written with this one. `changed` (optional) gets what `edit` returned.
+bool editFile(AppState& state, const QString& path, const std::function<int(CfgStore&)>& edit, QString* error,
+              int* changed = nullptr)
+{
+    const bool working = isWorkingFile(state, path);
+    CfgStore own;
+    own.setTexts(state.texts());
+    CfgStore& store = working ? state.working.store() : own;
+    if (working ? !state.working.load(error) : !own.LoadCfg(path, error))
         return false;
-    const int count = BindEdits::removeCommands(store, remove);
-    if (removed)
-        *removed = count;
-    return count == 0 || store.SaveCfg(reloadPath, error);
+    const int count = edit(store);
+    if (changed)
+        *changed = count;
+    if (count == 0 || (working ? state.working.save(error) : own.SaveCfg(path, error)))
+        return true;
+    if (working)
+        state.working.load(); // the lines on disk, not the edit that could not be written
+    return false;
+}
+
+// Removes the commands `remove` picks from the file at `path`; `removed` (optional) gets how many.
+bool removeFromFile(AppState& state, const QString& path, const std::function<bool(const Command&)>& remove,
+                    QString* error, int* removed = nullptr)
+{
+    return editFile(
+        state, path, [&](CfgStore& store) { return BindEdits::removeCommands(store, remove); }, error, removed);
 }
 
 bool bindsAlias(const Command& command)
@@ -104,16 +126,15 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
-    bool done = state.working.store().LoadCfg(autoexec, error);
-    if (done) {
-        BindLines::setAlias(state.working.store(), alias, body);
-        done = state.working.save(error); // and loads the working file
-    }
-    if (done) {
-        BindLines::setBind(state.working.store(), key, alias.toLocal8Bit());
-        done = state.working.save(error);
-    }
-    if (done)
+    const auto setAlias = [&](CfgStore& store) {
+        BindLines::setAlias(store, alias, body);
+        return 1;
+    };
+    const auto setBind = [&](CfgStore& store) {
+        BindLines::setBind(store, key, alias.toLocal8Bit());
+        return 1;
+    };
+    if (editFile(state, autoexec, setAlias, error) && editFile(state, state.working.path(), setBind, error))
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
@@ -121,17 +142,15 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         existed ? writeFile(autoexec, autoexecBytes, state.texts(), &undoError) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
-    reloadWorking(state);
+    if (isWorkingFile(state, autoexec))
+        state.working.load();
     return false;
 }
 
 bool UnbindKey(AppState& state, const QString& key, QString* error, int* removed)
 {
-    const QString working = state.working.path();
     const auto bindsKey = [&](const Command& c) { return BindEdits::bindsKey(c, key); };
-    const bool done = removeFromFile(state.working.store(), working, bindsKey, working, error, removed);
-    reloadWorking(state);
-    return done;
+    return removeFromFile(state, state.working.path(), bindsKey, error, removed);
 }
 
 QStringList filesBindingAliases(const QString& cfgDir)
@@ -165,8 +184,7 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
                 used.insert(alias.toUpper());
             return !alias.isEmpty();
         };
-        if (!removeFromFile(state.working.store(), state.working.folder() + name, remove, state.working.path(),
-                            &fileError)) {
+        if (!removeFromFile(state, state.working.folder() + name, remove, &fileError)) {
             errors << fileError;
             stillUsed.unite(used);
             keepAll = keepAll || used.isEmpty();
@@ -179,10 +197,8 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
         const QByteArray defined = BindEdits::definedAlias(c);
         return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
     };
-    if (QFileInfo::exists(autoexec) &&
-        !removeFromFile(state.working.store(), autoexec, remove, state.working.path(), &fileError))
+    if (QFileInfo::exists(autoexec) && !removeFromFile(state, autoexec, remove, &fileError))
         errors << fileError;
-    reloadWorking(state);
     setError(error, errors.join(QLatin1Char('\n')));
     return errors.isEmpty();
 }

@@ -8,8 +8,11 @@ class AppState;
 
 // The binder's file operations on the working file, on autoexec.cfg in the
 // same folder and, for the removal of the composer's aliases, on every configuration file there.
-// Each returns false with an error text that names the file and the cause; the store holds the
-// working file afterwards, freshly loaded, unless loading it is what failed. None shows a dialog.
+// Each edit loads its file as it is on disk, changes it and saves it: the working file through the
+// working store (which holds it afterwards as it is on disk), any other file through a store of
+// its own, so that an edit another part of the program left unsaved in the working store is never
+// written by the binder. Each returns false with an error text that names the file and the cause.
+// None shows a dialog.
 namespace BindFiles {
 
 inline constexpr char AutoexecName[] = "autoexec.cfg";

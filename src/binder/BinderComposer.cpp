@@ -11,97 +11,104 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 ComposerChoice BinderPage::choice() const
 {
     ComposerChoice c;
     // The lists' first entries are empty: entry i is weapon i - 1.
-    c.primary = Primary->currentIndex() - 1 >= 0 ? Primary->currentIndex() - 1 : -1;
-    c.secondary = Secondary->currentIndex() - 1 >= 0 ? Secondary->currentIndex() - 1 : -1;
-    c.ammo = Ammo->currentIndex();
-    for (int i = 0; i < Equipment->count() && i < int(c.equipment.size()); ++i)
-        c.equipment[size_t(i)] = Equipment->item(i)->checkState() == Qt::Checked;
-    c.radio = BuyTables::radioScript(Radio->currentIndex()).isEmpty() ? -1 : Radio->currentIndex();
-    c.chatText = custommsg->text().toLocal8Bit();
-    c.chatFor = ForBox->currentIndex() == 0   ? ComposerChoice::ChatFor::Team
-                : ForBox->currentIndex() == 1 ? ComposerChoice::ChatFor::All
-                                              : ComposerChoice::ChatFor::None;
+    c.primary = m_primaryList->currentIndex() - 1 >= 0 ? m_primaryList->currentIndex() - 1 : -1;
+    c.secondary = m_secondaryList->currentIndex() - 1 >= 0 ? m_secondaryList->currentIndex() - 1 : -1;
+    c.ammo = m_ammoList->currentIndex();
+    for (int i = 0; i < m_equipmentList->count() && i < int(c.equipment.size()); ++i)
+        c.equipment[size_t(i)] = m_equipmentList->item(i)->checkState() == Qt::Checked;
+    c.radio = BuyTables::radioScript(m_radioList->currentIndex()).isEmpty() ? -1 : m_radioList->currentIndex();
+    c.chatText = m_chatEdit->text().toLocal8Bit();
+    c.chatFor = m_chatForList->currentIndex() == 0   ? ComposerChoice::ChatFor::Team
+                : m_chatForList->currentIndex() == 1 ? ComposerChoice::ChatFor::All
+                                                     : ComposerChoice::ChatFor::None;
     return c;
+}
+
+std::function<QString(MessageKey)> BinderPage::messageText() const
+{
+    return [this](MessageKey key) { return m_state.message(key); };
 }
 
 void BinderPage::showFrame(int frame)
 {
     m_frame = frame;
-    Image->setPixmap(BinderArtwork::itemFrame(frame));
+    m_itemPicture->setPixmap(BinderArtwork::itemFrame(frame));
 }
 
-void BinderPage::showConnector(QFrame* line)
+QList<QFrame*> BinderPage::connectors() const
 {
-    for (QFrame* other : {b_primary, b_secondary, b_ammo, b_equip})
+    return {m_primaryConnector, m_secondaryConnector, m_ammoConnector, m_equipmentConnector};
+}
+
+void BinderPage::showConnector(const QFrame* line)
+{
+    for (QFrame* other : connectors())
         other->setVisible(other == line);
 }
 
 void BinderPage::showPrice()
 {
-    PRICE->setText(QString::number(Composer::price(choice())));
+    m_priceField->setText(QString::number(Composer::price(choice())));
 }
 
-void BinderPage::RecalcWeapons(const QString& which)
+void BinderPage::weaponChosen(WeaponList list)
 {
     const ComposerChoice c = choice();
-    int frame = 0;
-    if (which == QLatin1String("Primary")) {
-        showConnector(b_primary);
-        if (const BuyTables::BuyItem* row = BuyTables::primary(c.primary))
-            frame = row->frame;
-    } else if (which == QLatin1String("Secondary")) {
-        showConnector(b_secondary);
-        if (const BuyTables::BuyItem* row = BuyTables::secondary(c.secondary))
-            frame = row->frame;
-    } else if (which == QLatin1String("ammo")) {
-        showConnector(b_ammo);
+    const BuyTables::BuyItem* row = nullptr;
+    switch (list) {
+    case WeaponList::Primary:
+        showConnector(m_primaryConnector);
+        row = BuyTables::primary(c.primary);
+        break;
+    case WeaponList::Secondary:
+        showConnector(m_secondaryConnector);
+        row = BuyTables::secondary(c.secondary);
+        break;
+    case WeaponList::Ammo: {
+        showConnector(m_ammoConnector);
         // Ammunition needs its weapon; "No ammo" is no choice to keep.
-        const char* refusal = nullptr;
-        if (c.ammo == BuyTables::FullPrimary && c.primary < 0)
-            refusal = "noprimary";
-        else if (c.ammo == BuyTables::FullSecondary && c.secondary < 0)
-            refusal = "nosecondary";
-        else if (c.ammo == BuyTables::FullBoth && (c.primary < 0 || c.secondary < 0))
-            refusal = "noboth";
-        if (refusal)
-            m_state.dialogs.info(m_state.message(QString::fromLatin1(refusal)));
-        if (refusal || c.ammo == BuyTables::NoAmmo)
-            Ammo->setCurrentIndex(-1);
+        ComposerResult refused;
+        refused.problem = Composer::ammoProblem(c);
+        if (!refused.ok())
+            m_state.dialogs.info(Composer::problemText(refused, messageText()));
+        if (!refused.ok() || c.ammo == BuyTables::NoAmmo)
+            m_ammoList->setCurrentIndex(-1);
+        break;
     }
-    showFrame(frame);
+    }
+    showFrame(row ? row->frame : 0);
     showPrice();
 }
 
-void BinderPage::ToggleEquipment(int index)
+void BinderPage::equipmentToggled(int index)
 {
-    if (index < 0 || index >= Equipment->count())
+    if (index < 0 || index >= m_equipmentList->count())
         return;
     // The two vests exclude each other: the one just checked stays.
-    if (index <= 1 && Equipment->item(index)->checkState() == Qt::Checked) {
-        QListWidgetItem* other = Equipment->item(1 - index);
+    if (index <= 1 && m_equipmentList->item(index)->checkState() == Qt::Checked) {
+        QListWidgetItem* other = m_equipmentList->item(1 - index);
         if (other->checkState() == Qt::Checked)
             other->setCheckState(Qt::Unchecked);
     }
     if (const BuyTables::BuyItem* row = BuyTables::equipment(index))
         showFrame(row->frame);
-    showConnector(b_equip);
+    showConnector(m_equipmentConnector);
     showPrice();
 }
 
-void BinderPage::WriteBind()
+void BinderPage::bindChosenKey()
 {
-    const QString key = BindKey->currentText();
+    const QString key = m_keyList->currentText();
     if (key.isEmpty())
         return;
     const ComposerResult result = Composer::build(choice(), key);
     if (!result.ok()) {
-        m_state.dialogs.info(Composer::problemText(result, [this](const QString& k) { return m_state.message(k); }));
+        m_state.dialogs.info(Composer::problemText(result, messageText()));
         return;
     }
     QString error;
@@ -112,13 +119,13 @@ void BinderPage::WriteBind()
     ReadBinds();
 }
 
-void BinderPage::ClearComposer()
+void BinderPage::clearComposer()
 {
-    for (QComboBox* list : {Primary, Secondary, Ammo, Radio, ForBox, BindKey})
+    for (QComboBox* list : {m_primaryList, m_secondaryList, m_ammoList, m_radioList, m_chatForList, m_keyList})
         list->setCurrentIndex(-1);
-    for (int i = 0; i < Equipment->count(); ++i)
-        Equipment->item(i)->setCheckState(Qt::Unchecked);
-    custommsg->clear();
+    for (int i = 0; i < m_equipmentList->count(); ++i)
+        m_equipmentList->item(i)->setCheckState(Qt::Unchecked);
+    m_chatEdit->clear();
     showFrame(0);
-    PRICE->setText(QStringLiteral("0"));
+    m_priceField->setText(QStringLiteral("0"));
 }

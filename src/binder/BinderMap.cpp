@@ -5,6 +5,7 @@
 #include "binder/KeyNames.h"
 #include "binder/KeyTable.h"
 #include "config/AppState.h"
+#include "config/CfgStore.h"
 #include "config/RuntimeHint.h"
 #include "platform/Dialogs.h"
 
@@ -16,47 +17,52 @@
 
 void BinderPage::ReadBinds()
 {
-    // Showing the page writes no file of its own (autoexec.cfg comes with the first bind): only an
-    // edit the store holds and has not written yet is saved (into the file it came from). A change
-    // made on disk by another program wins.
-    const bool loaded = m_state.working.store().isModified() ? m_state.SaveCfg() : m_state.LoadCfg();
+    // The file as it is on disk, in a store of the page's own: showing the page writes nothing
+    // (autoexec.cfg comes with the first bind), and an edit another page left in the working
+    // store is neither saved nor dropped by a look.
+    CfgStore store;
+    store.setTexts(m_state.texts());
+    QString error;
+    const bool loaded = store.LoadCfg(m_state.working.path(), &error);
+    if (!loaded)
+        m_state.dialogs.error(error);
 
-    ClearComposer();
-    // A file that cannot be read (the error is shown) binds nothing the page could show: the
-    // marks of the file read before would be another file's.
-    m_reading = loaded ? BindReader::read(m_state.working.store()) : BindReading();
-    for (KeyLabel* label : std::as_const(keyLabels)) {
+    clearComposer();
+    // A file that cannot be read binds nothing the page could show: the marks of the file read
+    // before would be another file's.
+    m_reading = loaded ? BindReader::read(store) : BindReading();
+    for (KeyLabel* label : std::as_const(m_keyLabels)) {
         const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
         label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
         RuntimeHint::mark(label);
         label->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
     }
-    for (auto it = overlays.cbegin(); it != overlays.cend(); ++it) {
+    for (auto it = m_overlays.cbegin(); it != m_overlays.cend(); ++it) {
         const BoundKey* bound = m_reading.find(it.key());
         it.value()->setVisible(bound != nullptr);
         RuntimeHint::mark(it.value());
         it.value()->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
     }
-    fillBindKey();
+    fillKeyList();
     if (loaded)
         reportMissingKeys(m_reading);
 }
 
-void BinderPage::fillBindKey()
+void BinderPage::fillKeyList()
 {
     // Every key of the picture once, in the game's spelling, less the keys the file binds.
     QStringList keys;
-    for (int i = 0; i < AllKeys->count(); ++i) {
-        const QString key = AllKeys->item(i)->text();
+    for (int i = 0; i < m_pictureKeys->count(); ++i) {
+        const QString key = m_pictureKeys->item(i)->text();
         if (!m_reading.find(key))
             keys << key;
     }
     std::sort(keys.begin(), keys.end(),
               [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
-    const QString current = BindKey->currentText();
-    BindKey->clear();
-    BindKey->addItems(keys);
-    BindKey->setCurrentIndex(current.isEmpty() ? -1 : BindKey->findText(current, Qt::MatchExactly));
+    const QString current = m_keyList->currentText();
+    m_keyList->clear();
+    m_keyList->addItems(keys);
+    m_keyList->setCurrentIndex(current.isEmpty() ? -1 : m_keyList->findText(current, Qt::MatchExactly));
 }
 
 void BinderPage::reportMissingKeys(const BindReading& reading)
@@ -66,8 +72,8 @@ void BinderPage::reportMissingKeys(const BindReading& reading)
     QStringList keys;
     for (const BoundKey& b : reading.bound) {
         const bool pictured =
-            overlays.contains(b.key) || std::any_of(keyLabels.cbegin(), keyLabels.cend(),
-                                                    [&](KeyLabel* l) { return !l->inert() && l->key() == b.key; });
+            m_overlays.contains(b.key) || std::any_of(m_keyLabels.cbegin(), m_keyLabels.cend(),
+                                                      [&](KeyLabel* l) { return !l->inert() && l->key() == b.key; });
         if (!pictured)
             keys << b.key + QStringLiteral(" \"") + QString::fromLocal8Bit(b.command) + QLatin1Char('"');
     }
@@ -76,33 +82,33 @@ void BinderPage::reportMissingKeys(const BindReading& reading)
         names << QStringLiteral("%1: %2").arg(u.line).arg(QString::fromLocal8Bit(u.name));
     QStringList parts;
     if (!keys.isEmpty())
-        parts << m_state.message(QStringLiteral("keysnotpictured")) + QLatin1Char('\n') + keys.join(QLatin1Char('\n'));
+        parts << m_state.message(Msg::KeysNotPictured) + QLatin1Char('\n') + keys.join(QLatin1Char('\n'));
     if (!names.isEmpty())
-        parts << m_state.message(QStringLiteral("keysunknown")) + QLatin1Char('\n') + names.join(QLatin1Char('\n'));
+        parts << m_state.message(Msg::KeysUnknown) + QLatin1Char('\n') + names.join(QLatin1Char('\n'));
     const QString text = parts.join(QStringLiteral("\n\n"));
     const QString file = m_state.working.path();
     // Once per working file and run: showing the page again repeats nothing it already said.
     if (text.isEmpty() || m_reported.value(file) == text)
         return;
     m_reported.insert(file, text);
-    m_state.dialogs.information(m_state.message(QStringLiteral("Information")), text);
+    m_state.dialogs.information(m_state.message(Msg::InformationTitle), text);
 }
 
 void BinderPage::selectKey(const QString& key)
 {
-    BindKey->setCurrentIndex(BindKey->findText(key, Qt::MatchFixedString));
+    m_keyList->setCurrentIndex(m_keyList->findText(key, Qt::MatchFixedString));
 }
 
-void BinderPage::KeyLabelClick(KeyLabel* label)
+void BinderPage::unbindOrSelectKey(KeyLabel* label)
 {
     if (label->inert())
         return;
-    if (label->used() && !UnbindKey(label, label->key()))
+    if (label->used() && !unbindKey(label, label->key()))
         return;
     selectKey(label->key());
 }
 
-void BinderPage::mouseImageClick(QLabel* image)
+void BinderPage::selectMouseKey(const QLabel* image)
 {
     for (const KeyTable::MouseKey& k : KeyTable::mouseImages()) {
         if (image->objectName() == QLatin1String(k.name))
@@ -110,19 +116,12 @@ void BinderPage::mouseImageClick(QLabel* image)
     }
 }
 
-void BinderPage::overlayClick(QLabel* overlay)
-{
-    const QString key = overlays.key(overlay);
-    if (!key.isEmpty())
-        UnbindKey(overlay, key);
-}
-
-bool BinderPage::UnbindKey(QWidget* item, const QString& key)
+bool BinderPage::unbindKey(const QWidget* item, const QString& key)
 {
     // The key as the game names it (SEMICOLON, `, F2), never the control's name.
     const QString question = QLatin1Char('"') + KeyNames::canonical(key) + QStringLiteral("\" ") +
-                             m_state.message(QStringLiteral("thiskeyis")) + QLatin1Char('"') + item->toolTip() +
-                             QStringLiteral("\".\n ") + m_state.message(QStringLiteral("doyouwant"));
+                             m_state.message(Msg::KeyIsBoundTo) + QLatin1Char('"') + item->toolTip() +
+                             QStringLiteral("\".\n ") + m_state.message(Msg::ClearBindQuestion);
     if (!m_state.dialogs.question(question, Dialogs::Default::No))
         return false;
     QString error;
@@ -133,13 +132,13 @@ bool BinderPage::UnbindKey(QWidget* item, const QString& key)
     return done;
 }
 
-void BinderPage::RemoveAllAliases()
+void BinderPage::removeAllAliases()
 {
     // Every file whose binds would point at a removed alias is named, and cleaned too.
     const QStringList files = BindFiles::filesBindingAliases(m_state.working.folder());
-    QString question = m_state.message(QStringLiteral("aliases"));
+    QString question = m_state.message(Msg::RemoveAliasesQuestion);
     if (!files.isEmpty())
-        question += QStringLiteral("\n\n") + m_state.message(QStringLiteral("aliasfiles")) + QLatin1Char('\n') +
+        question += QStringLiteral("\n\n") + m_state.message(Msg::AliasFiles) + QLatin1Char('\n') +
                     files.join(QLatin1Char('\n'));
     if (!m_state.dialogs.question(question))
         return;

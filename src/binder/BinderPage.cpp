@@ -4,6 +4,7 @@
 #include "binder/BuyTables.h"
 #include "binder/KeyLabel.h"
 #include "binder/KeyTable.h"
+#include "config/AppState.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -105,10 +107,11 @@ BinderPage::BinderPage(AppState& state, QWidget* parent)
     buildKeyboard();
     buildMouse();
     applyMouseButtons(3);
-    ClearComposer();
+    clearComposer();
     // All four connectors show until the first choice.
-    for (QFrame* line : {b_primary, b_secondary, b_ammo, b_equip})
+    for (QFrame* line : connectors())
         line->show();
+    connect(&m_state.working, &WorkingConfig::workingFileChanged, this, &BinderPage::refresh);
 }
 
 void BinderPage::translatableEntry(const QString& name, const QString& text,
@@ -122,92 +125,91 @@ void BinderPage::translatableEntry(const QString& name, const QString& text,
 
 void BinderPage::buildComposer()
 {
-    BinderCaption = label(this, "BinderCaption",
-                          "To bind : click on unused key at keyboard (or mouse) and choose bind settings here.",
-                          QRect(6, 2, 484, 15));
+    label(this, "BinderCaption", "To bind : click on unused key at keyboard (or mouse) and choose bind settings here.",
+          QRect(6, 2, 484, 15));
 
     auto* weapon = new QGroupBox(QStringLiteral("Weapon"), this);
     weapon->setObjectName(QStringLiteral("WeaponBox"));
     weapon->setGeometry(4, 18, 170, 126);
-    Primary = list(weapon, "Primary", "Primary weapon", QRect(8, 22, 154, 24));
-    Primary->setMaxVisibleItems(17);
-    Secondary = list(weapon, "Secondary", "Secondary weapon", QRect(8, 58, 154, 24));
-    Ammo = list(weapon, "Ammo", "Ammo", QRect(8, 94, 154, 24));
-    Primary->addItem(QString());
-    Secondary->addItem(QString());
+    m_primaryList = list(weapon, "Primary", "Primary weapon", QRect(8, 22, 154, 24));
+    m_primaryList->setMaxVisibleItems(17);
+    m_secondaryList = list(weapon, "Secondary", "Secondary weapon", QRect(8, 58, 154, 24));
+    m_ammoList = list(weapon, "Ammo", "Ammo", QRect(8, 94, 154, 24));
+    m_primaryList->addItem(QString());
+    m_secondaryList->addItem(QString());
     const QStringList primaries = BuyTables::primaryNames();
     for (int i = 0; i < primaries.size(); ++i) {
-        Primary->addItem(primaries[i]);
+        m_primaryList->addItem(primaries[i]);
         translatableEntry(QStringLiteral("PrimaryEntry%1").arg(i + 1), primaries[i],
-                          [this, i](const QString& s) { Primary->setItemText(i + 1, s); });
+                          [this, i](const QString& s) { m_primaryList->setItemText(i + 1, s); });
     }
     const QStringList pistols = BuyTables::secondaryNames();
     for (int i = 0; i < pistols.size(); ++i) {
-        Secondary->addItem(pistols[i]);
+        m_secondaryList->addItem(pistols[i]);
         translatableEntry(QStringLiteral("SecondaryEntry%1").arg(i + 1), pistols[i],
-                          [this, i](const QString& s) { Secondary->setItemText(i + 1, s); });
+                          [this, i](const QString& s) { m_secondaryList->setItemText(i + 1, s); });
     }
     const QStringList ammo = BuyTables::ammoNames();
     for (int i = 0; i < ammo.size(); ++i) {
-        Ammo->addItem(ammo[i]);
+        m_ammoList->addItem(ammo[i]);
         translatableEntry(QStringLiteral("AmmoEntry%1").arg(i), ammo[i],
-                          [this, i](const QString& s) { Ammo->setItemText(i, s); });
+                          [this, i](const QString& s) { m_ammoList->setItemText(i, s); });
     }
 
-    b_primary = connector(this, "b_primary", QRect(174, 51, 8, 2));
-    b_secondary = connector(this, "b_secondary", QRect(174, 87, 8, 2));
-    b_ammo = connector(this, "b_ammo", QRect(174, 123, 8, 2));
-    Image = new QLabel(this);
-    Image->setObjectName(QStringLiteral("Image"));
-    Image->setGeometry(182, 44, 100, 75);
-    b_equip = connector(this, "b_equip", QRect(282, 81, 8, 2));
+    m_primaryConnector = connector(this, "b_primary", QRect(174, 51, 8, 2));
+    m_secondaryConnector = connector(this, "b_secondary", QRect(174, 87, 8, 2));
+    m_ammoConnector = connector(this, "b_ammo", QRect(174, 123, 8, 2));
+    m_itemPicture = new QLabel(this);
+    m_itemPicture->setObjectName(QStringLiteral("Image"));
+    m_itemPicture->setGeometry(182, 44, 100, 75);
+    m_equipmentConnector = connector(this, "b_equip", QRect(282, 81, 8, 2));
 
     auto* equipment = new QGroupBox(QStringLiteral("Equipment"), this);
     equipment->setObjectName(QStringLiteral("EquipmentBox"));
     equipment->setGeometry(290, 18, 200, 126);
-    Equipment = new QListWidget(equipment);
-    Equipment->setObjectName(QStringLiteral("Equipment"));
-    Equipment->setGeometry(6, 18, 188, 102);
-    Equipment->setSelectionMode(QAbstractItemView::NoSelection);
-    Equipment->setFocusPolicy(Qt::NoFocus);
+    m_equipmentList = new QListWidget(equipment);
+    m_equipmentList->setObjectName(QStringLiteral("Equipment"));
+    m_equipmentList->setGeometry(6, 18, 188, 102);
+    m_equipmentList->setSelectionMode(QAbstractItemView::NoSelection);
+    m_equipmentList->setFocusPolicy(Qt::NoFocus);
     // All seven items stay in sight; a long translated one is cut short rather than scrolled.
-    Equipment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Equipment->setTextElideMode(Qt::ElideRight);
+    m_equipmentList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_equipmentList->setTextElideMode(Qt::ElideRight);
     const QStringList items = BuyTables::equipmentNames();
     for (int i = 0; i < items.size(); ++i) {
-        auto* item = new QListWidgetItem(items[i], Equipment);
+        auto* item = new QListWidgetItem(items[i], m_equipmentList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         translatableEntry(QStringLiteral("EquipmentEntry%1").arg(i), items[i],
-                          [this, i](const QString& s) { Equipment->item(i)->setText(s); });
+                          [this, i](const QString& s) { m_equipmentList->item(i)->setText(s); });
     }
-    connect(Equipment, &QListWidget::itemChanged, this,
-            [this](QListWidgetItem* item) { ToggleEquipment(Equipment->row(item)); });
+    connect(m_equipmentList, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { equipmentToggled(m_equipmentList->row(item)); });
 
     auto* chat = new QGroupBox(QStringLiteral("Chat && Radio cmds"), this);
     chat->setObjectName(QStringLiteral("ChatBox"));
     chat->setGeometry(4, 146, 296, 70);
     label(chat, "RadioCaption", "Radio:", QRect(8, 22, 96, 18));
-    Radio = list(chat, "Radio", nullptr, QRect(104, 18, 186, 22));
-    Radio->setMaxVisibleItems(23);
+    m_radioList = list(chat, "Radio", nullptr, QRect(104, 18, 186, 22));
+    m_radioList->setMaxVisibleItems(23);
     const QStringList radio = BuyTables::radioNames();
     for (int i = 0; i < radio.size(); ++i) {
-        Radio->addItem(radio[i]);
+        m_radioList->addItem(radio[i]);
         if (!radio[i].isEmpty())
             translatableEntry(QStringLiteral("RadioEntry%1").arg(i), radio[i],
-                              [this, i](const QString& s) { Radio->setItemText(i, s); });
+                              [this, i](const QString& s) { m_radioList->setItemText(i, s); });
     }
     label(chat, "CustomCaption", "Custom message", QRect(8, 46, 96, 18));
-    custommsg = new QLineEdit(chat);
-    custommsg->setObjectName(QStringLiteral("custommsg"));
-    custommsg->setGeometry(104, 43, 92, 22);
+    m_chatEdit = new QLineEdit(chat);
+    m_chatEdit->setObjectName(QStringLiteral("custommsg"));
+    m_chatEdit->setGeometry(104, 43, 92, 22);
     label(chat, "ForCaption", "FOR", QRect(196, 46, 32, 18))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ForBox = list(chat, "ForBox", nullptr, QRect(230, 43, 60, 22));
+    m_chatForList = list(chat, "ForBox", nullptr, QRect(230, 43, 60, 22));
     for (int i = 0; i < 2; ++i) {
         const QString text = QString::fromLatin1(i == 0 ? "Team" : "All");
-        ForBox->addItem(text);
+        m_chatForList->addItem(text);
         translatableEntry(QStringLiteral("ForBoxEntry%1").arg(i), text,
-                          [this, i](const QString& s) { ForBox->setItemText(i, s); });
+                          [this, i](const QString& s) { m_chatForList->setItemText(i, s); });
     }
 
     auto* total = new QGroupBox(QStringLiteral("Total price:"), this);
@@ -215,55 +217,54 @@ void BinderPage::buildComposer()
     total->setGeometry(306, 146, 184, 36);
     auto* dollar = new QLabel(QStringLiteral("$"), total);
     dollar->setGeometry(10, 16, 10, 16);
-    PRICE = new QLineEdit(total);
-    PRICE->setObjectName(QStringLiteral("PRICE"));
-    PRICE->setReadOnly(true);
-    PRICE->setFrame(false);
-    PRICE->setFocusPolicy(Qt::NoFocus);
-    PRICE->setGeometry(22, 15, 150, 18);
-    PRICE->setStyleSheet(QStringLiteral("background: transparent; font-weight: bold;"));
+    m_priceField = new QLineEdit(total);
+    m_priceField->setObjectName(QStringLiteral("PRICE"));
+    m_priceField->setReadOnly(true);
+    m_priceField->setFrame(false);
+    m_priceField->setFocusPolicy(Qt::NoFocus);
+    m_priceField->setGeometry(22, 15, 150, 18);
+    m_priceField->setStyleSheet(QStringLiteral("background: transparent; font-weight: bold;"));
 
     label(this, "BindCaption", "Bind to key", QRect(308, 184, 100, 12));
-    BindKey = list(this, "BindKey", nullptr, QRect(306, 196, 100, 22));
-    BindKey->setMaxVisibleItems(20);
-    BindButton = smallButton(this, "BindButton", "Bind!", 0, QRect(410, 196, 26, 22));
-    ClearButton = smallButton(this, "ClearButton", "Clear", 1, QRect(438, 196, 26, 22));
-    RemoveAllButton = smallButton(this, "RemoveAllButton", "Remove ALL aliases", 2, QRect(466, 196, 26, 22));
+    m_keyList = list(this, "BindKey", nullptr, QRect(306, 196, 100, 22));
+    m_keyList->setMaxVisibleItems(20);
+    QPushButton* bind = smallButton(this, "BindButton", "Bind!", 0, QRect(410, 196, 26, 22));
+    QPushButton* clear = smallButton(this, "ClearButton", "Clear", 1, QRect(438, 196, 26, 22));
+    QPushButton* removeAll = smallButton(this, "RemoveAllButton", "Remove ALL aliases", 2, QRect(466, 196, 26, 22));
 
-    AllKeys = new QListWidget(this);
-    AllKeys->setObjectName(QStringLiteral("AllKeys"));
-    AllKeys->hide();
+    m_pictureKeys = new QListWidget(this);
+    m_pictureKeys->setObjectName(QStringLiteral("AllKeys"));
+    m_pictureKeys->hide();
 
-    connect(Primary, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("Primary")); });
-    connect(Secondary, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("Secondary")); });
-    connect(Ammo, &QComboBox::activated, this, [this] { RecalcWeapons(QStringLiteral("ammo")); });
-    connect(BindButton, &QPushButton::clicked, this, &BinderPage::WriteBind);
-    connect(ClearButton, &QPushButton::clicked, this, &BinderPage::ClearComposer);
-    connect(RemoveAllButton, &QPushButton::clicked, this, &BinderPage::RemoveAllAliases);
+    connect(m_primaryList, &QComboBox::activated, this, [this] { weaponChosen(WeaponList::Primary); });
+    connect(m_secondaryList, &QComboBox::activated, this, [this] { weaponChosen(WeaponList::Secondary); });
+    connect(m_ammoList, &QComboBox::activated, this, [this] { weaponChosen(WeaponList::Ammo); });
+    connect(bind, &QPushButton::clicked, this, &BinderPage::bindChosenKey);
+    connect(clear, &QPushButton::clicked, this, &BinderPage::clearComposer);
+    connect(removeAll, &QPushButton::clicked, this, &BinderPage::removeAllAliases);
 }
 
 void BinderPage::buildKeyboard()
 {
     QFont bold = font();
     bold.setBold(true);
-    KeyboardCaption = label(this, "KeyboardCaption", "Keyboard", QRect(6, 220, 90, 15));
-    KeyboardCaption->setFont(bold);
+    label(this, "KeyboardCaption", "Keyboard", QRect(6, 220, 90, 15))->setFont(bold);
     auto* unusedSquare = new QFrame(this);
     unusedSquare->setGeometry(100, 223, 10, 10);
     unusedSquare->setStyleSheet(QStringLiteral("background: white; border: 1px solid #707070;"));
-    UnusedLegend = label(this, "UnusedLegend", "- Unused key", QRect(114, 220, 110, 15));
+    label(this, "UnusedLegend", "- Unused key", QRect(114, 220, 110, 15));
     auto* usedSquare = new QFrame(this);
     usedSquare->setGeometry(228, 223, 10, 10);
     usedSquare->setStyleSheet(QStringLiteral("background: rgb(0, 128, 128); border: 1px solid #707070;"));
-    UsedLegend = label(this, "UsedLegend", "- Used key", QRect(242, 220, 110, 15));
+    label(this, "UsedLegend", "- Used key", QRect(242, 220, 110, 15));
 
     for (const KeyTable::Key& k : KeyTable::keyboard()) {
         auto* key =
             new KeyLabel(QString::fromLatin1(k.name), QString::fromLatin1(k.key), QString::fromUtf8(k.caption), this);
         key->setGeometry(k.rect());
         if (!key->inert())
-            connect(key, &KeyLabel::clicked, this, [this, key] { KeyLabelClick(key); });
-        keyLabels << key;
+            connect(key, &KeyLabel::clicked, this, [this, key] { unbindOrSelectKey(key); });
+        m_keyLabels << key;
     }
 }
 
@@ -271,20 +272,18 @@ void BinderPage::buildMouse()
 {
     QFont bold = font();
     bold.setBold(true);
-    MouseCaption = label(this, "MouseCaption", "Mouse", QRect(403, 220, 86, 15));
-    MouseCaption->setFont(bold);
-    MouseFrame = new QFrame(this);
-    MouseFrame->setGeometry(401, 236, 89, 96);
-    MouseFrame->setFrameShape(QFrame::StyledPanel);
+    label(this, "MouseCaption", "Mouse", QRect(403, 220, 86, 15))->setFont(bold);
+    auto* frame = new QFrame(this);
+    frame->setGeometry(401, 236, 89, 96);
+    frame->setFrameShape(QFrame::StyledPanel);
 
     const QRect body(405, 251, 55, 77);
-    m2 = picture(this, QStringLiteral("m2"), body, BinderArtwork::mouseBody(2), false);
-    m3 = picture(this, QStringLiteral("m3"), body, BinderArtwork::mouseBody(3), false);
-    m4 = picture(this, QStringLiteral("m4"), body, BinderArtwork::mouseBody(4), false);
-    m5 = picture(this, QStringLiteral("m5"), body, BinderArtwork::mouseBody(5), false);
+    for (int buttons = 2; buttons <= 5; ++buttons)
+        m_mouseBodies[size_t(buttons - 2)] =
+            picture(this, QStringLiteral("m%1").arg(buttons), body, BinderArtwork::mouseBody(buttons), false);
     const QString wheelHint = QStringLiteral("Scrollbar at the MOUSE");
-    scrollbar = picture(this, QStringLiteral("scrollbar"), QRect(466, 237, 20, 60), BinderArtwork::wheelTrack(), true);
-    scrollbar->setToolTip(wheelHint);
+    picture(this, QStringLiteral("scrollbar"), QRect(466, 237, 20, 60), BinderArtwork::wheelTrack(), true)
+        ->setToolTip(wheelHint);
     for (const KeyTable::MouseKey& k : KeyTable::mouseImages()) {
         const QString name = QString::fromLatin1(k.name);
         QPixmap pm = name == QLatin1String("m1")         ? BinderArtwork::middleButton()
@@ -296,49 +295,62 @@ void BinderPage::buildMouse()
         image->installEventFilter(this);
         if (arrow)
             image->setToolTip(wheelHint);
+        if (name == QLatin1String("m1"))
+            m_middleButton = image;
+        else if (name == QLatin1String("m41"))
+            m_fourthButton = image;
+        else if (name == QLatin1String("m51"))
+            m_fifthButton = image;
     }
-    m1 = findChild<QLabel*>(QStringLiteral("m1"), Qt::FindDirectChildrenOnly);
-    m41 = findChild<QLabel*>(QStringLiteral("m41"), Qt::FindDirectChildrenOnly);
-    m51 = findChild<QLabel*>(QStringLiteral("m51"), Qt::FindDirectChildrenOnly);
-    scrollup = findChild<QLabel*>(QStringLiteral("scrollup"), Qt::FindDirectChildrenOnly);
-    scrolldown = findChild<QLabel*>(QStringLiteral("scrolldown"), Qt::FindDirectChildrenOnly);
     for (const KeyTable::MouseKey& k : KeyTable::mouseOverlays()) {
         const QString name = QString::fromLatin1(k.name);
         QLabel* overlay = picture(this, name, k.rect(), BinderArtwork::overlay(name, k.width, k.height), false);
         overlay->setCursor(Qt::PointingHandCursor);
         overlay->installEventFilter(this);
-        overlays.insert(QString::fromLatin1(k.key), overlay);
+        m_overlays.insert(QString::fromLatin1(k.key), overlay);
     }
 }
 
 void BinderPage::applyMouseButtons(int buttons)
 {
-    m_mouseButtons = buttons;
-    m2->setVisible(buttons == 2);
-    m3->setVisible(buttons == 3);
-    m4->setVisible(buttons == 4);
-    m5->setVisible(buttons == 5);
-    m41->setVisible(buttons == 4 || buttons == 5);
-    m51->setVisible(buttons == 5);
-    m1->setVisible(buttons >= 3 && buttons <= 5);
+    for (int i = 0; i < int(m_mouseBodies.size()); ++i)
+        m_mouseBodies[size_t(i)]->setVisible(buttons == i + 2);
+    m_fourthButton->setVisible(buttons == 4 || buttons == 5);
+    m_fifthButton->setVisible(buttons == 5);
+    m_middleButton->setVisible(buttons >= 3 && buttons <= 5);
     // Free buttons above the body, bound ones above them.
-    for (QLabel* image : {m1, m41, m51})
+    for (QLabel* image : {m_middleButton, m_fourthButton, m_fifthButton})
         image->raise();
-    for (QLabel* overlay : std::as_const(overlays))
+    for (QLabel* overlay : std::as_const(m_overlays))
         overlay->raise();
-    AllKeys->clear();
-    AllKeys->addItems(KeyTable::bindableKeys(buttons == 4 || buttons == 5 ? buttons : 3));
-    fillBindKey();
+    m_pictureKeys->clear();
+    m_pictureKeys->addItems(KeyTable::bindableKeys(buttons == 4 || buttons == 5 ? buttons : 3));
+    fillKeyList();
+}
+
+void BinderPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window brought back from the task bar shows the page again but changes nothing.
+    if (!event->spontaneous())
+        refresh();
+}
+
+void BinderPage::refresh()
+{
+    if (isVisible() && isEnabled())
+        ReadBinds();
 }
 
 bool BinderPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         auto* image = static_cast<QLabel*>(watched);
-        if (overlays.values().contains(image))
-            overlayClick(image);
+        const QString key = m_overlays.key(image);
+        if (key.isEmpty())
+            selectMouseKey(image);
         else
-            mouseImageClick(image);
+            unbindKey(image, key);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -17,23 +17,6 @@ namespace Composer {
 
 namespace {
 
-// Whether the chosen ammunition has its weapons; the problem to report when not.
-ComposerResult::Problem ammoProblem(const ComposerChoice& choice)
-{
-    const bool hasPrimary = BuyTables::primary(choice.primary) != nullptr;
-    const bool hasSecondary = BuyTables::secondary(choice.secondary) != nullptr;
-    switch (choice.ammo) {
-    case BuyTables::FullPrimary:
-        return hasPrimary ? ComposerResult::Problem::None : ComposerResult::Problem::NoPrimary;
-    case BuyTables::FullSecondary:
-        return hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoSecondary;
-    case BuyTables::FullBoth:
-        return hasPrimary && hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoBoth;
-    default:
-        return ComposerResult::Problem::None;
-    }
-}
-
 QString englishText(ComposerResult::Problem problem)
 {
     using P = ComposerResult::Problem;
@@ -57,6 +40,29 @@ QString englishText(ComposerResult::Problem problem)
         break;
     }
     return {};
+}
+
+MessageKey messageKey(ComposerResult::Problem problem)
+{
+    using P = ComposerResult::Problem;
+    switch (problem) {
+    case P::NoPrimary:
+        return Msg::NoPrimaryForAmmo;
+    case P::NoSecondary:
+        return Msg::NoSecondaryForAmmo;
+    case P::NoBoth:
+        return Msg::NoWeaponsForAmmo;
+    case P::NoRecipient:
+        return Msg::EnterRadioMessage;
+    case P::ChatCharacters:
+        return Msg::ChatCharacters;
+    case P::TooLong:
+        return Msg::BindTooLong;
+    case P::Nothing:
+    case P::None:
+        break;
+    }
+    return Msg::NothingToBind;
 }
 
 } // namespace
@@ -136,31 +142,23 @@ ComposerResult build(const ComposerChoice& choice, const QString& key)
     return result;
 }
 
-QString messageKey(ComposerResult::Problem problem)
+ComposerResult::Problem ammoProblem(const ComposerChoice& choice)
 {
-    using P = ComposerResult::Problem;
-    switch (problem) {
-    case P::NoPrimary:
-        return QStringLiteral("noprimary");
-    case P::NoSecondary:
-        return QStringLiteral("nosecondary");
-    case P::NoBoth:
-        return QStringLiteral("noboth");
-    case P::NoRecipient:
-        return QStringLiteral("EnterIt");
-    case P::ChatCharacters:
-        return QStringLiteral("chatchars");
-    case P::TooLong:
-        return QStringLiteral("toolong");
-    case P::Nothing:
-        return QStringLiteral("nothingtobind");
-    case P::None:
-        break;
+    const bool hasPrimary = BuyTables::primary(choice.primary) != nullptr;
+    const bool hasSecondary = BuyTables::secondary(choice.secondary) != nullptr;
+    switch (choice.ammo) {
+    case BuyTables::FullPrimary:
+        return hasPrimary ? ComposerResult::Problem::None : ComposerResult::Problem::NoPrimary;
+    case BuyTables::FullSecondary:
+        return hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoSecondary;
+    case BuyTables::FullBoth:
+        return hasPrimary && hasSecondary ? ComposerResult::Problem::None : ComposerResult::Problem::NoBoth;
+    default:
+        return ComposerResult::Problem::None;
     }
-    return {};
 }
 
-QString problemText(const ComposerResult& result, const std::function<QString(const QString&)>& message)
+QString problemText(const ComposerResult& result, const std::function<QString(MessageKey)>& message)
 {
     if (result.ok())
         return {};

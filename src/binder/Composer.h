@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/MessageKeys.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -60,12 +62,13 @@ int price(const ComposerChoice& choice);
 // builds nothing (Problem::Nothing).
 ComposerResult build(const ComposerChoice& choice, const QString& key);
 
-// Message key of a problem (noprimary, nosecondary, noboth, EnterIt, chatchars, toolong,
-// nothingtobind); empty for None.
-QString messageKey(ComposerResult::Problem problem);
+// Whether the chosen ammunition has its weapons: the problem to report (NoPrimary, NoSecondary,
+// NoBoth) when not, None when it has them or no ammunition is chosen.
+ComposerResult::Problem ammoProblem(const ComposerChoice& choice);
 
 // The text to show for a refused result: the message text of its key from `message` (falling
-// back to English when that gives nothing), with %1 the length and %2 the limit for TooLong.
-QString problemText(const ComposerResult& result, const std::function<QString(const QString&)>& message = {});
+// back to English when that gives nothing), with %1 the length and %2 the limit for TooLong;
+// empty for a result that is no refusal.
+QString problemText(const ComposerResult& result, const std::function<QString(MessageKey)>& message = {});
 
 } // namespace Composer

@@ -79,9 +79,10 @@ const QList<Slot>& slots()
     return all;
 }
 
-QString libraryFile(const QString& programDir, const QString& entry, const QString& suffix)
+QString libraryFile(const QString& programDir, const QString& entry, LibraryFile file)
 {
-    return QDir(programDir).filePath(QStringLiteral("huds/") + entry + QLatin1Char('.') + suffix);
+    const QLatin1String suffix(file == LibraryFile::Sprite ? ".spr" : ".jpg");
+    return QDir(programDir).filePath(QStringLiteral("huds/") + entry + suffix);
 }
 
 SlotResult installSlot(int slot, const QString& entry, const QString& programDir, const QString& cfgDir)
@@ -102,7 +103,7 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
     result.target = QDir::cleanPath(QDir(cfgDir).filePath(slots().at(slot).gameFile));
 
     // The library file is read and checked before anything in the game folder changes.
-    const QString source = libraryFile(programDir, entry, QStringLiteral("spr"));
+    const QString source = libraryFile(programDir, entry, LibraryFile::Sprite);
     QByteArray sprite;
     if (!readAll(source, &sprite, &result.error))
         return result;

@@ -24,9 +24,12 @@ struct Slot {
 // The three slots in order: digits, ammunition and armour; radar; sniper scope.
 const QList<Slot>& slots();
 
-// The library file of entry `entry` with extension `suffix` ("spr" or "jpg"):
-// <programDir>/huds/<entry>.<suffix>.
-QString libraryFile(const QString& programDir, const QString& entry, const QString& suffix);
+// The two files of a library entry: the sprite that is installed, and its preview picture.
+enum class LibraryFile { Sprite, Preview };
+
+// The library's file of entry `entry`: <programDir>/huds/<entry>.spr for the sprite, .jpg for
+// the preview.
+QString libraryFile(const QString& programDir, const QString& entry, LibraryFile file);
 
 struct SlotResult {
     int slot = -1;

@@ -44,52 +44,50 @@ HudPage::HudPage(AppState& state, QWidget* parent)
     small.setPointSizeF(8);
     setFont(small);
 
-    HudBox = group(this, "HudBox", "Hud №7", QRect(4, 4, 486, 152));
-    HudHint = label(HudBox, "HudHint",
-                    "Change the pictures below and press \"Apply HUDs\" to make these HUDs the defaults of the game.",
-                    QRect(10, 18, 466, 30));
-    HudHint->setWordWrap(true);
+    m_slotsBox = group(this, "HudBox", "Hud №7", QRect(4, 4, 486, 152));
+    label(m_slotsBox, "HudHint",
+          "Change the pictures below and press \"Apply HUDs\" to make these HUDs the defaults of the game.",
+          QRect(10, 18, 466, 30))
+        ->setWordWrap(true);
     const char* const names[HudInstall::SlotCount] = {"hud0", "hud1", "hud2"};
     const char* const captions[HudInstall::SlotCount] = {"digits, ammo, armour and more", "radar picture",
                                                          "sniper scope"};
-    QLabel** labels[HudInstall::SlotCount] = {&hud0, &hud1, &hud2};
-    QComboBox** lists[HudInstall::SlotCount] = {&hud_changer, &hud_changer1, &hud_changer2};
-    void (HudPage::*const handlers[HudInstall::SlotCount])() = {
-        &HudPage::hud_changerChange, &HudPage::hud_changer1Change, &HudPage::hud_changer2Change};
+    static_assert(HudInstall::SlotCount == std::tuple_size_v<decltype(m_slotLists)>);
     for (int slot = 0; slot < HudInstall::SlotCount; ++slot) {
         const HudInstall::Slot& s = HudInstall::slots().at(slot);
         const int y = 52 + slot * 30;
-        *labels[slot] = label(HudBox, names[slot], captions[slot], QRect(10, y + 2, 210, 20));
-        auto* list = new QComboBox(HudBox);
+        label(m_slotsBox, names[slot], captions[slot], QRect(10, y + 2, 210, 20));
+        auto* list = new QComboBox(m_slotsBox);
         list->setObjectName(s.list);
         list->addItems(s.entries);
         list->setCurrentIndex(-1); // nothing until the user or the settings choose
         list->setGeometry(226, y, 100, 24);
-        *lists[slot] = list;
+        m_slotLists[size_t(slot)] = list;
         // activated: a pick of the user's, never the start-up selection, which leaves the picture.
-        connect(list, &QComboBox::activated, this, handlers[slot]);
+        connect(list, &QComboBox::activated, this, [this, slot] { showPreview(slot); });
     }
-    ApplyHud = new QPushButton(QStringLiteral("Apply HUDs"), HudBox);
-    ApplyHud->setObjectName(QStringLiteral("ApplyHud"));
-    ApplyHud->setIcon(HudSample::applyGlyph());
+    m_applyButton = new QPushButton(QStringLiteral("Apply HUDs"), m_slotsBox);
+    m_applyButton->setObjectName(QStringLiteral("ApplyHud"));
+    m_applyButton->setIcon(HudSample::applyGlyph());
     fitApplyButton();
-    connect(ApplyHud, &QPushButton::clicked, this, &HudPage::ApplyHudClick);
+    connect(m_applyButton, &QPushButton::clicked, this, &HudPage::installSelectedHuds);
 
-    HudPictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 166));
-    hud = new QLabel(HudPictureBox);
-    hud->setObjectName(QStringLiteral("hud"));
-    hud->setGeometry(8, 32, 256, 115);
-    hud->setAlignment(Qt::AlignCenter);
-    hud->setPixmap(HudSample::picture());
+    QGroupBox* pictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 166));
+    m_preview = new QLabel(pictureBox);
+    m_preview->setObjectName(QStringLiteral("hud"));
+    m_preview->setGeometry(8, 32, 256, 115);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setPixmap(HudSample::picture());
 
-    HudAboutBox = group(this, "HudAboutBox", "What the HUD is?", QRect(280, 160, 210, 166));
-    HudAbout = label(HudAboutBox, "HudAbout",
-                     "HUD - small graphics file in spetial format (.spr). The HUD files contains a lot of spites for "
-                     "weapon changing, digits, armour, VIP and bomb areas.\r\n\r\nYou can find more HUDs at the "
-                     "internet and view them with spetial utility, called SPRVIEW.exe.",
-                     QRect(8, 18, 194, 142));
-    HudAbout->setWordWrap(true);
-    HudAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QGroupBox* aboutBox = group(this, "HudAboutBox", "What the HUD is?", QRect(280, 160, 210, 166));
+    QLabel* about =
+        label(aboutBox, "HudAbout",
+              "HUD - small graphics file in spetial format (.spr). The HUD files contains a lot of spites for "
+              "weapon changing, digits, armour, VIP and bomb areas.\r\n\r\nYou can find more HUDs at the "
+              "internet and view them with spetial utility, called SPRVIEW.exe.",
+              QRect(8, 18, 194, 142));
+    about->setWordWrap(true);
+    about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void HudPage::showEvent(QShowEvent* event)
@@ -102,64 +100,45 @@ void HudPage::showEvent(QShowEvent* event)
 void HudPage::fitApplyButton()
 {
     // 106 x 30 at the group's lower right, wider where a language's caption needs it.
-    const int width = qMax(106, ApplyHud->sizeHint().width());
-    ApplyHud->setGeometry(HudBox->width() - width - 10, HudBox->height() - 30 - 10, width, 30);
-}
-
-QComboBox* HudPage::list(int slot) const
-{
-    return slot == 0 ? hud_changer : slot == 1 ? hud_changer1 : hud_changer2;
+    const int width = qMax(106, m_applyButton->sizeHint().width());
+    m_applyButton->setGeometry(m_slotsBox->width() - width - 10, m_slotsBox->height() - 30 - 10, width, 30);
 }
 
 void HudPage::selectStoredHuds()
 {
     for (int slot = 0; slot < HudInstall::SlotCount; ++slot) {
+        QComboBox* list = m_slotLists[size_t(slot)];
         const QString stored = m_state.settings.readText(HudInstall::slots().at(slot).setting);
         // An empty setting would match nothing anyway; findText would find a blank entry.
-        list(slot)->setCurrentIndex(stored.isEmpty() ? -1 : list(slot)->findText(stored, Qt::MatchFixedString));
+        list->setCurrentIndex(stored.isEmpty() ? -1 : list->findText(stored, Qt::MatchFixedString));
     }
-}
-
-void HudPage::hud_changerChange()
-{
-    showPreview(0);
-}
-
-void HudPage::hud_changer1Change()
-{
-    showPreview(1);
-}
-
-void HudPage::hud_changer2Change()
-{
-    showPreview(2);
 }
 
 void HudPage::showPreview(int slot)
 {
-    const QString entry = list(slot)->currentText();
+    const QString entry = m_slotLists[size_t(slot)]->currentText();
     if (entry.isEmpty())
         return;
     RgbImage picture;
     QString error;
-    if (!JpegDecoder::decodeFile(HudInstall::libraryFile(m_state.ProgramDir, entry, QStringLiteral("jpg")), &picture,
-                                 &error)) {
+    if (!JpegDecoder::decodeFile(HudInstall::libraryFile(m_state.ProgramDir, entry, HudInstall::LibraryFile::Preview),
+                                 &picture, &error)) {
         m_state.dialogs.error(error);
         return;
     }
     QImage image(reinterpret_cast<const uchar*>(picture.pixels.constData()), picture.width, picture.height,
                  qsizetype(picture.width) * 3, QImage::Format_RGB888);
     // The library's previews fit the picture; another one is shrunk to fit, never cut.
-    if (image.width() > hud->width() || image.height() > hud->height())
-        image = image.scaled(hud->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    hud->setPixmap(QPixmap::fromImage(image)); // copies the pixels: `picture` may go
+    if (image.width() > m_preview->width() || image.height() > m_preview->height())
+        image = image.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_preview->setPixmap(QPixmap::fromImage(image)); // copies the pixels: `picture` may go
 }
 
-void HudPage::ApplyHudClick()
+void HudPage::installSelectedHuds()
 {
     QStringList picks;
-    for (int slot = 0; slot < HudInstall::SlotCount; ++slot)
-        picks << list(slot)->currentText();
+    for (const QComboBox* list : m_slotLists)
+        picks << list->currentText();
     QStringList failures;
     QStringList kept;
     for (const HudInstall::SlotResult& r : HudInstall::install(picks, m_state.ProgramDir, m_state.working.folder())) {
@@ -171,7 +150,7 @@ void HudPage::ApplyHudClick()
         if (!m_state.settings.writeText(HudInstall::slots().at(r.slot).setting, r.entry, &error))
             failures << error;
         if (!r.originalKept.isEmpty())
-            kept << m_state.message(QStringLiteral("hudorig"))
+            kept << m_state.message(Msg::HudOriginalKept)
                         .arg(QDir::toNativeSeparators(r.originalKept), QDir::toNativeSeparators(r.target));
     }
     if (!failures.isEmpty())
@@ -179,8 +158,7 @@ void HudPage::ApplyHudClick()
     // The confirmation is for a whole install; after a failure only where the originals are.
     QString text = kept.join(QStringLiteral("\r\n"));
     if (failures.isEmpty())
-        text = m_state.message(QStringLiteral("hud_default")) +
-               (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + text);
+        text = m_state.message(Msg::HudInstalled) + (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + text);
     if (!text.isEmpty())
         m_state.dialogs.info(text);
 }

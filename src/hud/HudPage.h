@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class AppState;
 class QComboBox;
 class QGroupBox;
@@ -20,37 +22,21 @@ public:
     // names no entry stays without a selection. The preview is left as it is.
     void selectStoredHuds();
 
-    // The user picked an entry: its preview from the library replaces the picture, or, when it
-    // cannot be read, an error names the file and the picture stays.
-    void hud_changerChange();
-    void hud_changer1Change();
-    void hud_changer2Change();
-
-    // Installs the selected entries; each slot that was installed has its setting written. The
-    // confirmation shows only when every selected slot was installed; each failure is reported.
-    void ApplyHudClick();
-
-    QGroupBox* HudBox = nullptr;
-    QLabel* HudHint = nullptr;
-    QLabel* hud0 = nullptr;
-    QLabel* hud1 = nullptr;
-    QLabel* hud2 = nullptr;
-    QComboBox* hud_changer = nullptr;
-    QComboBox* hud_changer1 = nullptr;
-    QComboBox* hud_changer2 = nullptr;
-    QPushButton* ApplyHud = nullptr;
-    QGroupBox* HudPictureBox = nullptr;
-    QLabel* hud = nullptr;
-    QGroupBox* HudAboutBox = nullptr;
-    QLabel* HudAbout = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QComboBox* list(int slot) const;
     void fitApplyButton();
+    // The user picked an entry of slot `slot`: its preview from the library replaces the picture,
+    // or, when it cannot be read, an error names the file and the picture stays.
     void showPreview(int slot);
+    // Installs the selected entries; each slot that was installed has its setting written. The
+    // confirmation shows only when every selected slot was installed; each failure is reported.
+    void installSelectedHuds();
 
     AppState& m_state;
+    QGroupBox* m_slotsBox = nullptr;         // HudBox
+    std::array<QComboBox*, 3> m_slotLists{}; // hud_changer, hud_changer1, hud_changer2
+    QPushButton* m_applyButton = nullptr;    // ApplyHud
+    QLabel* m_preview = nullptr;             // hud
 };

@@ -34,8 +34,12 @@ struct GameFolder {
         // Permission bits only: tests run as root, for whom access(2) allows everything.
         ASSERT_TRUE(QFile::setPermissions(dir.file(name), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     }
-    // The store holds the working file, as the page expects after every operation.
-    bool storeHoldsWorkingFile() const { return state.working.store().filePath() == dir.file("config.cfg"); }
+    // The working store holds no file but the working file (never autoexec.cfg on its way).
+    bool storeHoldsWorkingFile() const
+    {
+        const QString held = state.working.store().filePath();
+        return held.isEmpty() || held == dir.file("config.cfg");
+    }
 };
 
 const QByteArray Config = "unbindall\r\n"
@@ -175,6 +179,41 @@ TEST(BindFiles, RemoveAllAliasesCleansEveryFileThatBindsOneAndKeepsTheUsersLines
     EXPECT_TRUE(BindFiles::filesBindingAliases(fresh.state.working.folder()).isEmpty());
     EXPECT_TRUE(BindFiles::RemoveAllAliases(fresh.state, {}, &error));
     EXPECT_FALSE(QFile::exists(fresh.dir.file("autoexec.cfg")));
+}
+
+TEST(BindFiles, NoWriteSavesAnEditLeftUnsavedInTheWorkingStore)
+{
+    using Write = bool (*)(AppState&);
+    const struct {
+        const char* what;
+        Write write;
+        QByteArray config;
+    } writes[] = {
+        {"bind", [](AppState& s) { return BindFiles::WriteBind(s, "F3", "go;"); },
+         Config + "bind \"F3\" \"QVL_F3\"\r\n"},
+        {"unbind", [](AppState& s) { return BindFiles::UnbindKey(s, "w"); },
+         "unbindall\r\nname \"QVL fan\"\r\nbind \"F2\" \"QVL_F2\"\r\n"},
+        {"remove all", [](AppState& s) { return BindFiles::RemoveAllAliases(s, {"config.cfg"}); },
+         "unbindall\r\nbind \"w\" \"+forward\"\r\nname \"QVL fan\"\r\n"},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.what);
+        GameFolder g(Config, &Autoexec);
+        ASSERT_TRUE(g.state.working.load());
+        g.state.working.store().SetCfgVar("name", "another page's edit");
+        ASSERT_TRUE(w.write(g.state));
+        EXPECT_EQ(g.config(), w.config);
+        EXPECT_TRUE(g.storeHoldsWorkingFile());
+    }
+
+    // With autoexec.cfg itself the working file, the alias and the bind both land in it.
+    GameFolder g(Config, &Autoexec);
+    g.state.working.setWorkingFile("autoexec.cfg");
+    ASSERT_TRUE(g.state.working.load());
+    g.state.working.store().SetCfgVar("echo", "unsaved");
+    ASSERT_TRUE(BindFiles::WriteBind(g.state, "F3", "go;"));
+    EXPECT_EQ(g.autoexec(), Autoexec + "alias \"QVL_F3\" \"go;\"\r\nbind \"F3\" \"QVL_F3\"\r\n");
+    EXPECT_EQ(g.config(), Config);
 }
 
 } // namespace

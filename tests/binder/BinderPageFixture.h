@@ -3,6 +3,7 @@
 #include "binder/BinderPage.h"
 #include "binder/KeyLabel.h"
 #include "config/AppState.h"
+#include "support/Controls.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -18,13 +19,15 @@
 
 #include <string>
 
-// The Binder page, shown, over a temporary game folder whose working file is config.cfg.
+// The Binder page, shown, over a temporary game folder whose working file is config.cfg (empty
+// until a test writes it).
 class BinderPageTest : public ::testing::Test {
 protected:
     BinderPageTest()
     {
         state.working.setFolder(game.dirWithSlash());
         state.working.setWorkingFile(QStringLiteral("config.cfg"));
+        game.write(QStringLiteral("config.cfg"), QByteArray());
         page.resize(494, 334);
         page.show();
     }
@@ -40,19 +43,20 @@ protected:
     std::string autoexec() const { return game.read(QStringLiteral("autoexec.cfg")).toStdString(); }
 
     template <typename T = QWidget>
-    T* find(const QString& name)
+    T* find(const char* name)
     {
-        T* widget = page.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return control<T>(page, name);
     }
-    KeyLabel* key(const char* name) { return find<KeyLabel>(QString::fromLatin1(name)); }
+    KeyLabel* key(const char* name) { return find<KeyLabel>(name); }
+    QComboBox* keyList() { return find<QComboBox>("BindKey"); }
+    QListWidget* equipment() { return find<QListWidget>("Equipment"); }
+    QString price() { return find<QLineEdit>("PRICE")->text(); }
+    // Makes `key` the key to bind, as a click on it does.
+    void selectKey(const QString& key) { keyList()->setCurrentIndex(keyList()->findText(key, Qt::MatchFixedString)); }
     // "used <hint>" or "unused" for a key label.
     std::string mark(const char* name)
     {
         KeyLabel* label = key(name);
-        if (!label)
-            return "missing";
         return label->used() ? "used " + label->toolTip().toStdString()
                : label->color() == KeyLabel::UnusedColor && label->toolTip().isEmpty() ? "unused"
                                                                                        : "odd";
@@ -60,9 +64,7 @@ protected:
     // "shown <hint>" or "hidden" for a mouse overlay.
     std::string overlay(const char* name)
     {
-        QLabel* image = page.overlays.value(QString::fromLatin1(name));
-        if (!image)
-            return "missing";
+        QLabel* image = find<QLabel>(name);
         return image->isHidden() ? "hidden" : "shown " + image->toolTip().toStdString();
     }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
@@ -72,11 +74,11 @@ protected:
         list->setCurrentIndex(index);
         Q_EMIT list->activated(index);
     }
-    QStringList offered() const
+    QStringList offered()
     {
         QStringList keys;
-        for (int i = 0; i < page.BindKey->count(); ++i)
-            keys << page.BindKey->itemText(i);
+        for (int i = 0; i < keyList()->count(); ++i)
+            keys << keyList()->itemText(i);
         return keys;
     }
 

@@ -12,28 +12,28 @@ TEST_F(BinderPageTest, BindWritesTheAliasAndTheBindAndNothingElse)
     page.ReadBinds();
 
     click(key("F2"));
-    choose(page.Primary, 3); // MP5 Navy SMG
+    choose(find<QComboBox>("Primary"), 3); // MP5 Navy SMG
     EXPECT_EQ(page.imageFrame(), 3);
-    choose(page.Ammo, 0); // full primary ammo
-    EXPECT_EQ(page.PRICE->text(), u"1560"_s);
-    choose(page.Radio, 0); // Go, go, go!
-    click(page.BindButton);
+    choose(find<QComboBox>("Ammo"), 0); // full primary ammo
+    EXPECT_EQ(price(), u"1560"_s);
+    choose(find<QComboBox>("Radio"), 0); // Go, go, go!
+    click(find<QPushButton>("BindButton"));
 
     EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"\r\n");
     EXPECT_EQ(autoexec(), crlf("alias +jd \"+jump; +duck\"\nalias \"QVL_F2\" \"mp5;primammo;go;\"\n"));
     EXPECT_EQ(mark("F2"), "used QVL_F2");
     EXPECT_FALSE(offered().contains(u"F2"_s));
-    EXPECT_EQ(page.Primary->currentIndex(), -1); // the composer starts afresh
-    EXPECT_EQ(page.PRICE->text(), u"0"_s);
+    EXPECT_EQ(find<QComboBox>("Primary")->currentIndex(), -1); // the composer starts afresh
+    EXPECT_EQ(price(), u"0"_s);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // After Clear nothing is chosen, and nothing is bound.
     const std::string before = autoexec();
-    page.selectKey(u"F3"_s);
-    choose(page.Primary, 3);
-    click(page.ClearButton);
-    page.selectKey(u"F3"_s);
-    click(page.BindButton);
+    selectKey(u"F3"_s);
+    choose(find<QComboBox>("Primary"), 3);
+    click(find<QPushButton>("ClearButton"));
+    selectKey(u"F3"_s);
+    click(find<QPushButton>("BindButton"));
     EXPECT_EQ(dialogs.texts(u"information"_s), QStringList{state.message(u"nothingtobind"_s)});
     EXPECT_EQ(autoexec(), before);
     EXPECT_EQ(mark("F3"), "unused");
@@ -49,10 +49,10 @@ TEST_F(BinderPageTest, ABodyOfExactlyTheGamesLimitIsWrittenAndOneByteMoreIsRefus
         int length;
     } binds[] = {{"F6", 514}, {"F7", 515}};
     for (const auto& b : binds) {
-        page.selectKey(QString::fromLatin1(b.key));
-        choose(page.ForBox, 0);
-        page.custommsg->setText(QString(b.length - 10, u'x'));
-        click(page.BindButton);
+        selectKey(QString::fromLatin1(b.key));
+        choose(find<QComboBox>("ForBox"), 0);
+        find<QLineEdit>("custommsg")->setText(QString(b.length - 10, u'x'));
+        click(find<QPushButton>("BindButton"));
     }
     EXPECT_EQ(mark("F6"), "used QVL_F6");
     EXPECT_EQ(mark("F7"), "unused");
@@ -65,34 +65,34 @@ TEST_F(BinderPageTest, ABodyOfExactlyTheGamesLimitIsWrittenAndOneByteMoreIsRefus
 TEST_F(BinderPageTest, TotalFollowsEveryChoiceAndRefusesAmmoWithoutItsWeapon)
 {
     page.ReadBinds();
-    choose(page.Ammo, 1); // secondary ammo, no pistol
+    choose(find<QComboBox>("Ammo"), 1); // secondary ammo, no pistol
     EXPECT_EQ(dialogs.texts(u"information"_s), QStringList{u"Cannot buy ammo for no secondary weapon!"_s});
-    EXPECT_EQ(page.Ammo->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>("Ammo")->currentIndex(), -1);
 
-    choose(page.Primary, 3); // MP5 Navy SMG
-    choose(page.Ammo, 0);
-    EXPECT_EQ(page.PRICE->text(), u"1560"_s);
-    choose(page.Ammo, 3); // "No ammo" clears the choice: the weapon alone
-    EXPECT_EQ(page.Ammo->currentIndex(), -1);
-    EXPECT_EQ(page.PRICE->text(), u"1500"_s);
-    page.Equipment->item(6)->setCheckState(Qt::Checked); // the defusal kit
-    EXPECT_EQ(page.PRICE->text(), u"1700"_s);
-    click(page.ClearButton);
-    page.Equipment->item(6)->setCheckState(Qt::Checked);
-    EXPECT_EQ(page.PRICE->text(), u"200"_s);
-    click(page.ClearButton);
+    choose(find<QComboBox>("Primary"), 3); // MP5 Navy SMG
+    choose(find<QComboBox>("Ammo"), 0);
+    EXPECT_EQ(price(), u"1560"_s);
+    choose(find<QComboBox>("Ammo"), 3); // "No ammo" clears the choice: the weapon alone
+    EXPECT_EQ(find<QComboBox>("Ammo")->currentIndex(), -1);
+    EXPECT_EQ(price(), u"1500"_s);
+    equipment()->item(6)->setCheckState(Qt::Checked); // the defusal kit
+    EXPECT_EQ(price(), u"1700"_s);
+    click(find<QPushButton>("ClearButton"));
+    equipment()->item(6)->setCheckState(Qt::Checked);
+    EXPECT_EQ(price(), u"200"_s);
+    click(find<QPushButton>("ClearButton"));
 
-    choose(page.Primary, 11);                            // AUG Rifle
-    page.Equipment->item(3)->setCheckState(Qt::Checked); // grenade
-    EXPECT_EQ(page.PRICE->text(), u"3800"_s);
+    choose(find<QComboBox>("Primary"), 11);           // AUG Rifle
+    equipment()->item(3)->setCheckState(Qt::Checked); // grenade
+    EXPECT_EQ(price(), u"3800"_s);
     EXPECT_EQ(page.imageFrame(), 23);
-    page.Equipment->item(0)->setCheckState(Qt::Checked);
-    page.Equipment->item(1)->setCheckState(Qt::Checked); // the vests exclude each other
-    EXPECT_EQ(page.Equipment->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(page.PRICE->text(), u"4800"_s);
-    click(page.ClearButton);
-    EXPECT_EQ(page.PRICE->text(), u"0"_s);
-    EXPECT_EQ(page.Equipment->item(1)->checkState(), Qt::Unchecked);
+    equipment()->item(0)->setCheckState(Qt::Checked);
+    equipment()->item(1)->setCheckState(Qt::Checked); // the vests exclude each other
+    EXPECT_EQ(equipment()->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(price(), u"4800"_s);
+    click(find<QPushButton>("ClearButton"));
+    EXPECT_EQ(price(), u"0"_s);
+    EXPECT_EQ(equipment()->item(1)->checkState(), Qt::Unchecked);
 }
 
 TEST_F(BinderPageTest, RefusedChainsWriteNothingAndSayWhy)
@@ -102,20 +102,20 @@ TEST_F(BinderPageTest, RefusedChainsWriteNothingAndSayWhy)
     const std::string config = cfg();
     const std::string autoexecBefore = autoexec();
 
-    page.selectKey(u"F2"_s);
-    page.custommsg->setText(u"hi \"all\""_s);
-    choose(page.ForBox, 0);
-    click(page.BindButton);
-    page.custommsg->setText(u"hello"_s); // and a text without anyone to say it to
-    page.ForBox->setCurrentIndex(-1);
-    click(page.BindButton);
+    selectKey(u"F2"_s);
+    find<QLineEdit>("custommsg")->setText(u"hi \"all\""_s);
+    choose(find<QComboBox>("ForBox"), 0);
+    click(find<QPushButton>("BindButton"));
+    find<QLineEdit>("custommsg")->setText(u"hello"_s); // and a text without anyone to say it to
+    find<QComboBox>("ForBox")->setCurrentIndex(-1);
+    click(find<QPushButton>("BindButton"));
     const QStringList shown = dialogs.texts(u"information"_s);
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[0].contains(u"double quote"_s)) << shown[0].toStdString();
     EXPECT_TRUE(shown[1].startsWith(u"Enter the custom message"_s)) << shown[1].toStdString();
     EXPECT_EQ(cfg(), config);
     EXPECT_EQ(autoexec(), autoexecBefore);
-    EXPECT_EQ(page.BindKey->currentText(), u"F2"_s); // the user can fix the choice and bind again
+    EXPECT_EQ(keyList()->currentText(), u"F2"_s); // the user can fix the choice and bind again
 }
 
 TEST_F(BinderPageTest, AFileThatCannotBeWrittenIsNamedAndTheMarksStay)
@@ -127,13 +127,13 @@ TEST_F(BinderPageTest, AFileThatCannotBeWrittenIsNamedAndTheMarksStay)
     // Permission bits only: tests run as root, for whom access(2) allows everything.
     ASSERT_TRUE(QFile::setPermissions(game.file(u"config.cfg"_s), QFileDevice::ReadOwner));
 
-    page.selectKey(u"F3"_s);
-    choose(page.Radio, 0);
-    click(page.BindButton);
+    selectKey(u"F3"_s);
+    choose(find<QComboBox>("Radio"), 0);
+    click(find<QPushButton>("BindButton"));
     dialogs.answers.enqueue(true);
     click(key("ALT"));
     dialogs.answers.enqueue(true);
-    click(page.RemoveAllButton);
+    click(find<QPushButton>("RemoveAllButton"));
 
     const QStringList errors = dialogs.texts(u"error"_s);
     ASSERT_EQ(errors.size(), 3);
@@ -157,14 +157,14 @@ TEST_F(BinderPageTest, UnbindAsksAndRemovesOnlyThatKeysBinds)
               QStringList{u"\"F2\" This key is binded to\"+use\".\n Do you want to clear bind?"_s});
     EXPECT_EQ(dialogs.questionDefaults, QList<Dialogs::Default>{Dialogs::Default::No});
     EXPECT_EQ(cfg(), before);
-    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    EXPECT_EQ(keyList()->currentIndex(), -1);
 
     dialogs.answers.enqueue(true);
     click(key("F2"));
     EXPECT_EQ(cfg(), crlf("say bind \"F2\"\nbind \"ALT\" \"+strafe\"\n"));
     EXPECT_EQ(autoexec(), crlf("alias \"QVL_F2\" \"wait; slot10;\"\n"));
     EXPECT_EQ(mark("F2"), "unused");
-    EXPECT_EQ(page.BindKey->currentText(), u"F2"_s); // free again, and selected
+    EXPECT_EQ(keyList()->currentText(), u"F2"_s); // free again, and selected
 
     // The question names a key as the game does, never the control.
     writeCfg("bind \";\" \"+use\"; bind \"`\" toggleconsole\n");
@@ -181,10 +181,10 @@ TEST_F(BinderPageTest, UnbindAsksAndRemovesOnlyThatKeysBinds)
     writeCfg("bind \"MOUSE2\" \"+attack2\"\n");
     page.ReadBinds();
     dialogs.answers.enqueue(true);
-    click(page.overlays.value(u"MOUSE2"_s));
+    click(find<QLabel>("MOUSE2"));
     EXPECT_EQ(cfg(), "");
     EXPECT_EQ(overlay("MOUSE2"), "hidden");
-    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    EXPECT_EQ(keyList()->currentIndex(), -1);
 }
 
 TEST_F(BinderPageTest, RemoveAllAliasesNamesEveryFileThatBindsOneAndKeepsTheUsersOwnLines)
@@ -197,14 +197,14 @@ TEST_F(BinderPageTest, RemoveAllAliasesNamesEveryFileThatBindsOneAndKeepsTheUser
              u"autoexec.cfg"_s);
     page.ReadBinds();
 
-    click(page.RemoveAllButton);
+    click(find<QPushButton>("RemoveAllButton"));
     EXPECT_EQ(dialogs.texts(u"question"_s),
               QStringList{u"Do you want to remove ALL aliases form AUTOEXEC.CFG?\n\n"
                           "The binds of these aliases are removed from:\nconfig.cfg\nuserconfig.cfg"_s});
     EXPECT_EQ(mark("F2"), "used QVL_F2"); // declined: nothing changed
 
     dialogs.answers.enqueue(true);
-    click(page.RemoveAllButton);
+    click(find<QPushButton>("RemoveAllButton"));
     EXPECT_EQ(cfg(), crlf("name \"QVL fan\"\n" + users));
     EXPECT_EQ(cfg(u"userconfig.cfg"_s), "");
     EXPECT_EQ(autoexec(), crlf("// mine\nalias +jd \"+jump; +duck\"\n"));

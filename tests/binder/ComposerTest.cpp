@@ -126,8 +126,8 @@ TEST(Composer, RefusesAChainPastTheGamesLimitAndSaysSoInTheUsersLanguage)
 
     const QString text = Composer::problemText(tooLong);
     EXPECT_TRUE(text.contains("515") && text.contains("514")) << text.toStdString();
-    const auto swedish = [](const QString& key) {
-        return key == "toolong" ? QStringLiteral("%1 byte, högst %2") : QString();
+    const auto swedish = [](MessageKey key) {
+        return key == Msg::BindTooLong ? QStringLiteral("%1 byte, högst %2") : QString();
     };
     EXPECT_EQ(Composer::problemText(tooLong, swedish), "515 byte, högst 514");
 }

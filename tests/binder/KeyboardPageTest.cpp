@@ -1,6 +1,7 @@
 #include "BinderPageFixture.h"
 
 #include "binder/KeyNames.h"
+#include "binder/KeyTable.h"
 
 #include <QAction>
 
@@ -43,29 +44,27 @@ TEST_F(BinderPageTest, ClickOnAFreeKeyOrMouseButtonSelectsIt)
     page.ReadBinds();
 
     click(key("but17"));
-    EXPECT_EQ(KeyNames::canonical(page.BindKey->currentText()), u"SEMICOLON"_s);
-    click(page.m1);
-    EXPECT_EQ(page.BindKey->currentText(), u"MOUSE3"_s);
-    click(page.scrolldown);
-    EXPECT_EQ(page.BindKey->currentText(), u"MWHEELDOWN"_s);
+    EXPECT_EQ(KeyNames::canonical(keyList()->currentText()), u"SEMICOLON"_s);
+    click(find<QLabel>("m1"));
+    EXPECT_EQ(keyList()->currentText(), u"MOUSE3"_s);
+    click(find<QLabel>("scrolldown"));
+    EXPECT_EQ(keyList()->currentText(), u"MWHEELDOWN"_s);
     // A bound wheel direction is not offered; a label that pictures no key does nothing.
-    click(page.scrollup);
-    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    click(find<QLabel>("scrollup"));
+    EXPECT_EQ(keyList()->currentIndex(), -1);
     click(key("NUMLOCK"));
-    EXPECT_EQ(page.BindKey->currentIndex(), -1);
+    EXPECT_EQ(keyList()->currentIndex(), -1);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
+TEST_F(BinderPageTest, AChangeOfWorkingFileShowsTheNewFilesBinds)
 {
     writeCfg("bind \"F2\" \"+attack\"\nbind \"MOUSE2\" \"+attack2\"\n", u"a.cfg"_s);
     writeCfg("bind \"F3\" \"+reload\"\nunbind \"F3\"\nbind \"F4\" \"+use\"\n", u"b.cfg"_s);
     state.working.setWorkingFile(u"a.cfg"_s);
-    page.ReadBinds();
     EXPECT_EQ(mark("F2"), "used +attack");
 
     state.working.setWorkingFile(u"b.cfg"_s);
-    page.ReadBinds();
     EXPECT_EQ(mark("F2"), "unused");
     EXPECT_EQ(overlay("MOUSE2"), "hidden");
     EXPECT_EQ(mark("F3"), "unused");
@@ -74,10 +73,18 @@ TEST_F(BinderPageTest, EachReadingShowsTheWorkingFileItReads)
 
     // A working file that cannot be read says so and shows no other file's binds.
     state.working.setWorkingFile(u"gone.cfg"_s);
-    page.ReadBinds();
     EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1);
     EXPECT_EQ(mark("F4"), "unused");
     EXPECT_TRUE(offered().contains(u"F4"_s));
+
+    // A hidden page reads nothing until it shows again.
+    page.hide();
+    state.working.setWorkingFile(u"a.cfg"_s);
+    state.working.setWorkingFile(u"gone2.cfg"_s);
+    EXPECT_EQ(dialogs.texts(u"error"_s).size(), 1);
+    state.working.setWorkingFile(u"b.cfg"_s);
+    page.show();
+    EXPECT_EQ(mark("F4"), "used +use");
 }
 
 TEST_F(BinderPageTest, AGameWrittenConfigShowsNoErrorAndKeysThePictureLacksAreListedOncePerFile)
@@ -103,45 +110,69 @@ TEST_F(BinderPageTest, AGameWrittenConfigShowsNoErrorAndKeysThePictureLacksAreLi
 
 TEST_F(BinderPageTest, TranslatedListEntriesStillFindTheirItems)
 {
-    page.findChild<QAction*>(u"PrimaryEntry3"_s)->setText(u"Pistolet-mitrailleur MP5"_s);
-    EXPECT_EQ(page.Primary->itemText(3), u"Pistolet-mitrailleur MP5"_s);
-    choose(page.Primary, 3);
-    EXPECT_EQ(page.PRICE->text(), u"1500"_s);
+    find<QAction>("PrimaryEntry3")->setText(u"Pistolet-mitrailleur MP5"_s);
+    EXPECT_EQ(find<QComboBox>("Primary")->itemText(3), u"Pistolet-mitrailleur MP5"_s);
+    choose(find<QComboBox>("Primary"), 3);
+    EXPECT_EQ(price(), u"1500"_s);
 }
 
-TEST_F(BinderPageTest, ReadingSavesOnlyAnEditTheStoreHoldsAndLeavesOtherChangesOnDisk)
+TEST_F(BinderPageTest, ReadingWritesNothingAndNoBinderWriteSavesAnEditLeftInTheWorkingStore)
 {
     writeCfg("bind \"w\" \"+forward\"\n");
     page.ReadBinds();
     // Another program changes the file: reading again takes its content and writes nothing.
+    const std::string config = crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\n");
     writeCfg("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\n");
     page.ReadBinds();
-    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\n"));
+    EXPECT_EQ(cfg(), config);
     EXPECT_EQ(mark("F5"), "used snapshot");
 
-    // An edit held in the store and not yet written is saved before reading.
-    state.working.store().SetCfgVar("bind \"F6\"", "save quick");
+    // An edit another page holds in the working store and has not written stays unwritten by a
+    // look, a bind, an unbind and the removal of the aliases.
+    const auto otherPagesEdit = [this] { state.working.store().SetCfgVar("name", "Other page"); };
+    otherPagesEdit();
     page.ReadBinds();
-    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F5\" \"snapshot\"\nbind \"F6\" \"save quick\"\n"));
-    EXPECT_EQ(mark("F6"), "used save quick");
+    EXPECT_EQ(cfg(), config);
+    EXPECT_TRUE(state.working.store().isModified()); // nor dropped by a look
+
+    selectKey(u"F2"_s);
+    choose(find<QComboBox>("Radio"), 0);
+    click(find<QPushButton>("BindButton"));
+    EXPECT_EQ(cfg(), config + "bind \"F2\" \"QVL_F2\"\r\n");
+
+    otherPagesEdit();
+    dialogs.answers.enqueue(true);
+    click(key("F5"));
+    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\nbind \"F2\" \"QVL_F2\"\n"));
+
+    otherPagesEdit();
+    dialogs.answers.enqueue(true);
+    click(find<QPushButton>("RemoveAllButton"));
+    EXPECT_EQ(cfg(), crlf("bind  w   +forward // mine\n"));
+    EXPECT_EQ(autoexec(), "unbindall\r\n");
+    EXPECT_TRUE(dialogs.texts(u"error"_s).isEmpty());
 }
 
 TEST_F(BinderPageTest, EveryKeyTheGameKnowsHasOnePlaceAndNoLabelsOverlap)
 {
     QStringList pictured;
-    for (KeyLabel* label : page.keyLabels) {
+    const QList<KeyLabel*> labels = page.findChildren<KeyLabel*>();
+    for (KeyLabel* label : labels) {
         if (label->inert())
             continue;
         EXPECT_EQ(KeyNames::canonical(label->key()), label->key()) << label->objectName().toStdString();
         if (!pictured.contains(label->key()))
             pictured << label->key();
-        for (KeyLabel* other : page.keyLabels) {
+        for (KeyLabel* other : labels) {
             EXPECT_TRUE(other == label || !other->geometry().intersects(label->geometry()))
                 << label->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
         }
         EXPECT_TRUE(page.rect().contains(label->geometry())) << label->objectName().toStdString();
     }
-    pictured << page.overlays.keys();
+    for (const KeyTable::MouseKey& k : KeyTable::mouseOverlays()) {
+        EXPECT_EQ(overlay(k.name), "hidden");
+        pictured << QString::fromLatin1(k.key);
+    }
     QStringList missing;
     for (const QString& key : KeyNames::all()) {
         if (!pictured.contains(key))
@@ -152,8 +183,8 @@ TEST_F(BinderPageTest, EveryKeyTheGameKnowsHasOnePlaceAndNoLabelsOverlap)
     page.ReadBinds();
     QStringList keys = offered();
     keys.removeDuplicates();
-    EXPECT_EQ(keys.size(), page.BindKey->count());
-    EXPECT_EQ(page.BindKey->count(), pictured.size() - 2);
+    EXPECT_EQ(keys.size(), keyList()->count());
+    EXPECT_EQ(keyList()->count(), pictured.size() - 2);
 }
 
 TEST_F(BinderPageTest, EveryMessageIsInTheInterfaceLanguage)
@@ -162,8 +193,8 @@ TEST_F(BinderPageTest, EveryMessageIsInTheInterfaceLanguage)
     writeCfg("bind \"F2\" \"+use\"\nbind \"JOY1\" \"+jump\"\n");
     page.ReadBinds();
     click(key("F2"));
-    click(page.RemoveAllButton);
-    choose(page.Ammo, 0);
+    click(find<QPushButton>("RemoveAllButton"));
+    choose(find<QComboBox>("Ammo"), 0);
     EXPECT_EQ(dialogs.shown.size(), 4);
     EXPECT_EQ(dialogs.shown.value(0).title, u"<Information>"_s);
     EXPECT_EQ(dialogs.texts(u"window"_s), QStringList{u"<keysunknown>\n2: JOY1"_s});

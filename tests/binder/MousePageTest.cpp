@@ -1,5 +1,7 @@
 #include "app/MainFormFixture.h"
 #include "binder/BinderPage.h"
+#include "binder/KeyLabel.h"
+#include "support/Controls.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -18,15 +20,16 @@ TEST_F(MainFormTest, MouseButtonSettingChoosesThePictureAndTheKeysOffered)
     } rows[] = {{"2", "m2", false, false}, {"4", "m4 m1 m41", true, false}, {"7", "", false, false}};
     for (const auto& row : rows) {
         settings.values[u"mouse_btns"_s] = QString::fromLatin1(row.buttons);
-        BinderPage* page = start().binderPage;
+        const BinderPage* page = control<BinderPage>(start(), "BinderPage");
         QStringList shown;
-        for (QLabel* image : {page->m2, page->m3, page->m4, page->m5, page->m1, page->m41, page->m51}) {
-            if (!image->isHidden())
-                shown << image->objectName();
+        for (const char* name : {"m2", "m3", "m4", "m5", "m1", "m41", "m51"}) {
+            if (!control<QLabel>(page, name)->isHidden())
+                shown << QString::fromLatin1(name);
         }
         EXPECT_EQ(shown.join(u' '), QString::fromLatin1(row.shown)) << row.buttons;
-        EXPECT_EQ(page->BindKey->findText(u"MOUSE4"_s) >= 0, row.mouse4) << row.buttons;
-        EXPECT_EQ(page->BindKey->findText(u"MOUSE5"_s) >= 0, row.mouse5) << row.buttons;
+        const QComboBox* keys = control<QComboBox>(page, "BindKey");
+        EXPECT_EQ(keys->findText(u"MOUSE4"_s) >= 0, row.mouse4) << row.buttons;
+        EXPECT_EQ(keys->findText(u"MOUSE5"_s) >= 0, row.mouse5) << row.buttons;
     }
 }
 
@@ -36,7 +39,7 @@ TEST_F(MainFormTest, ShowingTheBinderPageReadsTheWorkingFileAndSaysSo)
     TMainForm& main = start();
     main.PageControl1->setCurrentWidget(main.TabSheet4);
     EXPECT_EQ(main.Status->text(), u"BINDer >> Create and configurate bindings and aliases"_s);
-    EXPECT_EQ(main.binderPage->findChild<QWidget*>(u"F5"_s)->toolTip(), u"snapshot"_s);
+    EXPECT_EQ(control<KeyLabel>(control<BinderPage>(main, "BinderPage"), "F5")->toolTip(), u"snapshot"_s);
     EXPECT_EQ(game.read(u"config.cfg"_s), "unbindall\r\nbind \"F5\" \"snapshot\"\r\n");
     EXPECT_FALSE(QFile::exists(game.file(u"autoexec.cfg"_s))); // made by the first bind, not by a look
 }

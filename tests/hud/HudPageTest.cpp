@@ -4,6 +4,7 @@
 #include "hud/HudSample.h"
 #include "hud/JpegEncoder.h"
 #include "platform/SettingsStore.h"
+#include "support/Controls.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -41,13 +42,12 @@ protected:
         program.write(u"huds/"_s + entry + u".jpg"_s, jpeg);
     }
 
-    HudPage& page() { return *form->hudPage; }
-    QComboBox* list(int slot)
+    HudPage* page() const { return control<HudPage>(form.get(), "HudPage"); }
+    QComboBox* list(int slot) const
     {
-        return form->findChild<QComboBox*>(slot == 0   ? u"hud_changer"_s
-                                           : slot == 1 ? u"hud_changer1"_s
-                                                       : u"hud_changer2"_s);
+        return control<QComboBox>(page(), slot == 0 ? "hud_changer" : slot == 1 ? "hud_changer1" : "hud_changer2");
     }
+    QLabel* preview() const { return control<QLabel>(page(), "hud"); }
     // Picks an entry as the user does.
     void pick(int slot, const QString& entry)
     {
@@ -57,9 +57,9 @@ protected:
         l->setCurrentIndex(index);
         Q_EMIT l->activated(index);
     }
-    void apply() { QTest::mouseClick(form->findChild<QPushButton*>(u"ApplyHud"_s), Qt::LeftButton); }
+    void apply() { QTest::mouseClick(control<QPushButton>(page(), "ApplyHud"), Qt::LeftButton); }
     // The colour in the middle of the preview.
-    QColor shown() { return form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage().pixelColor(128, 57); }
+    QColor shown() { return preview()->pixmap().toImage().pixelColor(128, 57); }
     static bool near(const QColor& c, int r, int g, int b)
     {
         return qAbs(c.red() - r) < 8 && qAbs(c.green() - g) < 8 && qAbs(c.blue() - b) < 8;
@@ -84,7 +84,7 @@ TEST_F(HudPageTest, StartUpSelectsTheStoredEntriesWithoutChangingThePicture)
     EXPECT_EQ(list(0)->currentText(), u"3"_s);
     EXPECT_EQ(list(1)->currentText(), u"radar2"_s);
     EXPECT_EQ(list(2)->currentIndex(), -1);
-    EXPECT_EQ(form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage(), sample);
+    EXPECT_EQ(preview()->pixmap().toImage(), sample);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -105,7 +105,7 @@ TEST_F(HudPageTest, PreviewFollowsTheLastPickAndKeepsItWhenAPictureCannotBeRead)
     ASSERT_TRUE(JpegEncoder::encode(wide, 90, &jpeg));
     program.write(u"huds/radar3.jpg"_s, jpeg);
     pick(1, u"radar3"_s);
-    const QImage fitted = form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage();
+    const QImage fitted = preview()->pixmap().toImage();
     ASSERT_EQ(fitted.width(), 256);
     EXPECT_NEAR(fitted.height(), 57, 1);
     EXPECT_TRUE(near(fitted.pixelColor(10, 28), 200, 30, 30));
@@ -119,7 +119,7 @@ TEST_F(HudPageTest, PreviewFollowsTheLastPickAndKeepsItWhenAPictureCannotBeRead)
         << errors()[0].toStdString();
     EXPECT_TRUE(errors()[1].contains(QDir::toNativeSeparators(program.file(u"huds/11.jpg"_s))))
         << errors()[1].toStdString();
-    EXPECT_EQ(form->findChild<QLabel*>(u"hud"_s)->pixmap().toImage(), fitted); // the picture stayed
+    EXPECT_EQ(preview()->pixmap().toImage(), fitted); // the picture stayed
 }
 
 TEST_F(HudPageTest, ApplyInstallsTheSelectedSlotsTellsWhereTheOriginalsAreAndTheyComeBack)
@@ -202,8 +202,9 @@ TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSu
     other.working.setFolder(game.dirWithSlash());
     other.messageSource = [](const QString& key) { return key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s; };
     HudPage alone(other);
-    alone.hud_changer1->setCurrentIndex(alone.hud_changer1->findText(u"radar2"_s));
-    alone.ApplyHudClick();
+    QComboBox* radarList = control<QComboBox>(alone, "hud_changer1");
+    radarList->setCurrentIndex(radarList->findText(u"radar2"_s));
+    control<QPushButton>(alone, "ApplyHud")->click();
     // The sprite is in place, but the pick would not come back: no confirmation, the cause shown,
     // and where the original is, in the interface language.
     EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), radar);
