@@ -304,14 +304,14 @@ QString clientCaption(const ClientOptionsPage& page, const char* box)
 }
 
 // Copies a pair of radio buttons, captions and states, including a pair with neither checked.
-void copyPair(const QRadioButton* fromFirst, const QRadioButton* fromSecond, QRadioButton* first, QRadioButton* second)
+void copyPair(const ClientPageView::Pair& from, QRadioButton* first, QRadioButton* second)
 {
-    first->setText(fromFirst->text());
-    second->setText(fromSecond->text());
+    first->setText(from.firstCaption);
+    second->setText(from.secondCaption);
     first->setAutoExclusive(false);
     second->setAutoExclusive(false);
-    first->setChecked(fromFirst->isChecked());
-    second->setChecked(!fromFirst->isChecked() && fromSecond->isChecked());
+    first->setChecked(from.firstChecked);
+    second->setChecked(!from.firstChecked && from.secondChecked);
     first->setAutoExclusive(true);
     second->setAutoExclusive(true);
 }
@@ -334,8 +334,7 @@ void Twizard::t3Show()
     if (m_keepAnswers)
         return;
     w6->clear();
-    for (int i = 0; i < client.data->count(); ++i)
-        w6->addItem(client.data->item(i)->text());
+    w6->addItems(client.view().connections);
     w6->setCurrentIndex(-1);
 }
 
@@ -347,9 +346,10 @@ void Twizard::t4Show()
     wiz3->setTitle(clientCaption(client, "ClientBox9"));
     if (m_keepAnswers)
         return;
-    name->setText(client.name->text());
-    copyPair(client.p1_1, client.p1_0, w1, w2);
-    copyPair(client.p11_1, client.p11_0, w3, w4);
+    const ClientPageView shown = client.view();
+    name->setText(shown.name);
+    copyPair(shown.hand, w1, w2);
+    copyPair(shown.weapon, w3, w4);
 }
 
 WizardAnswers Twizard::answers() const

@@ -20,7 +20,7 @@ protected:
     ClientPageTest()
         : OptionPagesFixture("config.cfg")
     {}
-    bool apply() override { return client.ApplyClientOptions(); }
+    bool apply() override { return client.apply(); }
     QSlider* slider(const char* name) { return find<QSlider>(name); }
 };
 
@@ -210,7 +210,7 @@ TEST_F(ClientPageTest, ATextWithADoubleQuoteIsRefusedAndNothingIsWritten)
                                       {"Cedit", "'\"' is not a valid integer value"},
                                       {"MapTime", "The desired amount of buy time for each round"}}) {
         find<QLineEdit>(edit)->setText(QStringLiteral("\""));
-        EXPECT_FALSE(*edit == 'M' ? server.ApplyServerOptions() : apply()) << edit;
+        EXPECT_FALSE(*edit == 'M' ? server.apply() : apply()) << edit;
         EXPECT_EQ(cfg(), file);
         ASSERT_FALSE(errors().isEmpty());
         EXPECT_TRUE(errors().last().contains(QLatin1String(field))) << errors().last().toStdString();
@@ -263,8 +263,7 @@ TEST_F(ClientPageTest, EachPageHasAHeaderWithItsTitleAndRoomForTheApplyButton)
     for (const auto& [page, name, title] :
          {std::tuple<QWidget*, const char*, const char*>{&client, "ClientTitle", "Client options"},
           {&server, "ServerTitle", "Server options"}}) {
-        const auto* label = page->findChild<QLabel*>(QLatin1String(name));
-        ASSERT_NE(label, nullptr) << name;
+        const auto* label = control<QLabel>(page, name);
         EXPECT_EQ(label->text(), QLatin1String(title));
         const QRect titleAt(label->mapTo(page, QPoint(0, 0)), label->size());
         EXPECT_TRUE(QRect(0, 0, page->width() / 2, OptionsLayout::HeaderHeight).contains(titleAt)) << name;

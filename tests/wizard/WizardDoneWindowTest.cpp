@@ -1,4 +1,5 @@
 #include "WizardWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QDir>
 
@@ -73,7 +74,8 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
     EXPECT_EQ(form->MouseButtons, 5);
     EXPECT_FALSE(form->findChild<QWidget*>(u"m5"_s)->isHidden()) << "the binder shows five buttons";
     EXPECT_TRUE(form->findChild<QWidget*>(u"m3"_s)->isHidden());
-    EXPECT_EQ(form->clientPage->name->text(), u"Trinity"_s) << "the option pages show the new file";
+    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), u"Trinity"_s)
+        << "the option pages show the new file";
 
     // The same answers into the file that is now the working file keep its lines; "Yes" brings
     // the server tab back.
@@ -142,7 +144,7 @@ TEST_F(WizardDoneTest, EachFailureLeavesTheDiskTheSettingsAndTheTabAsTheyWere)
 TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
 {
     start();
-    form->clientPage->p1_0->click(); // the client page holds Left
+    ::control<QRadioButton>(form->clientPage, "p1_0")->click(); // the client page holds Left
     open();
     next();
     control<QRadioButton>("server1")->click();
@@ -170,7 +172,7 @@ TEST_F(WizardDoneTest, ARefusedDoneKeepsEveryAnswerAsTheUserGaveIt)
     next();
     next();
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_TRUE(form->clientPage->p1_1->isChecked()) << "the file holds Right";
-    EXPECT_EQ(form->clientPage->name->text(), u"Neo"_s);
+    EXPECT_TRUE(::control<QRadioButton>(form->clientPage, "p1_1")->isChecked()) << "the file holds Right";
+    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), u"Neo"_s);
     EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
 }

@@ -1,4 +1,5 @@
 #include "WizardWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -131,17 +132,17 @@ TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
     start();
     ClientOptionsPage* client = form->clientPage;
     // Edits on the client page not yet applied are what the wizard copies.
-    client->p1_0->click();
-    client->p11_0->click();
-    client->name->setText(u"Neo"_s);
+    ::control<QRadioButton>(client, "p1_0")->click();
+    ::control<QRadioButton>(client, "p11_0")->click();
+    ::control<QLineEdit>(client, "name")->setText(u"Neo"_s);
     client->findChild<QLabel*>(u"ClientBox1Caption"_s)->setText(u"Nickname"_s); // as a language change does
     open();
 
     goTo(2);
     QComboBox* w6 = control<QComboBox>("w6");
-    ASSERT_EQ(w6->count(), client->data->count());
+    ASSERT_EQ(w6->count(), ::control<QListWidget>(client, "data")->count());
     for (int i = 0; i < w6->count(); ++i)
-        EXPECT_EQ(w6->itemText(i), client->data->item(i)->text());
+        EXPECT_EQ(w6->itemText(i), ::control<QListWidget>(client, "data")->item(i)->text());
     EXPECT_EQ(w6->currentIndex(), -1);
     choose(w6, 3);
     back();
@@ -151,7 +152,7 @@ TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
     next();
     EXPECT_EQ(control<QGroupBox>("wiz1")->title(), u"Nickname"_s);
     EXPECT_EQ(control<QLineEdit>("name")->text(), u"Neo"_s);
-    EXPECT_EQ(control<QRadioButton>("w1")->text(), client->p1_1->text());
+    EXPECT_EQ(control<QRadioButton>("w1")->text(), ::control<QRadioButton>(client, "p1_1")->text());
     EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("w4")->isChecked());
 
@@ -167,7 +168,7 @@ TEST_F(WizardWindowTest, MovementAndPlayerPagesCopyTheClientPageAsItShowsNow)
     goTo(3);
     control<QRadioButton>("w1")->click();
     back();
-    client->p11_1->click();
+    ::control<QRadioButton>(client, "p11_1")->click();
     next();
     EXPECT_TRUE(control<QRadioButton>("w2")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("w3")->isChecked());
@@ -188,7 +189,7 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     EXPECT_EQ(state.working.file(), u"other.cfg"_s);
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
     EXPECT_EQ(selected(), u"other.cfg"_s);
-    EXPECT_EQ(form->clientPage->name->text(), QString()) << "the pages show the chosen file";
+    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), QString()) << "the pages show the chosen file";
 
     // Done writes into the chosen file and leaves config.cfg alone.
     goTo(4);
