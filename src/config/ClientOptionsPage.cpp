@@ -61,25 +61,13 @@ private:
 
 // The page's boxes, each named for the setting it shows.
 struct ClientOptionsPage::Boxes {
-    QGroupBox* name;
-    QGroupBox* weaponHand;
-    QGroupBox* menus;
-    QGroupBox* autoHelp;
-    QGroupBox* consoleColor;
-    QGroupBox* briefings;
-    QGroupBox* radar;
-    QGroupBox* crosshair;
-    QGroupBox* showWeapon;
-    QGroupBox* centerId;
-    QGroupBox* shells;
-    QGroupBox* smokeSprites;
-    QGroupBox* smokePuffs;
-    QGroupBox* decals;
-    QGroupBox* hideFrags;
-    QGroupBox* connection;
-    QGroupBox* observerCrosshair;
-    QGroupBox* ghosts;
-    QGroupBox* crosshairChange;
+    // General options
+    QGroupBox *name, *weaponHand, *menus, *autoHelp, *consoleColor, *briefings, *radar, *crosshair, *showWeapon,
+        *centerId;
+    // Video options
+    QGroupBox *shells, *smokeSprites, *smokePuffs, *decals;
+    // Other
+    QGroupBox *hideFrags, *connection, *observerCrosshair, *ghosts, *crosshairChange;
 };
 
 ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)

@@ -31,24 +31,12 @@ QRadioButton* disableButton(QHBoxLayout* row, const char* name)
 
 // The page's boxes, each named for the setting it shows.
 struct ServerOptionsPage::Boxes {
-    QGroupBox* roundTime;
-    QGroupBox* c4Timer;
-    QGroupBox* freezeTime;
-    QGroupBox* buyTime;
-    QGroupBox* mapRotation;
-    QGroupBox* restart;
-    QGroupBox* winLimit;
-    QGroupBox* teamBalance;
-    QGroupBox* friendlyFire;
-    QGroupBox* autoKick;
-    QGroupBox* limitTeams;
-    QGroupBox* hostagePenalty;
-    QGroupBox* chaseCam;
-    QGroupBox* footsteps;
-    QGroupBox* flashlight;
-    QGroupBox* logMessages;
-    QGroupBox* startMoney;
-    QGroupBox* fadeToBlack;
+    // Time options
+    QGroupBox *roundTime, *c4Timer, *freezeTime, *buyTime, *mapRotation, *restart;
+    // Team & Players options
+    QGroupBox *winLimit, *teamBalance, *friendlyFire, *autoKick, *limitTeams, *hostagePenalty, *chaseCam;
+    // Other
+    QGroupBox *footsteps, *flashlight, *logMessages, *startMoney, *fadeToBlack;
 };
 
 ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
