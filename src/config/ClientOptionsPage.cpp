@@ -74,7 +74,7 @@ ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
     : OptionsPage(state, "ClientTitle", "Client options", parent)
 {
     buildTable(buildColumn());
-    addApplyButton("BitBtn5", "Apply client options");
+    finishColumn("BitBtn5", "Apply client options");
 }
 
 // The boxes from the top of the page down, with their captions and hints.

@@ -25,11 +25,20 @@ QGroupBox* OptionsPage::box(const char* name, const char* caption, const char* h
     return OptionsLayout::box(m_column, name, caption, hint);
 }
 
-void OptionsPage::addApplyButton(const char* name, const char* text)
+void OptionsPage::finishColumn(const char* applyName, const char* applyText)
 {
-    m_applyButton = OptionsLayout::applyButton(m_column, name, text);
+    m_applyButton = OptionsLayout::applyButton(m_column, applyName, applyText);
     m_column->addStretch(1);
     connect(m_applyButton, &QPushButton::clicked, this, &OptionsPage::apply);
+    // The children in tree order are the controls as the page shows them.
+    QWidget* previous = nullptr;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 QList<QRadioButton*> OptionsPage::radios(QGroupBox* box, std::initializer_list<Radio> radios)

@@ -39,8 +39,9 @@ protected:
 
     QLabel* section(const char* name, const char* text);
     QGroupBox* box(const char* name, const char* caption, const char* hint = nullptr);
-    // Ends the column with the page's Apply button.
-    void addApplyButton(const char* name, const char* text);
+    // Ends the column with the page's Apply button. The pages make their controls in the order
+    // of the table, so Tab is then set to go through them from the top of the page down.
+    void finishColumn(const char* applyName, const char* applyText);
 
     // A radio button of a row: its object name, caption, the value it stands for, and whether it
     // starts checked.

@@ -43,7 +43,7 @@ ServerOptionsPage::ServerOptionsPage(AppState& state, QWidget* parent)
     : OptionsPage(state, "ServerTitle", "Server options", parent)
 {
     buildTable(buildColumn());
-    addApplyButton("BitBtn3", "Apply server options");
+    finishColumn("BitBtn3", "Apply server options");
 }
 
 // The boxes from the top of the page down, with their captions and hints.

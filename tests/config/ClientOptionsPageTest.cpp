@@ -256,6 +256,29 @@ TEST_F(ClientPageTest, TheWheelMovesASliderOnlyOnceItHasTheFocus)
     EXPECT_NE(puffs->value(), 300);
 }
 
+// Both pages. The controls are made in the order Apply writes their settings; Tab still goes
+// down the page.
+TEST_F(ClientPageTest, TabGoesThroughTheControlsFromTheTopOfThePageDown)
+{
+    // clang-format off
+    const QStringList clientOrder = {"name", "p1_1", "p5_1", "p3_1", "Color", "p2_1", "p9_0", "p10_0", "p11_1", "p8_1",
+        "c1edit", "TrackBar2", "Cedit", "TrackBar1", "Tracktext", "dec_t", "dec_e", "p6_1", "data", "p7_1", "p4_1",
+        "c2", "BitBtn5"};
+    const QStringList serverOrder = {"TrackBar4", "rtime", "TrackBar3", "c4Edit", "freeze", "MapTime", "rotate",
+        "rounds", "periodtext", "fresh", "freshtext", "cycle", "cycletext", "s3_1", "s4_1", "s2_1", "maxpl", "Players",
+        "hostag", "hdisable", "s7_1", "s5_1", "s6_1", "s8_1", "money", "s1_1", "BitBtn3"};
+    // clang-format on
+    for (const auto& [page, expected] :
+         {std::pair<QWidget*, QStringList>{&client, clientOrder}, {&server, serverOrder}}) {
+        QStringList tabbed;
+        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (expected.contains(w->objectName()))
+                tabbed << w->objectName();
+        }
+        EXPECT_EQ(tabbed, expected);
+    }
+}
+
 // Both pages. The main window lays its Apply button, 24 pixels high, over the right end of a
 // page's header: the title alone stands there, at the left, and the boxes scroll below.
 TEST_F(ClientPageTest, EachPageHasAHeaderWithItsTitleAndRoomForTheApplyButton)
