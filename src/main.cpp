@@ -164,12 +164,9 @@ int main(int argc, char** argv)
     SplashForm.show();
     SplashForm.repaint();
     QApplication::processEvents();
-    state.messageSource = [&SplashForm](const QString& key) { return SplashForm.message(key); };
 
     TMainForm MainForm(state, shell, registry);
     dialogs.parent = &MainForm;
-    MainForm.setSplash(&SplashForm);
-    MainForm.FormTranslator1->TranslateForm(&SplashForm);
 
     Twizard wizard(state, MainForm);
     TUpdateForm UpdateForm(state, shell, &MainForm);

@@ -2,7 +2,6 @@
 
 #include "app/Artwork.h"
 #include "app/Product.h"
-#include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "binder/BinderPage.h"
@@ -179,6 +178,7 @@ void TMainForm::FormCreate()
     QString error;
     if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
         m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
+    FormTranslator1->TranslateCatalog(m_state.messages, LanguageIni::messagesWindow());
     FormTranslator1->TranslateForm(this);
     drawHeader();
     // The selector shows the language in use; setting it is no user's choice, so nothing is
@@ -287,8 +287,7 @@ void TMainForm::LangChange()
         m_state.dialogs.error(error);
         return;
     }
-    if (m_splash)
-        FormTranslator1->TranslateForm(m_splash);
+    FormTranslator1->TranslateCatalog(m_state.messages, LanguageIni::messagesWindow());
     if (m_updateForm) {
         FormTranslator1->TranslateForm(m_updateForm);
         m_updateForm->refreshTexts();

@@ -23,7 +23,6 @@ class QPushButton;
 class QTabWidget;
 class Shell;
 class TFormTranslator;
-class TSplashForm;
 class TUpdateForm;
 class Twizard;
 
@@ -36,7 +35,6 @@ public:
     ~TMainForm() override;
 
     // Start-up steps that run once the other windows exist.
-    void setSplash(TSplashForm* splash) { m_splash = splash; }
     void setWizard(Twizard* wizard) { m_wizard = wizard; }
     void setUpdateForm(TUpdateForm* form) { m_updateForm = form; }
 
@@ -163,7 +161,6 @@ private:
     AppState& m_state;
     Shell& m_shell;
     const MachineRegistry& m_registry;
-    TSplashForm* m_splash = nullptr;
     Twizard* m_wizard = nullptr;
     TUpdateForm* m_updateForm = nullptr;
     // Set while the program itself selects a list entry, which is no pick of the user's.

@@ -1,7 +1,6 @@
 #include "app/SplashForm.h"
 
 #include "app/Artwork.h"
-#include "config/MessageTexts.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -11,24 +10,10 @@ TSplashForm::TSplashForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("SplashForm"));
     setFixedSize(388, 138);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 388, 138);
-    Image1->setPixmap(Artwork::splash());
-    for (const MessageTexts::Entry& e : MessageTexts::english()) {
-        auto* label = new QLabel(e.text, this);
-        label->setObjectName(QLatin1String(e.key));
-        label->hide();
-    }
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(0, 0, 388, 138);
+    picture->setPixmap(Artwork::splash());
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-QString TSplashForm::message(const QString& key) const
-{
-    for (const QLabel* label : findChildren<QLabel*>(key, Qt::FindDirectChildrenOnly)) {
-        if (label != Image1)
-            return label->text();
-    }
-    return QString();
 }

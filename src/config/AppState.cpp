@@ -1,11 +1,10 @@
 #include "config/AppState.h"
 
-#include "config/MessageTexts.h"
 #include "platform/Dialogs.h"
 
 QString AppState::message(const QString& key) const
 {
-    return messageSource ? messageSource(key) : MessageTexts::englishText(key);
+    return messageSource ? messageSource(key) : messages.text(key);
 }
 
 bool AppState::LoadCfg()

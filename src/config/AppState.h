@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/MessageKeys.h"
+#include "config/MessageCatalog.h"
 #include "config/WorkingConfig.h"
 #include "platform/FileError.h"
 
@@ -32,11 +32,15 @@ public:
     SettingsStore& settings;
     Dialogs& dialogs;
 
-    // The message text of `key` in the interface language (the splash window's labels once it
-    // exists; the English texts before that).
+    // The program's messages in the interface language (English until a language file is read).
+    MessageCatalog messages;
+    // Replaces the catalog's texts where set (tests give messages texts of their own).
     std::function<QString(const QString& key)> messageSource;
     QString message(const QString& key) const;
-    QString message(MessageKey key) const { return message(QString(key.text())); }
+    QString message(MessageKey key) const
+    {
+        return messageSource ? messageSource(QString(key.text())) : messages.text(key);
+    }
     // message() as the words of file errors; the state must outlive what holds them.
     FileError::Texts texts() const
     {

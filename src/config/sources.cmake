@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LineIndex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextCodec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageCatalog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkingConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientVariables.cpp

@@ -1,5 +1,6 @@
 #include "language/FormTranslator.h"
 
+#include "config/MessageCatalog.h"
 #include "config/RuntimeHint.h"
 #include "language/IniFile.h"
 #include "platform/Dialogs.h"
@@ -203,11 +204,14 @@ QList<QObject*> TFormTranslator::components(QWidget* window)
     return ordered;
 }
 
-bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error)
+namespace {
+
+// The window's texts as the entries of a language file, in the order of its components.
+QList<IniFile::Entry> textsOf(QWidget* window)
 {
     const QString prefix = window->objectName() + QLatin1Char('.');
     QList<IniFile::Entry> entries;
-    for (QObject* component : components(window)) {
+    for (QObject* component : TFormTranslator::components(window)) {
         for (Property p : AllProperties) {
             const Binding* binding = bindingOf(component, p);
             if (!binding)
@@ -218,22 +222,15 @@ bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString*
             entries.append({prefix + component->objectName() + QLatin1Char('.') + propertyName(p), text});
         }
     }
-    return IniFile::writeKeys(path, TranslationsSection, entries, error);
+    return entries;
 }
 
-void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
+// Each entry of `path` that names a component of the window `windowName`, as (component,
+// property, text) with "~~" made a line break.
+template <typename Use>
+void forEachTranslation(const QString& path, const QString& windowName, Use use)
 {
-    const QList<IniFile::Entry> entries = IniFile::readSection(path, TranslationsSection);
-    if (entries.isEmpty())
-        return;
-    QHash<QString, QObject*> byName;
-    for (QObject* c : components(window)) {
-        const QString folded = c->objectName().toCaseFolded();
-        if (!byName.contains(folded))
-            byName.insert(folded, c);
-    }
-    const QString windowName = window->objectName();
-    for (const IniFile::Entry& entry : entries) {
+    for (const IniFile::Entry& entry : IniFile::readSection(path, TranslationsSection)) {
         const QString& key = entry.first;
         const qsizetype dot = key.indexOf(QLatin1Char('.'));
         if (dot < 0 || QStringView(key).first(dot) != windowName)
@@ -241,36 +238,82 @@ void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
         const qsizetype dot2 = key.indexOf(QLatin1Char('.'), dot + 1);
         if (dot2 < 0)
             continue;
-        QObject* component = byName.value(key.sliced(dot + 1, dot2 - dot - 1).toCaseFolded());
+        QString text = entry.second;
+        use(key.sliced(dot + 1, dot2 - dot - 1), QStringView(key).sliced(dot2 + 1),
+            text.replace(LineBreakMark, QLatin1String("\r\n")));
+    }
+}
+
+} // namespace
+
+bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString* error)
+{
+    return IniFile::writeKeys(path, TranslationsSection, textsOf(window), error);
+}
+
+void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
+{
+    QHash<QString, QObject*> byName;
+    bool listed = false;
+    forEachTranslation(path, window->objectName(), [&](const QString& name, QStringView property, const QString& text) {
+        if (!listed) {
+            listed = true;
+            for (QObject* c : components(window)) {
+                const QString folded = c->objectName().toCaseFolded();
+                if (!byName.contains(folded))
+                    byName.insert(folded, c);
+            }
+        }
+        QObject* component = byName.value(name.toCaseFolded());
         if (!component)
-            continue;
-        const QStringView property = QStringView(key).sliced(dot2 + 1);
+            return;
         for (Property p : AllProperties) {
             if (property.compare(propertyName(p), Qt::CaseInsensitive) != 0)
                 continue;
-            if (const Binding* binding = bindingOf(component, p)) {
-                QString text = entry.second;
-                binding->set(component, text.replace(LineBreakMark, QLatin1String("\r\n")));
-            }
+            if (const Binding* binding = bindingOf(component, p))
+                binding->set(component, text);
         }
-    }
+    });
+}
+
+template <typename Apply>
+void TFormTranslator::translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries,
+                                     Apply apply)
+{
+    LanguageFile = templatePath();
+    QString error;
+    if (!IniFile::writeKeys(LanguageFile, TranslationsSection, entries, &error))
+        reportOnce(error);
+
+    const QString named = IniFile::readKey(m_iniPath, LanguageSection, windowName);
+    if (!named.isEmpty())
+        LanguageFile = named;
+    if (QFileInfo(LanguageFile).isFile())
+        apply(LanguageFile);
+
+    if (!IniFile::writeKey(m_iniPath, LanguageSection, windowName, LanguageFile, &error))
+        reportOnce(error);
 }
 
 void TFormTranslator::TranslateForm(QWidget* window)
 {
-    LanguageFile = templatePath();
-    QString error;
-    if (!ExportTexts(window, LanguageFile, &error))
-        reportOnce(error);
+    translateNamed(window->objectName(), textsOf(window),
+                   [this, window](const QString& file) { ApplyTranslations(window, file); });
+}
 
-    const QString named = IniFile::readKey(m_iniPath, LanguageSection, window->objectName());
-    if (!named.isEmpty())
-        LanguageFile = named;
-    if (QFileInfo(LanguageFile).isFile())
-        ApplyTranslations(window, LanguageFile);
-
-    if (!IniFile::writeKey(m_iniPath, LanguageSection, window->objectName(), LanguageFile, &error))
-        reportOnce(error);
+void TFormTranslator::TranslateCatalog(MessageCatalog& catalog, const QString& windowName)
+{
+    const QString prefix = windowName + QLatin1Char('.');
+    QList<IniFile::Entry> entries;
+    for (const auto& [key, text] : catalog.entries())
+        entries.append({prefix + key + QLatin1String(".Caption"), lineBreaksToMarks(text)});
+    translateNamed(windowName, entries, [&catalog, &windowName](const QString& file) {
+        catalog.resetToEnglish(); // a key the file lacks speaks English, not the language before
+        forEachTranslation(file, windowName, [&catalog](const QString& key, QStringView property, const QString& text) {
+            if (property.compare(QLatin1String("Caption"), Qt::CaseInsensitive) == 0)
+                catalog.setText(key, text);
+        });
+    });
 }
 
 void TFormTranslator::reportOnce(const QString& error)

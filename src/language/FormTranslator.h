@@ -4,6 +4,7 @@
 #include <QString>
 
 class Dialogs;
+class MessageCatalog;
 class QObject;
 class QWidget;
 
@@ -37,6 +38,10 @@ public:
     // file names for the window (the template when it names none) and writes that name back.
     // A write failure is reported once per run; the translation goes on regardless.
     void TranslateForm(QWidget* window);
+    // The same for the program's messages, which the language files give as the captions of the
+    // window `windowName` (SplashForm.<key>.Caption): the catalog's texts go to the template, then
+    // the language file named for that window sets them.
+    void TranslateCatalog(MessageCatalog& catalog, const QString& windowName);
     // Writes the window's non-empty texts into section [Translations] of `path`, replacing
     // existing entries where they stand. Line breaks become "~~"; a caption "-" (a separator) is
     // left out.
@@ -53,6 +58,10 @@ public:
     QString templatePath() const;
 
 private:
+    // Exports `entries` (the window's texts) to the template, then applies the language file that
+    // qvl.ini names for `windowName` with `apply`, and writes that name back.
+    template <typename Apply>
+    void translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries, Apply apply);
     void reportOnce(const QString& error);
 
     QString m_exeDir;

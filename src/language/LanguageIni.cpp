@@ -7,7 +7,7 @@
 
 QStringList LanguageIni::windowNames()
 {
-    return {QStringLiteral("MainForm"), QStringLiteral("UpdateForm"), QStringLiteral("SplashForm")};
+    return {QStringLiteral("MainForm"), QStringLiteral("UpdateForm"), messagesWindow()};
 }
 
 QString LanguageIni::path(const QString& programDir)

@@ -10,6 +10,8 @@ class LanguageIni final {
 public:
     // The windows that take a language file, in the order their lines are written.
     static QStringList windowNames();
+    // The name under which the language files hold the program's messages (one of windowNames).
+    static QString messagesWindow() { return QStringLiteral("SplashForm"); }
     static QString path(const QString& programDir);
     // The language file of `language`, with the system's separators.
     static QString languageFile(const QString& programDir, const QString& language);

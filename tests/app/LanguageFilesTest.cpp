@@ -1,6 +1,5 @@
 #include "app/Artwork.h"
 #include "app/MainForm.h"
-#include "app/SplashForm.h"
 #include "app/UpdateForm.h"
 #include "app/WizardForm.h"
 #include "config/AppState.h"
@@ -49,11 +48,8 @@ protected:
     {
         settings.values[u"qvl_path"_s] = program.path();
         program.write(u"qvl.ini"_s, "\r\n[Language]\r\nMainForm=x.lng\r\n"); // its language line emptied
-        state.messageSource = [this](const QString& key) { return splash.message(key); };
         main = std::make_unique<TMainForm>(state, shell, registry);
-        main->setSplash(&splash);
         main->setUpdateForm(&update);
-        main->FormTranslator1->TranslateForm(&splash);
         main->FormTranslator1->TranslateForm(&update);
         wizard = std::make_unique<Twizard>(state, *main);
         main->setWizard(wizard.get());
@@ -72,7 +68,6 @@ protected:
     FakeShell shell;
     FakeRegistry registry;
     AppState state{settings, dialogs};
-    TSplashForm splash;
     TUpdateForm update{state, shell};
     std::unique_ptr<TMainForm> main;
     std::unique_ptr<Twizard> wizard; // a child of the main window: deleted before it
@@ -149,8 +144,7 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(update.UpdateButton->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(wizard->w7->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
-    EXPECT_EQ(splash.message(u"wrongext"_s),
-              french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
+    EXPECT_EQ(state.message(u"wrongext"_s), french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // File errors too: the words in the interface language, the file and the system's cause after them.

@@ -1,6 +1,5 @@
 #include "MainFormFixture.h"
 #include "app/CfgFolder.h"
-#include "app/SplashForm.h"
 #include "online/NewsView.h"
 
 #include <QAbstractButton>
@@ -144,17 +143,6 @@ TEST_F(MainFormTest, FolderButton)
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(QDir::fromNativeSeparators(state.working.folder()), other.dirWithSlash());
     EXPECT_EQ(QDir::fromNativeSeparators(settings.values[QStringLiteral("cfg_dir")]), other.dirWithSlash());
-}
-
-TEST(SplashForm, MessagesFollowTheLabelsAfterItIsHidden)
-{
-    TSplashForm splash;
-    splash.show();
-    splash.hide();
-    EXPECT_EQ(splash.message(QStringLiteral("Backupfailed")), QStringLiteral("Backup failed"));
-    splash.findChild<QLabel*>(QStringLiteral("Backupfailed"))->setText(QStringLiteral("Sauvegarde impossible"));
-    EXPECT_EQ(splash.message(QStringLiteral("Backupfailed")), QStringLiteral("Sauvegarde impossible"));
-    EXPECT_EQ(splash.message(QStringLiteral("Image1")), QString());
 }
 
 TEST_F(MainFormTest, MouseButtonsFallBackToThreeWithoutWritingTheSetting)

@@ -1,6 +1,8 @@
 #include "language/FormTranslator.h"
 
+#include "config/MessageCatalog.h"
 #include "config/RuntimeHint.h"
+#include "language/IniFile.h"
 #include "language/LanguageIni.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
@@ -167,4 +169,40 @@ TEST(FormTranslatorTest, AHintSetWhileTheProgramRunsIsNeitherExportedNorReplaced
     dir.write(u"x.lng"_s, "[Translations]\r\nMainForm.F2.Hint=stale\r\n");
     translator.ApplyTranslations(&window, dir.file(u"x.lng"_s));
     EXPECT_EQ(key->toolTip(), u"QVL_F2"_s);
+}
+
+TEST(FormTranslatorTest, TheMessagesGoToTheTemplateAndComeFromTheLanguageFileOfTheirWindow)
+{
+    TempDir dir;
+    dir.write(u"fr.lng"_s, "[Translations]\r\n"
+                           "SplashForm.Backupfailed.Caption=Sauvegarde impossible\r\n"
+                           "SplashForm.BADSTATUS.caption=Statut %1~~inattendu\r\n"
+                           "SplashForm.nothingtoapply.Hint=not a caption\r\n"
+                           "SplashForm.nosuchkey.Caption=ignored\r\n"
+                           "SplashForm.poor.Caption=\r\n"
+                           "MainForm.Backuped.Caption=another window's\r\n");
+    dir.write(u"qvl.ini"_s, "French\r\n[Language]\r\nSplashForm=" + dir.file(u"fr.lng"_s).toUtf8() + "\r\n");
+    FakeDialogs dialogs;
+    TFormTranslator translator(dir.path(), dir.file(u"qvl.ini"_s), dialogs);
+    MessageCatalog catalog;
+    catalog.setText(u"Restored"_s, u"restauré"_s); // the language before: a key the file lacks goes back to English
+
+    translator.TranslateCatalog(catalog, LanguageIni::messagesWindow());
+    EXPECT_EQ(catalog.text(Msg::BackupFailed), u"Sauvegarde impossible"_s);
+    EXPECT_EQ(catalog.text(Msg::BadStatus), u"Statut %1\r\ninattendu"_s);
+    EXPECT_EQ(catalog.text(Msg::NothingToApply), u"Nothing to apply"_s);
+    EXPECT_EQ(catalog.text(Msg::SpritesPoor), u"poor"_s);
+    EXPECT_EQ(catalog.text(Msg::BackedUp), MessageCatalog().text(Msg::BackedUp));
+    EXPECT_EQ(catalog.text(Msg::Restored), MessageCatalog().text(Msg::Restored));
+    EXPECT_EQ(translator.LanguageFile, dir.file(u"fr.lng"_s));
+
+    // The template holds every message once, under the window's name, with its line breaks as "~~".
+    const QList<IniFile::Entry> exported = IniFile::readSection(translator.templatePath(), u"Translations"_s);
+    EXPECT_EQ(exported.size(), MessageCatalog().entries().size());
+    EXPECT_EQ(exported.first().first, u"SplashForm.TabSheet1.Caption"_s);
+    EXPECT_TRUE(std::any_of(exported.begin(), exported.end(), [](const IniFile::Entry& e) {
+        return e.first == u"SplashForm.RestoreFailed.Caption"_s && e.second.contains(u"~~"_s) &&
+               !e.second.contains(u'\r');
+    }));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
