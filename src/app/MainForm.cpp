@@ -284,9 +284,9 @@ void TMainForm::BitBtn8Click()
     if (!hasWorkingFile())
         return;
     if (PageControl1->currentIndex() == ClientPage)
-        clientPage->ApplyClientOptions();
+        clientPage->apply();
     else if (PageControl1->currentIndex() == ServerPage)
-        serverPage->ApplyServerOptions();
+        serverPage->apply();
 }
 
 void TMainForm::showApplied(bool written)

@@ -6,17 +6,15 @@
 #include "config/OptionsColorSwatches.h"
 #include "config/OptionsFieldSettings.h"
 #include "config/OptionsLayout.h"
-#include "config/OptionsSpinEdit.h"
+#include "config/OptionsSliderEdit.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include <array>
 
@@ -25,8 +23,8 @@ namespace Var = ClientVariables;
 
 namespace {
 
-// The message keys of the smoke-sprite words, by position of TrackBar2.
-constexpr std::array<const char*, 3> SpriteWords = {"best", "normal", "poor"};
+// The words of the smoke-sprite positions.
+constexpr std::array<MessageKey, 3> SpriteWords = {Msg::SpritesBest, Msg::SpritesNormal, Msg::SpritesPoor};
 
 QColor swatchColor(const char* rgb)
 {
@@ -50,8 +48,7 @@ public:
     QVariant data(int role) const override
     {
         if (role == Qt::DisplayRole && m_connection.key)
-            return m_state.message(QLatin1String(m_connection.key)) + QStringLiteral(" => ") +
-                   QLatin1String(m_connection.rate);
+            return m_state.message(*m_connection.key) + QStringLiteral(" => ") + QLatin1String(m_connection.rate);
         return QListWidgetItem::data(role);
     }
 
@@ -62,243 +59,155 @@ private:
 
 } // namespace
 
+// The page's boxes, each named for the setting it shows.
+struct ClientOptionsPage::Boxes {
+    // General options
+    QGroupBox *name, *weaponHand, *menus, *autoHelp, *consoleColor, *briefings, *radar, *crosshair, *showWeapon,
+        *centerId;
+    // Video options
+    QGroupBox *shells, *smokeSprites, *smokePuffs, *decals;
+    // Other
+    QGroupBox *hideFrags, *connection, *observerCrosshair, *ghosts, *crosshairChange;
+};
+
 ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
-    : QWidget(parent)
-    , m_state(state)
+    : OptionsPage(state, "ClientTitle", "Client options", parent)
 {
-    m_column = column(this, "ClientTitle", "Client options");
-    buildGeneralOptions();
-    buildVideoOptions();
-    buildOtherOptions();
-
-    BitBtn5 = applyButton(m_column, "BitBtn5", "Apply client options");
-    m_column->addStretch(1);
-    buildTable();
-
-    connect(BitBtn5, &QPushButton::clicked, this, &ClientOptionsPage::BitBtn5Click);
-    connect(TrackBar1, &QSlider::valueChanged, this, &ClientOptionsPage::TrackBar1Change);
-    connect(Tracktext, &QLineEdit::textChanged, this, &ClientOptionsPage::TracktextChange);
-    connect(TrackBar2, &QSlider::valueChanged, this, &ClientOptionsPage::TrackBar2Change);
-    connect(Cedit, &QLineEdit::textChanged, this, &ClientOptionsPage::CeditChange);
-    connect(dec_t, &QSlider::valueChanged, this, &ClientOptionsPage::dec_tChange);
-    connect(dec_e, &QLineEdit::textChanged, this, &ClientOptionsPage::dec_eChange);
+    buildTable(buildColumn());
+    finishColumn("BitBtn5", "Apply client options");
 }
 
-void ClientOptionsPage::buildGeneralOptions()
+// The boxes from the top of the page down, with their captions and hints.
+ClientOptionsPage::Boxes ClientOptionsPage::buildColumn()
 {
-    section(m_column, "ClientSection1", "General options");
+    Boxes b{};
+    section("ClientSection1", "General options");
+    b.name = box("ClientBox1", "Your name");
+    b.weaponHand = box("ClientBox2", "In which hand should you hold your weapon?");
+    b.menus = box("ClientBox3", "Use  GUI (graphic) or text menus?",
+                  "(also available through the \"Play CS\" > \"Customize\" menu)");
+    b.autoHelp = box("ClientBox4", "Use auto-help?", "If you are first time playing CS, you shold use Auto-Help.");
+    b.consoleColor =
+        box("ClientBox5", "Choose the color of console text and menus:", "Color of Dialog boxes and console text.");
+    b.briefings = box("ClientBox6", "Display map briefings after loading new levels?",
+                      "Display map briefings after loading new levels");
+    b.radar = box("ClientBox7", "Radar:");
+    b.crosshair = box("ClientBox8", "Crosshair:");
+    b.showWeapon = box("ClientBox9", "Show weapon?");
+    b.centerId = box("ClientBox10", "Auto-ID text placement on screen:");
 
-    m_nameBox = box(m_column, "ClientBox1", "Your name");
-    QHBoxLayout* r = row(m_nameBox);
-    name = new QLineEdit;
-    name->setObjectName(QStringLiteral("name"));
-    r->addWidget(name);
+    section("ClientSection2", "Video options");
+    b.shells = box("ClientBox11", "Maximum number of shells visible at one time:");
+    b.smokeSprites =
+        box("ClientBox12", "Complexity of the smoke sprites for the smoke grenade", "Use 0-3, 0 - most realistic");
+    b.smokePuffs = box("ClientBox13", "Max. number of smoke puffs at one time",
+                       "Use more than 300 if you have a good video card or hight processor frequency.");
+    b.decals =
+        box("ClientBox14", "Show decales (blood on walls, bullets traces)", "Use ONLY with bad videocard (or low RAM)");
 
-    r = row(box(m_column, "ClientBox2", "In which hand should you hold your weapon?"));
-    p1_1 = radio(r, "p1_1", "Right", true);
-    p1_0 = radio(r, "p1_0", "Left", false);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox3", "Use  GUI (graphic) or text menus?",
-                "(also available through the \"Play CS\" > \"Customize\" menu)"));
-    p5_1 = radio(r, "p5_1", "GUI", false);
-    p5_0 = radio(r, "p5_0", "Text", false);
-    r->addStretch(1);
-
-    r = row(
-        box(m_column, "ClientBox4", "Use auto-help?", "If you are first time playing CS, you shold use Auto-Help."));
-    p3_1 = radio(r, "p3_1", "Yes", false);
-    p3_0 = radio(r, "p3_0", "No", false);
-    r->addStretch(1);
-
-    QGroupBox* colorBox = box(m_column, "ClientBox5",
-                              "Choose the color of console text and menus:", "Color of Dialog boxes and console text.");
-    r = row(colorBox);
-    Color = slider(r, "Color", 1, 10, 2);
-    Color->setTickPosition(QSlider::TicksBelow);
-    Color->setPageStep(1);
-    QList<QColor> swatches;
-    for (const char* rgb : Var::ConsoleColors)
-        swatches.append(swatchColor(rgb));
-    m_swatches = new OptionsColorSwatches(Color, swatches);
-    row(colorBox)->addWidget(m_swatches);
-    m_colorMark = new QLabel; // the numbers of a colour none of the swatches is
-    m_colorMark->setTextFormat(Qt::PlainText);
-    row(colorBox)->addWidget(m_colorMark);
-
-    r = row(box(m_column, "ClientBox6", "Display map briefings after loading new levels?",
-                "Display map briefings after loading new levels"));
-    p2_1 = radio(r, "p2_1", "Yes", false);
-    p2_0 = radio(r, "p2_0", "No", true);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox7", "Radar:"));
-    p9_0 = radio(r, "p9_0", "Unhide", true);
-    p9_1 = radio(r, "p9_1", "Hide", false);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox8", "Crosshair:"));
-    p10_0 = radio(r, "p10_0", "Bold", false);
-    p10_1 = radio(r, "p10_1", "Normal", true);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox9", "Show weapon?"));
-    p11_1 = radio(r, "p11_1", "Yes, show", true);
-    p11_0 = radio(r, "p11_0", "No, hide", false);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox10", "Auto-ID text placement on screen:"));
-    p8_1 = radio(r, "p8_1", "Center", true);
-    p8_0 = radio(r, "p8_0", "Bottom left corner", false);
-    r->addStretch(1);
+    section("ClientSection3", "Other");
+    b.hideFrags =
+        box("ClientBox15", "Check Yes to hide all frag/death counts on the Scoreboard but your own, or No to show",
+            "Default - Hide");
+    b.connection =
+        box("ClientBox16", "How much data/information you receive from the server that you are connected to:");
+    b.observerCrosshair = box("ClientBox17", "Crosshairs in Observer mode:");
+    b.ghosts = box("ClientBox18", "Ghosts when in Observer mode:", "See ghosts when in Observer mode");
+    b.crosshairChange = box("ClientBox19", "Change crosshair color with every new game?");
+    return b;
 }
 
-void ClientOptionsPage::buildVideoOptions()
+// Each setting once, with its controls, in the order Apply makes its store calls.
+void ClientOptionsPage::buildTable(const Boxes& b)
 {
-    section(m_column, "ClientSection2", "Video options");
-
-    QHBoxLayout* r = row(box(m_column, "ClientBox11", "Maximum number of shells visible at one time:"));
-    c1edit = spin(r, "c1edit", 1, 500, 300);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox12", "Complexity of the smoke sprites for the smoke grenade",
-                "Use 0-3, 0 - most realistic"));
-    TrackBar2 = slider(r, "TrackBar2", 0, 2, 1);
-    TrackBar2->setPageStep(1);
-    TrackBar2->setTickPosition(QSlider::TicksBelow);
-    Cedit = edit(r, "Cedit", QStringLiteral("1"), 1);
-    smsprites = label(r, "smsprites", "");
-    smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[1])));
-    smsprites->setMinimumWidth(smsprites->fontMetrics().horizontalAdvance(QStringLiteral("normal")) + 8);
-
-    r = row(box(m_column, "ClientBox13", "Max. number of smoke puffs at one time",
-                "Use more than 300 if you have a good video card or hight processor frequency."));
-    TrackBar1 = slider(r, "TrackBar1", 0, 500, 300);
-    // No length limit on the edits: a longer value read from the file must not be cut short.
-    Tracktext = edit(r, "Tracktext", QStringLiteral("300"), 3);
-
-    r = row(box(m_column, "ClientBox14", "Show decales (blood on walls, bullets traces)",
-                "Use ONLY with bad videocard (or low RAM)"));
-    dec_t = slider(r, "dec_t", 0, Var::MaxDecals, 300);
-    dec_e = edit(r, "dec_e", QStringLiteral("300"), 4);
-}
-
-void ClientOptionsPage::buildOtherOptions()
-{
-    section(m_column, "ClientSection3", "Other");
-
-    QHBoxLayout* r = row(box(m_column, "ClientBox15",
-                             "Check Yes to hide all frag/death counts on the Scoreboard but your own, or No to show",
-                             "Default - Hide"));
-    p6_1 = radio(r, "p6_1", "Yes", false);
-    p6_0 = radio(r, "p6_0", "No", true);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox16",
-                "How much data/information you receive from the server that you are connected to:"));
-    data = new QListWidget;
-    data->setObjectName(QStringLiteral("data"));
-    for (const Var::Connection& connection : Var::Connections)
-        new ConnectionItem(m_state, connection, data);
-    data->setSelectionMode(QAbstractItemView::SingleSelection);
-    r->addWidget(data);
-
-    r = row(box(m_column, "ClientBox17", "Crosshairs in Observer mode:"));
-    p7_1 = radio(r, "p7_1", "Enable", true);
-    p7_0 = radio(r, "p7_0", "Disable", false);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox18", "Ghosts when in Observer mode:", "See ghosts when in Observer mode"));
-    p4_1 = radio(r, "p4_1", "Visible", false);
-    p4_0 = radio(r, "p4_0", "Invisible", true);
-    r->addStretch(1);
-
-    r = row(box(m_column, "ClientBox19", "Change crosshair color with every new game?"));
-    c2 = radio(r, "c2", "Change", false);
-    RadioButton2 = radio(r, "RadioButton2", "Don't change", true);
-    r->addStretch(1);
-}
-
-// Each setting once, in the order Apply makes its store calls (and adds missing lines).
-void ClientOptionsPage::buildTable()
-{
-    using Choice = ChoiceSetting::Choice;
-    const auto pair = [this](const char* name, QRadioButton* one, QRadioButton* zero) {
-        m_table.add<ChoiceSetting>(name, QList<Choice>{{one, "1"}, {zero, "0"}});
-    };
-    pair(Var::WeaponHand, p1_1, p1_0);
-    pair(Var::Briefings, p2_1, p2_0);
-    pair(Var::AutoHelp, p3_1, p3_0);
-    pair(Var::Ghosts, p4_1, p4_0);
-    pair(Var::Menus, p5_1, p5_0);
-    m_table.add<PresenceSetting>(QList<PresenceSetting::Choice>{{c2, Var::CrosshairChange}, {RadioButton2, nullptr}});
-    pair(Var::HideFrags, p6_1, p6_0);
-    pair(Var::ObserverCrosshair, p7_1, p7_0);
-    pair(Var::CenterId, p8_1, p8_0);
+    using Presence = PresenceSetting::Choice;
+    const QList<QRadioButton*> hand =
+        choice(Var::WeaponHand, b.weaponHand, {{"p1_1", "Right", "1", true}, {"p1_0", "Left", "0"}});
+    m_weaponHandRight = hand[0];
+    m_weaponHandLeft = hand[1];
+    choice(Var::Briefings, b.briefings, {{"p2_1", "Yes", "1"}, {"p2_0", "No", "0", true}});
+    choice(Var::AutoHelp, b.autoHelp, {{"p3_1", "Yes", "1"}, {"p3_0", "No", "0"}});
+    choice(Var::Ghosts, b.ghosts, {{"p4_1", "Visible", "1"}, {"p4_0", "Invisible", "0", true}});
+    choice(Var::Menus, b.menus, {{"p5_1", "GUI", "1"}, {"p5_0", "Text", "0"}});
+    const QList<QRadioButton*> change =
+        radios(b.crosshairChange, {{"c2", "Change", nullptr}, {"RadioButton2", "Don't change", nullptr, true}});
+    m_table.add<PresenceSetting>(QList<Presence>{{change[0], Var::CrosshairChange}, {change[1], nullptr}});
+    choice(Var::HideFrags, b.hideFrags, {{"p6_1", "Yes", "1"}, {"p6_0", "No", "0", true}});
+    choice(Var::ObserverCrosshair, b.observerCrosshair, {{"p7_1", "Enable", "1", true}, {"p7_0", "Disable", "0"}});
+    choice(Var::CenterId, b.centerId, {{"p8_1", "Center", "1", true}, {"p8_0", "Bottom left corner", "0"}});
     // Hide wins over Unhide when the file runs both.
-    m_table.add<PresenceSetting>(QList<PresenceSetting::Choice>{{p9_0, Var::DrawRadar}, {p9_1, Var::HideRadar}});
-    pair(Var::SpriteBlend, p10_1, p10_0);
-    pair(Var::ViewModel, p11_1, p11_0);
-    m_sprites = m_table.add<SliderSetting>(m_state, Var::SmokeSprites, TrackBar2, Cedit, SliderSetting::Rules{});
-    m_table.add<SpinSetting>(Var::Shells, c1edit);
+    const QList<QRadioButton*> radar = radios(b.radar, {{"p9_0", "Unhide", nullptr, true}, {"p9_1", "Hide", nullptr}});
+    m_table.add<PresenceSetting>(QList<Presence>{{radar[0], Var::DrawRadar}, {radar[1], Var::HideRadar}});
+    choice(Var::SpriteBlend, b.crosshair, {{"p10_0", "Bold", "0"}, {"p10_1", "Normal", "1", true}});
+    const QList<QRadioButton*> weapon =
+        choice(Var::ViewModel, b.showWeapon, {{"p11_1", "Yes, show", "1", true}, {"p11_0", "No, hide", "0"}});
+    m_showWeapon = weapon[0];
+    m_hideWeapon = weapon[1];
+
+    QHBoxLayout* r = row(b.smokeSprites);
+    auto* sprites = new OptionsSliderEdit(m_state, {"TrackBar2", 0, 2, 1, "Cedit", 1, true}, {});
+    r->addWidget(sprites, 1);
+    m_table.add<SliderSetting>(Var::SmokeSprites, sprites);
+    m_spriteWord = label(r, "smsprites", "");
+    m_spriteWord->setMinimumWidth(m_spriteWord->fontMetrics().horizontalAdvance(QStringLiteral("normal")) + 8);
+    showSpriteWord(sprites->position());
+    connect(sprites, &OptionsSliderEdit::positionChanged, this, &ClientOptionsPage::showSpriteWord);
+
+    r = row(b.shells);
+    m_table.add<SpinSetting>(Var::Shells, spin(r, "c1edit", 1, 500, 300));
+    r->addStretch(1);
+
     // An empty dec_e is no mistake: it leaves the file's decals alone.
-    m_decals = m_table.add<SliderSetting>(m_state, Var::Decals, dec_t, dec_e,
-                                          SliderSetting::Rules{.typedInRangeOnly = true, .emptyWritesNothing = true});
-    m_name = m_table.add<TextSetting>(Var::Name, name, m_nameBox, TextSetting::Rules{.emptyWhenMissing = true});
-    m_puffs = m_table.add<SliderSetting>(m_state, Var::SmokePuffs, TrackBar1, Tracktext,
-                                         SliderSetting::Rules{.typedInRangeOnly = true, .zeroWritesNothing = true});
+    auto* decals = new OptionsSliderEdit(m_state, {"dec_t", 0, Var::MaxDecals, 300, "dec_e", 4},
+                                         {.typedInRangeOnly = true, .emptyAllowed = true});
+    row(b.decals)->addWidget(decals, 1);
+    m_table.add<SliderSetting>(Var::Decals, decals);
+
+    m_nameEdit = new QLineEdit;
+    m_nameEdit->setObjectName(QStringLiteral("name"));
+    row(b.name)->addWidget(m_nameEdit);
+    m_nameSetting =
+        m_table.add<TextSetting>(Var::Name, m_nameEdit, b.name, TextSetting::Rules{.emptyWhenMissing = true});
+
+    auto* puffs =
+        new OptionsSliderEdit(m_state, {"TrackBar1", 0, 500, 300, "Tracktext", 3}, {.typedInRangeOnly = true});
+    row(b.smokePuffs)->addWidget(puffs, 1);
+    m_table.add<SliderSetting>(Var::SmokePuffs, puffs, SliderSetting::Rules{.zeroWritesNothing = true});
+
+    m_connectionList = new QListWidget;
+    m_connectionList->setObjectName(QStringLiteral("data"));
+    m_connectionList->setSelectionMode(QAbstractItemView::SingleSelection);
     QList<QByteArray> rates;
-    for (const Var::Connection& connection : Var::Connections)
+    for (const Var::Connection& connection : Var::Connections) {
+        new ConnectionItem(m_state, connection, m_connectionList);
         rates.append(connection.rate);
-    m_table.add<ListSetting>(Var::Rate, data, rates);
-    m_table.add<ColorSetting>(Var::ConsoleColor, Color, m_swatches, m_colorMark,
+    }
+    row(b.connection)->addWidget(m_connectionList);
+    m_table.add<ListSetting>(Var::Rate, m_connectionList, rates);
+
+    QSlider* color = slider(row(b.consoleColor), "Color", 1, 10, 2);
+    color->setTickPosition(QSlider::TicksBelow);
+    color->setPageStep(1);
+    QList<QColor> colors;
+    for (const char* rgb : Var::ConsoleColors)
+        colors.append(swatchColor(rgb));
+    auto* swatches = new OptionsColorSwatches(color, colors);
+    row(b.consoleColor)->addWidget(swatches);
+    auto* colorMark = new QLabel; // the numbers of a colour none of the swatches is
+    colorMark->setTextFormat(Qt::PlainText);
+    row(b.consoleColor)->addWidget(colorMark);
+    m_table.add<ColorSetting>(Var::ConsoleColor, color, swatches, colorMark,
                               QList<QByteArray>(Var::ConsoleColors.begin(), Var::ConsoleColors.end()));
 }
 
-void ClientOptionsPage::BitBtn5Click()
+void ClientOptionsPage::showSpriteWord(int position)
 {
-    ApplyClientOptions();
-}
-
-void ClientOptionsPage::TrackBar1Change()
-{
-    m_puffs->sliderMoved();
-}
-
-void ClientOptionsPage::TracktextChange()
-{
-    m_puffs->editChanged();
-}
-
-void ClientOptionsPage::TrackBar2Change()
-{
-    m_sprites->sliderMoved();
-    smsprites->setText(m_state.message(QString::fromLatin1(SpriteWords[static_cast<size_t>(TrackBar2->value())])));
-}
-
-void ClientOptionsPage::CeditChange()
-{
-    m_sprites->editChanged();
-}
-
-void ClientOptionsPage::dec_tChange()
-{
-    m_decals->sliderMoved();
-}
-
-void ClientOptionsPage::dec_eChange()
-{
-    m_decals->editChanged();
-}
-
-void ClientOptionsPage::readClientPart(OptionsRead& read)
-{
-    m_table.read(read);
+    m_spriteWord->setText(m_state.message(SpriteWords[static_cast<size_t>(position)]));
 }
 
 const KeptText& ClientOptionsPage::readName() const
 {
-    return m_name->kept();
+    return m_nameSetting->kept();
 }
 
 ClientPageView ClientOptionsPage::view() const
@@ -315,20 +224,11 @@ ClientPageView ClientOptionsPage::view() const
     v.nameQuestion = question("ClientBox1");
     v.handQuestion = question("ClientBox2");
     v.weaponQuestion = question("ClientBox9");
-    for (int i = 0; i < data->count(); ++i)
-        v.connections << data->item(i)->text();
-    v.name = name->text();
+    for (int i = 0; i < m_connectionList->count(); ++i)
+        v.connections << m_connectionList->item(i)->text();
+    v.name = m_nameEdit->text();
     v.readName = readName();
-    v.hand = pair(p1_1, p1_0);
-    v.weapon = pair(p11_1, p11_0);
+    v.hand = pair(m_weaponHandRight, m_weaponHandLeft);
+    v.weapon = pair(m_showWeapon, m_hideWeapon);
     return v;
-}
-
-bool ClientOptionsPage::ApplyClientOptions()
-{
-    const OptionsTable::Applied applied = m_table.apply(m_state);
-    if (applied == OptionsTable::Applied::Failed)
-        return false;
-    Q_EMIT this->applied(applied == OptionsTable::Applied::Written);
-    return true;
 }

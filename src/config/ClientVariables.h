@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/MessageKeys.h"
+
 #include <QByteArray>
 
 #include <array>
@@ -33,23 +35,23 @@ inline constexpr char SmokePuffs[] = "max_smokepuffs";
 inline constexpr char Rate[] = "rate";
 inline constexpr char ConsoleColor[] = "con_color";
 
-// The connection list: an entry's own text, or (with `key`) the message key of a word in the
+// The connection list: an entry's own text, or (with `key`) the message of a word in the
 // interface language that the text begins with, and the `rate` it stands for.
 struct Connection {
     const char* text;
-    const char* key;
+    std::optional<MessageKey> key;
     const char* rate;
 };
 inline constexpr std::array<Connection, 9> Connections = {{
-    {"14.4 connection => 1500", nullptr, "1500"},
-    {"33.6 connection => 3000", nullptr, "3000"},
-    {"56k modem        => 3500 ", nullptr, "3500"},
-    {"ISDN                  => 5000 ", nullptr, "5000"},
-    {"Faster                 => 8000 ", nullptr, "8000"},
-    {"FASTEST           => 9999", nullptr, "9999"},
-    {nullptr, "broadband", "25000"},
-    {nullptr, "fastbroadband", "50000"},
-    {nullptr, "unlimited", "100000"},
+    {"14.4 connection => 1500", std::nullopt, "1500"},
+    {"33.6 connection => 3000", std::nullopt, "3000"},
+    {"56k modem        => 3500 ", std::nullopt, "3500"},
+    {"ISDN                  => 5000 ", std::nullopt, "5000"},
+    {"Faster                 => 8000 ", std::nullopt, "8000"},
+    {"FASTEST           => 9999", std::nullopt, "9999"},
+    {nullptr, Msg::Broadband, "25000"},
+    {nullptr, Msg::FastBroadband, "50000"},
+    {nullptr, Msg::Unlimited, "100000"},
 }};
 
 // The `rate` of the connection entry `index`; nothing for no entry.

@@ -15,13 +15,12 @@ void ReadOptionPages(AppState& state, ClientOptionsPage& client, ServerOptionsPa
         return;
     QStringList bad;
     OptionsRead read(state, &bad);
-    client.readClientPart(read);
-    server.readServerPart(read);
+    client.read(read);
+    server.read(read);
     if (bad.isEmpty())
         return;
-    const QString text =
-        state.message(QStringLiteral("badvalues")).arg(QDir::toNativeSeparators(state.working.path())) +
-        QStringLiteral("\r\n") + bad.join(QStringLiteral("\r\n"));
+    const QString text = state.message(Msg::BadValues).arg(QDir::toNativeSeparators(state.working.path())) +
+                         QStringLiteral("\r\n") + bad.join(QStringLiteral("\r\n"));
     Dialogs* dialogs = &state.dialogs;
     QMetaObject::invokeMethod(
         &client, [dialogs, text] { dialogs->message(Dialogs::Kind::Warning, text); }, Qt::QueuedConnection);

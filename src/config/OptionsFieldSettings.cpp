@@ -3,14 +3,13 @@
 #include "config/AppState.h"
 #include "config/OptionsFileMark.h"
 #include "config/OptionsLayout.h"
-#include "config/OptionsNumberMark.h"
+#include "config/OptionsSliderEdit.h"
 #include "config/OptionsSpinEdit.h"
 #include "config/OptionsValueRules.h"
 #include "config/TextCodec.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSlider>
 
 #include <cmath>
 #include <utility>
@@ -64,16 +63,24 @@ QString TextSetting::refusal(const AppState& state) const
 {
     if (TextCodec::isWritable(m_edit->text()))
         return QString();
-    return state.message(QStringLiteral("notwritable")).arg(OptionsLayout::caption(m_box).trimmed());
+    return state.message(Msg::NotWritable).arg(OptionsLayout::caption(m_box).trimmed());
 }
 
-SpinSetting::SpinSetting(const char* name, OptionsSpinEdit* field, QRadioButton* disable)
+SpinSetting::SpinSetting(const char* name, OptionsSpinEdit* field, Disable disable)
     : m_name(name)
     , m_field(field)
     , m_disable(disable)
     , m_first(field->fieldText())
 {
     QObject::connect(field, &OptionsSpinEdit::fieldTextChanged, field, [this] { showMark(); });
+    if (!disable.button)
+        return;
+    QObject::connect(field, &OptionsSpinEdit::fieldTextChanged, disable.button, [this](const QString& text) {
+        m_disable.button->setChecked(m_disable.zeroChecks && text == QLatin1String("0"));
+    });
+    // `pressed` comes before the button checks itself, from the mouse and from the keyboard.
+    QObject::connect(disable.button, &QRadioButton::pressed, field,
+                     [this] { m_field->setFieldText(QStringLiteral("0")); });
 }
 
 void SpinSetting::showMark()
@@ -101,14 +108,14 @@ void SpinSetting::show(OptionsRead& read, const OptionsRead::Value& value)
     m_field->setFieldText(text); // a changed text runs the field's handler
     // After the handler: a number read into a field that already showed it must uncheck Disable
     // too, or Apply would stand for "0".
-    if (m_disable)
-        m_disable->setChecked(text == QLatin1String("0"));
+    if (m_disable.button)
+        m_disable.button->setChecked(text == QLatin1String("0"));
     showMark();
 }
 
 OptionWrite SpinSetting::write() const
 {
-    if (m_disable && m_disable->isChecked())
+    if (m_disable.button && m_disable.button->isChecked())
         return OptionWrite::set(m_name, "0");
     const QString text = m_field->fieldText();
     if (m_mark.covers(text))
@@ -116,100 +123,47 @@ OptionWrite SpinSetting::write() const
     return OptionWrite::set(m_name, m_kept.bytesFor(text));
 }
 
-SliderSetting::SliderSetting(const AppState& state, const char* name, QSlider* slider, QLineEdit* edit, Rules rules)
-    : m_state(state)
-    , m_name(name)
-    , m_slider(slider)
-    , m_edit(edit)
+SliderSetting::SliderSetting(const char* name, OptionsSliderEdit* field, Rules rules)
+    : m_name(name)
+    , m_field(field)
     , m_rules(rules)
 {}
-
-std::optional<double> SliderSetting::number(const QString& text) const
-{
-    if (m_rules.minutes)
-        return OptionsValueRules::minutes(text);
-    if (const std::optional<int> n = OptionsValueRules::integer(text))
-        return *n;
-    return std::nullopt;
-}
-
-bool SliderSetting::fits(double n) const
-{
-    return n >= m_slider->minimum() && n <= m_slider->maximum();
-}
-
-void SliderSetting::moveSlider(int position)
-{
-    m_fromEdit = true;
-    m_slider->setValue(position); // held to the slider's range
-    m_fromEdit = false;
-}
-
-void SliderSetting::sliderMoved()
-{
-    if (!m_fromEdit)
-        m_edit->setText(QString::number(m_slider->value()));
-}
-
-void SliderSetting::editChanged()
-{
-    const QString text = m_edit->text();
-    const std::optional<double> n = number(text);
-    const bool marked = m_mark.covers(text);
-    // The frame that goes first, then the one that comes: both are the edit's style.
-    if (marked) {
-        OptionsNumberMark::update(m_state, m_edit, false);
-        OptionsFileMark::update(m_edit, m_mark, text);
-    } else {
-        OptionsFileMark::update(m_edit, m_mark, text);
-        OptionsNumberMark::update(m_state, m_edit, !n && !(text.isEmpty() && m_rules.emptyWritesNothing));
-    }
-    if (!n)
-        return;
-    const int whole = static_cast<int>(std::floor(std::min(*n, 1e9)));
-    if (!marked && m_rules.typedInRangeOnly && (whole < std::max(1, m_slider->minimum()) || !fits(whole)))
-        return;
-    moveSlider(whole);
-}
 
 void SliderSetting::read(OptionsRead& read)
 {
     const OptionsRead::Value v = read.value(m_name);
     if (!v.found) {
-        const bool onMark = m_mark.covers(m_edit->text());
-        m_mark = {};
+        const bool onMark = m_field->fileMark().covers(m_field->text());
+        m_field->setFileMark({});
         if (onMark)
-            m_edit->setText(QString::number(m_slider->value()));
+            m_field->showText(QString::number(m_field->position()));
         return;
     }
-    const std::optional<double> n = number(v.text);
+    const std::optional<double> n = m_field->number(v.text);
     QString shown = v.text;
-    if (n && fits(*n)) {
-        m_mark = {};
-        moveSlider(static_cast<int>(std::floor(*n)));
-        if (!m_rules.minutes)
-            shown = QString::number(m_slider->value());
+    if (n && m_field->fits(*n)) {
+        m_field->setFileMark({});
+        m_field->moveTo(static_cast<int>(std::floor(*n)));
+        if (!m_field->rules().minutes)
+            shown = QString::number(m_field->position());
     } else {
-        m_mark = read.mark(m_name, v.text);
+        m_field->setFileMark(read.mark(m_name, v.text));
         read.reportBad(m_name, v.text);
     }
-    if (m_edit->text() == shown)
-        editChanged(); // the marks follow the new reading even when the text stays
-    else
-        m_edit->setText(shown);
+    m_field->showText(shown);
 }
 
 void SliderSetting::addWrites(QList<OptionWrite>& writes) const
 {
-    const QString text = m_edit->text();
-    const int position = m_slider->value();
-    if (m_mark.covers(text) || (text.isEmpty() && m_rules.emptyWritesNothing) ||
+    const QString text = m_field->text();
+    const int position = m_field->position();
+    if (m_field->fileMark().covers(text) || (text.isEmpty() && m_field->rules().emptyAllowed) ||
         (position == 0 && m_rules.zeroWritesNothing)) {
         writes.append(OptionWrite::keep(m_name));
         return;
     }
-    const std::optional<double> n = number(text);
-    if (m_rules.minutes && n && fits(*n) && std::floor(*n) == position)
+    const std::optional<double> n = m_field->number(text);
+    if (m_field->rules().minutes && n && m_field->fits(*n) && std::floor(*n) == position)
         writes.append(OptionWrite::set(m_name, text.toLatin1()));
     else
         writes.append(OptionWrite::set(m_name, QByteArray::number(position)));
@@ -217,7 +171,7 @@ void SliderSetting::addWrites(QList<OptionWrite>& writes) const
 
 QString SliderSetting::refusal(const AppState& state) const
 {
-    if (!OptionsNumberMark::isMarked(m_edit))
+    if (!m_field->isNumberMarked())
         return QString();
-    return state.message(QStringLiteral("notinteger")).arg(m_edit->text());
+    return state.message(Msg::NotInteger).arg(m_field->text());
 }

@@ -8,11 +8,11 @@
 #include <functional>
 
 class AppState;
+class OptionsSliderEdit;
 class OptionsSpinEdit;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
-class QSlider;
 
 // Settings whose value a field shows as text. A value that does not fit the field is shown as the
 // file has it, marked, and kept while the field shows that text (typing it again restores it).
@@ -46,10 +46,19 @@ private:
     FileMark m_mark;
 };
 
-// A number field, and the Disable button beside it that stands for "0" while checked.
+// A number field, and the Disable button beside it that stands for "0" while checked. Pressing
+// Disable sets the field to 0 before the press checks it; a change of the field's text, typed or
+// read, unchecks it (with `zeroChecks`, a text of "0" checks it again).
 class SpinSetting final : public OptionsSetting {
 public:
-    SpinSetting(const char* name, OptionsSpinEdit* field, QRadioButton* disable = nullptr);
+    struct Disable {
+        QRadioButton* button = nullptr;
+        bool zeroChecks = false;
+    };
+    SpinSetting(const char* name, OptionsSpinEdit* field, Disable disable);
+    SpinSetting(const char* name, OptionsSpinEdit* field)
+        : SpinSetting(name, field, Disable{})
+    {}
 
     void read(OptionsRead& read) override { show(read, read.value(m_name)); }
     void addWrites(QList<OptionWrite>& writes) const override { writes.append(write()); }
@@ -63,46 +72,31 @@ private:
 
     const char* m_name;
     OptionsSpinEdit* m_field;
-    QRadioButton* m_disable;
+    Disable m_disable;
     QString m_first;
     KeptText m_kept;
     FileMark m_mark;
 };
 
-// A slider and the edit beside it, which shows the slider's position or the number typed. The
-// value written is the position, or for minutes the number typed when the slider stands on its
-// whole part (`1.75`).
+// A slider with its edit (OptionsSliderEdit). The value written is the position, or for minutes
+// the number typed when the slider stands on its whole part (`1.75`); an empty edit, where the
+// field allows one, writes nothing.
 class SliderSetting final : public OptionsSetting {
 public:
     struct Rules {
-        bool minutes = false;
-        // A typed number outside the slider's range moves it to the nearest end; with this set it
-        // leaves it, and so does a number below 1.
-        bool typedInRangeOnly = false;
-        bool emptyWritesNothing = false; // and an empty edit is no mistake
         bool zeroWritesNothing = false;
     };
-    SliderSetting(const AppState& state, const char* name, QSlider* slider, QLineEdit* edit, Rules rules);
-
-    // The slider moved: its edit shows the position (unless the edit moved it).
-    void sliderMoved();
-    // The edit's text changed: marks it, or moves the slider to the number.
-    void editChanged();
+    SliderSetting(const char* name, OptionsSliderEdit* field, Rules rules);
+    SliderSetting(const char* name, OptionsSliderEdit* field)
+        : SliderSetting(name, field, Rules{})
+    {}
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
     QString refusal(const AppState& state) const override;
 
 private:
-    std::optional<double> number(const QString& text) const;
-    bool fits(double n) const;
-    void moveSlider(int position);
-
-    const AppState& m_state;
     const char* m_name;
-    QSlider* m_slider;
-    QLineEdit* m_edit;
+    OptionsSliderEdit* m_field;
     Rules m_rules;
-    FileMark m_mark;
-    bool m_fromEdit = false;
 };

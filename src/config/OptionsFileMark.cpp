@@ -50,7 +50,7 @@ bool isShown(const QWidget* field)
 
 QString caption(const AppState& state, const QString& value)
 {
-    return state.message(QStringLiteral("infile")).arg(value);
+    return state.message(Msg::InFile).arg(value);
 }
 
 } // namespace OptionsFileMark

@@ -22,7 +22,15 @@ OptionsMapRotation::OptionsMapRotation(OptionsSpinEdit* minutes, OptionsSpinEdit
     , m_disable(disable)
     , m_minutes("mp_timelimit", minutes)
     , m_rounds("mp_maxrounds", rounds)
-{}
+{
+    QObject::connect(minutes, &OptionsSpinEdit::fieldTextChanged, minutes, [this] { minutesChanged(); });
+    QObject::connect(rounds, &OptionsSpinEdit::fieldTextChanged, rounds, [this] { roundsChanged(); });
+    // Before the press checks the button, which the fields' handlers have just unchecked.
+    QObject::connect(disable, &QRadioButton::pressed, disable, [this] {
+        m_minutesField->setFieldText(Zero);
+        m_roundsField->setFieldText(Zero);
+    });
+}
 
 void OptionsMapRotation::minutesChanged()
 {

@@ -7,15 +7,11 @@ class QRadioButton;
 
 // The map rotation of the Server options page: a time limit in minutes (`mp_timelimit`) or a
 // number of rounds (`mp_maxrounds`), and Disable for neither. Only one of the two fields is
-// meant to hold a number, so typing into one zeroes the other; with both non-zero (from a file)
-// neither is written.
+// meant to hold a number, so typing into one zeroes the other and unchecks Disable; pressing
+// Disable zeroes both. With both non-zero (from a file) neither is written.
 class OptionsMapRotation final : public OptionsSetting {
 public:
     OptionsMapRotation(OptionsSpinEdit* minutes, OptionsSpinEdit* rounds, QRadioButton* disable);
-
-    // The fields' change handlers: the field's number stays, the other field becomes 0.
-    void minutesChanged();
-    void roundsChanged();
 
     // Read by the rule that writes the pair: both 0 is Disable. Neither field zeroes the other
     // meanwhile, or a file holding both would lose one.
@@ -23,6 +19,10 @@ public:
     void addWrites(QList<OptionWrite>& writes) const override;
 
 private:
+    // The fields' change handlers: the field's number stays, the other field becomes 0.
+    void minutesChanged();
+    void roundsChanged();
+
     OptionsSpinEdit* m_minutesField;
     OptionsSpinEdit* m_roundsField;
     QRadioButton* m_disable;

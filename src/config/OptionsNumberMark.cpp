@@ -18,8 +18,7 @@ void update(const AppState& state, QLineEdit* edit, bool wrong)
 {
     // Shown again for every text: the tool tip names the text and speaks the current language.
     if (wrong)
-        OptionsFileMark::showFrame(edit, MarkProperty, "#d01c1c",
-                                   state.message(QStringLiteral("notinteger")).arg(edit->text()));
+        OptionsFileMark::showFrame(edit, MarkProperty, "#d01c1c", state.message(Msg::NotInteger).arg(edit->text()));
     else
         OptionsFileMark::hideFrame(edit, MarkProperty);
 }

@@ -36,7 +36,7 @@ FileMark OptionsRead::mark(const char* name, const QString& text) const
                               .arg(m_state.working.file())
                               .arg(line)
                               .arg(TextCodec::decode(m_store.CfgLines(line).trimmed()).text);
-    return {text, m_state.message(QStringLiteral("infiletip")).arg(where)};
+    return {text, m_state.message(Msg::InFileTip).arg(where)};
 }
 
 void OptionsRead::reportBad(const char* name, const QString& text)

@@ -20,9 +20,11 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsMapRotation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsFileMark.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSpinEdit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsSliderEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsNumberMark.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsColorSwatches.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientOptionsPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ServerOptionsPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionPages.cpp

@@ -20,7 +20,7 @@ protected:
     ClientPageTest()
         : OptionPagesFixture("config.cfg")
     {}
-    bool apply() override { return client.ApplyClientOptions(); }
+    bool apply() override { return client.apply(); }
     QSlider* slider(const char* name) { return find<QSlider>(name); }
 };
 
@@ -210,7 +210,7 @@ TEST_F(ClientPageTest, ATextWithADoubleQuoteIsRefusedAndNothingIsWritten)
                                       {"Cedit", "'\"' is not a valid integer value"},
                                       {"MapTime", "The desired amount of buy time for each round"}}) {
         find<QLineEdit>(edit)->setText(QStringLiteral("\""));
-        EXPECT_FALSE(*edit == 'M' ? server.ApplyServerOptions() : apply()) << edit;
+        EXPECT_FALSE(*edit == 'M' ? server.apply() : apply()) << edit;
         EXPECT_EQ(cfg(), file);
         ASSERT_FALSE(errors().isEmpty());
         EXPECT_TRUE(errors().last().contains(QLatin1String(field))) << errors().last().toStdString();
@@ -256,6 +256,29 @@ TEST_F(ClientPageTest, TheWheelMovesASliderOnlyOnceItHasTheFocus)
     EXPECT_NE(puffs->value(), 300);
 }
 
+// Both pages. The controls are made in the order Apply writes their settings; Tab still goes
+// down the page.
+TEST_F(ClientPageTest, TabGoesThroughTheControlsFromTheTopOfThePageDown)
+{
+    // clang-format off
+    const QStringList clientOrder = {"name", "p1_1", "p5_1", "p3_1", "Color", "p2_1", "p9_0", "p10_0", "p11_1", "p8_1",
+        "c1edit", "TrackBar2", "Cedit", "TrackBar1", "Tracktext", "dec_t", "dec_e", "p6_1", "data", "p7_1", "p4_1",
+        "c2", "BitBtn5"};
+    const QStringList serverOrder = {"TrackBar4", "rtime", "TrackBar3", "c4Edit", "freeze", "MapTime", "rotate",
+        "rounds", "periodtext", "fresh", "freshtext", "cycle", "cycletext", "s3_1", "s4_1", "s2_1", "maxpl", "Players",
+        "hostag", "hdisable", "s7_1", "s5_1", "s6_1", "s8_1", "money", "s1_1", "BitBtn3"};
+    // clang-format on
+    for (const auto& [page, expected] :
+         {std::pair<QWidget*, QStringList>{&client, clientOrder}, {&server, serverOrder}}) {
+        QStringList tabbed;
+        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (expected.contains(w->objectName()))
+                tabbed << w->objectName();
+        }
+        EXPECT_EQ(tabbed, expected);
+    }
+}
+
 // Both pages. The main window lays its Apply button, 24 pixels high, over the right end of a
 // page's header: the title alone stands there, at the left, and the boxes scroll below.
 TEST_F(ClientPageTest, EachPageHasAHeaderWithItsTitleAndRoomForTheApplyButton)
@@ -263,8 +286,7 @@ TEST_F(ClientPageTest, EachPageHasAHeaderWithItsTitleAndRoomForTheApplyButton)
     for (const auto& [page, name, title] :
          {std::tuple<QWidget*, const char*, const char*>{&client, "ClientTitle", "Client options"},
           {&server, "ServerTitle", "Server options"}}) {
-        const auto* label = page->findChild<QLabel*>(QLatin1String(name));
-        ASSERT_NE(label, nullptr) << name;
+        const auto* label = control<QLabel>(page, name);
         EXPECT_EQ(label->text(), QLatin1String(title));
         const QRect titleAt(label->mapTo(page, QPoint(0, 0)), label->size());
         EXPECT_TRUE(QRect(0, 0, page->width() / 2, OptionsLayout::HeaderHeight).contains(titleAt)) << name;

@@ -14,7 +14,7 @@ protected:
     KeptFileTest()
         : OptionPagesFixture("config.cfg")
     {}
-    bool apply() override { return client.ApplyClientOptions() && server.ApplyServerOptions(); }
+    bool apply() override { return client.apply() && server.apply(); }
     QDateTime modified() const { return QFileInfo(dir.file(state.working.file())).lastModified(); }
 };
 

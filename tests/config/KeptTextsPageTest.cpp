@@ -14,7 +14,7 @@ protected:
     KeptTextsTest()
         : OptionPagesFixture("config.cfg", true)
     {}
-    bool apply() override { return client.ApplyClientOptions() && server.ApplyServerOptions(); }
+    bool apply() override { return client.apply() && server.apply(); }
 
     void leave(const char* name)
     {

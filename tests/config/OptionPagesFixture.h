@@ -5,6 +5,7 @@
 #include "config/ClientOptionsPage.h"
 #include "config/OptionPages.h"
 #include "config/ServerOptionsPage.h"
+#include "support/Controls.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -79,14 +80,12 @@ protected:
         return QStringLiteral("'%1' is not a valid integer value").arg(text);
     }
 
+    // The control `name` of whichever page has it.
     template <typename T = QWidget>
     T* find(const char* name)
     {
-        T* widget = client.findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            widget = server.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        const bool onClient = !client.findChildren<QObject*>(QLatin1String(name)).isEmpty();
+        return control<T>(onClient ? static_cast<QWidget*>(&client) : &server, name);
     }
     // What a control shows: "1" or "0" for a button, a position, a list's row, a text.
     QString shown(const char* name)

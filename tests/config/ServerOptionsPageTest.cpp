@@ -11,7 +11,7 @@ protected:
     ServerPageTest()
         : OptionPagesFixture("server.cfg")
     {}
-    bool apply() override { return server.ApplyServerOptions(); }
+    bool apply() override { return server.apply(); }
 };
 
 TEST_F(ServerPageTest, EveryVariableIsReadAndWrittenBackInPlace)

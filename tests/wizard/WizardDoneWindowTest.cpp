@@ -1,4 +1,5 @@
 #include "WizardWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QDir>
 
@@ -78,7 +79,8 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
     EXPECT_EQ(form->MouseButtons, 5);
     EXPECT_FALSE(form->findChild<QWidget*>(u"m5"_s)->isHidden()) << "the binder shows five buttons";
     EXPECT_TRUE(form->findChild<QWidget*>(u"m3"_s)->isHidden());
-    EXPECT_EQ(form->clientPage->name->text(), u"Trinity"_s) << "the option pages show the new file";
+    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), u"Trinity"_s)
+        << "the option pages show the new file";
 
     // The same answers into the file that is now the working file keep its lines; "Yes" brings
     // the server tab back.

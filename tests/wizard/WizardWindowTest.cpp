@@ -1,4 +1,5 @@
 #include "WizardWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -181,7 +182,7 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     EXPECT_EQ(state.working.file(), u"other.cfg"_s);
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
     EXPECT_EQ(selected(), u"other.cfg"_s);
-    EXPECT_EQ(form->clientPage->name->text(), QString()) << "the pages show the chosen file";
+    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), QString()) << "the pages show the chosen file";
     goTo(3);
     EXPECT_EQ(control<QLineEdit>("name")->text(), QString()) << "and so does the wizard";
 
