@@ -1,8 +1,8 @@
 #include "online/UpdateForm.h"
 
 #include "config/AppState.h"
-#include "config/Settings.h"
 #include "config/RuntimeHint.h"
+#include "config/Settings.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
 #include "online/UpdateTray.h"
