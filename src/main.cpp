@@ -6,12 +6,10 @@
 #include "app/SplashForm.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
-#include "online/UpdateForm.h"
 #include "platform/MachineRegistry.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
-#include "wizard/WizardWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -88,7 +86,12 @@ int main(int argc, char** argv)
                                         QStringLiteral("Start on a sample game folder in a demo workspace."));
     const QCommandLineOption demoResetOption(QStringLiteral("demo-reset"),
                                              QStringLiteral("Start the demo workspace afresh (implies --demo)."));
-    parser.addOptions({settingsOption, demoOption, demoResetOption});
+    const QCommandLineOption templateOption(
+        QStringLiteral("export-template"),
+        QStringLiteral("Write every window's texts and the messages, as designed, into the language file FILE for "
+                       "translators, then end."),
+        QStringLiteral("FILE"));
+    parser.addOptions({settingsOption, demoOption, demoResetOption, templateOption});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The demo workspace (with --demo)."),
                                  QStringLiteral("[DIR]"));
     addQtOptions(parser);
@@ -160,6 +163,13 @@ int main(int argc, char** argv)
     shell.setTexts(state.texts());
     NativeMachineRegistry registry;
 
+    if (parser.isSet(templateOption)) {
+        if (TMainForm::exportTemplate(state, shell, registry, parser.value(templateOption), &error))
+            return 0;
+        std::fputs(qPrintable(QStringLiteral("qvl: %1\n").arg(error)), stderr);
+        return 1;
+    }
+
     TSplashForm SplashForm;
     SplashForm.show();
     SplashForm.repaint();
@@ -168,16 +178,9 @@ int main(int argc, char** argv)
     TMainForm MainForm(state, shell, registry);
     dialogs.parent = &MainForm;
 
-    WizardWindow wizard(state, &MainForm);
-    TUpdateForm UpdateForm(state, shell, &MainForm);
     TInformationForm InformationForm(&MainForm);
-    MainForm.setWizard(&wizard);
-    MainForm.setUpdateForm(&UpdateForm);
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::comeForward);
-    // Translated at start-up too, so that a restart keeps the update window in the chosen language.
-    MainForm.FormTranslator1->TranslateForm(&UpdateForm);
-    UpdateForm.refreshTexts();
-    wizard.translate(*MainForm.FormTranslator1);
+    QObject::connect(&MainForm, &TMainForm::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     dialogs.informationWindow = [&InformationForm](const QString& title, const QString& text) {
         InformationForm.ShowInformation(title, text);
     };

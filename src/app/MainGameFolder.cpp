@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-void TMainForm::LocateCfgFolder()
+void TMainForm::locateGameFolder()
 {
     SettingsStore& settings = m_state.settings;
     const QString remembered = settings.read(Setting::GameFolder);
@@ -27,9 +27,9 @@ void TMainForm::LocateCfgFolder()
     QString found = uninstall.isEmpty() ? QString() : CfgFolder::folderFromUninstallString(uninstall);
     if (found.isEmpty()) // Steam installs write no uninstall entry
         found =
-            QDir::toNativeSeparators(SteamLibraries::findCstrike(SteamLibraries::steamRoots(m_registry, steamHome)));
+            QDir::toNativeSeparators(SteamLibraries::findCstrike(SteamLibraries::steamRoots(m_registry, m_steamHome)));
     if (found.isEmpty()) {
-        AskCfgFolder();
+        askGameFolder();
         return;
     }
     writeSetting(Setting::GameFolder, found);
@@ -45,7 +45,7 @@ QString TMainForm::chooseConfigCfg()
 #ifdef Q_OS_WIN
         start = QStringLiteral("c:/Half-Life/cstrike");
 #else
-        start = steamHome;
+        start = m_steamHome;
 #endif
     }
     const QString title = QStringLiteral("Please choose the %1 file")
@@ -62,20 +62,18 @@ void TMainForm::useChosenConfig(const QString& chosenPath)
     m_state.working.setWorkingFile(QStringLiteral("config.cfg"));
 }
 
-void TMainForm::AskCfgFolder()
+void TMainForm::askGameFolder()
 {
     const QString chosen = chooseConfigCfg();
     if (chosen.isEmpty()) {
         // Without a game folder there is nothing to edit. Cancel is the user's answer, so the
         // program ends at once, remembering nothing, and the next start asks again.
         m_abandoned = true;
-        if (quitProgram)
-            quitProgram();
+        Q_EMIT quitRequested();
         return;
     }
     useChosenConfig(chosen);
     m_state.LoadCfg();
-    ScanCfgList();
-    if (openWizard)
-        openWizard();
+    scanConfigList();
+    openWizard();
 }

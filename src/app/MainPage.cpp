@@ -45,160 +45,169 @@ QPushButton* iconButton(QWidget* parent, const char* name, QStyle::StandardPixma
 
 void TMainForm::buildMainPage()
 {
-    auto* page = new QGridLayout(TabSheet1);
+    auto* page = new QGridLayout(m_sheets[MainPage]);
     page->setContentsMargins(6, 6, 6, 6);
     page->setHorizontalSpacing(8);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Quarvel uses this file:"), TabSheet1);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto* listBox = new QGridLayout(GroupBox1);
-    ListBox1 = new QListWidget(GroupBox1);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setToolTip(
+    auto* fileGroup = new QGroupBox(QStringLiteral("Quarvel uses this file:"), m_sheets[MainPage]);
+    fileGroup->setObjectName(QStringLiteral("GroupBox1"));
+    auto* listBox = new QGridLayout(fileGroup);
+    m_configList = new QListWidget(fileGroup);
+    m_configList->setObjectName(QStringLiteral("ListBox1"));
+    m_configList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_configList->setToolTip(
         QStringLiteral("CS uses config.cfg by default.\r\nYou can keep several config files with different settings "
                        "(one for each server or game style) and choose here the one that Quarvel edits."));
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Edit = iconButton(GroupBox1, "Edit", QStyle::SP_FileDialogDetailedView,
-                      QStringLiteral("Open the config in your text editor"));
-    BitBtn4 = iconButton(GroupBox1, "BitBtn4", QStyle::SP_DialogSaveButton, QStringLiteral("Backup current config"));
-    BitBtn6 = iconButton(GroupBox1, "BitBtn6", QStyle::SP_BrowserReload, QStringLiteral("Restore backuped file"));
-    BitBtn1 = iconButton(GroupBox1, "BitBtn1", QStyle::SP_DirOpenIcon, QStringLiteral("Open 'cstrike' dir"));
-    listBox->addWidget(ListBox1, 0, 0, 5, 1);
-    listBox->addWidget(Edit, 0, 1);
-    listBox->addWidget(BitBtn4, 1, 1);
-    listBox->addWidget(BitBtn6, 2, 1);
-    listBox->addWidget(BitBtn1, 3, 1);
+    m_configList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_editButton = iconButton(fileGroup, "Edit", QStyle::SP_FileDialogDetailedView,
+                              QStringLiteral("Open the config in your text editor"));
+    m_backupButton =
+        iconButton(fileGroup, "BitBtn4", QStyle::SP_DialogSaveButton, QStringLiteral("Backup current config"));
+    m_restoreButton =
+        iconButton(fileGroup, "BitBtn6", QStyle::SP_BrowserReload, QStringLiteral("Restore backuped file"));
+    m_folderButton = iconButton(fileGroup, "BitBtn1", QStyle::SP_DirOpenIcon, QStringLiteral("Open 'cstrike' dir"));
+    listBox->addWidget(m_configList, 0, 0, 5, 1);
+    listBox->addWidget(m_editButton, 0, 1);
+    listBox->addWidget(m_backupButton, 1, 1);
+    listBox->addWidget(m_restoreButton, 2, 1);
+    listBox->addWidget(m_folderButton, 3, 1);
     listBox->setRowStretch(4, 1);
 
-    ListPopup = new QMenu(ListBox1);
-    ListPopup->setObjectName(QStringLiteral("ListPopup"));
+    m_listMenu = new QMenu(m_configList);
+    m_listMenu->setObjectName(QStringLiteral("ListPopup"));
     const QList<QPair<QAction**, QPair<const char*, const char*>>> items = {
-        {&EditCFGmanually1, {"EditCFGmanually1", "Edit CFG manually"}},
-        {&Backup, {"Backup", "Backup CFG"}},
-        {&Restore1, {"Restore1", "Restore CFG"}},
-        {&DeleteCFG1, {"DeleteCFG1", "Delete CFG"}}};
+        {&m_editAction, {"EditCFGmanually1", "Edit CFG manually"}},
+        {&m_backupAction, {"Backup", "Backup CFG"}},
+        {&m_restoreAction, {"Restore1", "Restore CFG"}},
+        {&m_deleteAction, {"DeleteCFG1", "Delete CFG"}}};
     for (const auto& [action, names] : items) {
-        *action = ListPopup->addAction(QLatin1String(names.second));
+        *action = m_listMenu->addAction(QLatin1String(names.second));
         (*action)->setObjectName(QLatin1String(names.first));
     }
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Auto-update via Internet"), TabSheet1);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto* updateBox = new QGridLayout(GroupBox2);
-    updateBox->setContentsMargins(6, 2, 6, 4);
-    updateBox->setVerticalSpacing(2);
-    Image2 = new QLabel(GroupBox2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(UpdateArtwork::picture(40, 40));
-    Image2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label4 = new QLabel(
-        QStringLiteral("Connect to the Internet and press the button. Updates come out about every week."), GroupBox2);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setWordWrap(true);
-    QFont small = Label4->font();
+    auto* updateGroup = new QGroupBox(QStringLiteral("Auto-update via Internet"), m_sheets[MainPage]);
+    updateGroup->setObjectName(QStringLiteral("GroupBox2"));
+    auto* updateLayout = new QGridLayout(updateGroup);
+    updateLayout->setContentsMargins(6, 2, 6, 4);
+    updateLayout->setVerticalSpacing(2);
+    auto* updatePicture = new QLabel(updateGroup);
+    updatePicture->setObjectName(QStringLiteral("Image2"));
+    updatePicture->setPixmap(UpdateArtwork::picture(40, 40));
+    updatePicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* updateNote =
+        new QLabel(QStringLiteral("Connect to the Internet and press the button. Updates come out about every week."),
+                   updateGroup);
+    updateNote->setObjectName(QStringLiteral("Label4"));
+    updateNote->setWordWrap(true);
+    QFont small = updateNote->font();
     small.setPointSizeF(small.pointSizeF() - 1);
-    Label4->setFont(small);
-    UButton = new QPushButton(UpdateArtwork::windowIcon(), QStringLiteral("Update!"), GroupBox2);
-    UButton->setObjectName(QStringLiteral("UButton"));
-    updateBox->addWidget(Image2, 0, 0, Qt::AlignTop);
-    updateBox->addWidget(Label4, 0, 1);
-    updateBox->addWidget(UButton, 1, 0, 1, 2, Qt::AlignRight);
+    updateNote->setFont(small);
+    m_updateButton = new QPushButton(UpdateArtwork::windowIcon(), QStringLiteral("Update!"), updateGroup);
+    m_updateButton->setObjectName(QStringLiteral("UButton"));
+    updateLayout->addWidget(updatePicture, 0, 0, Qt::AlignTop);
+    updateLayout->addWidget(updateNote, 0, 1);
+    updateLayout->addWidget(m_updateButton, 1, 0, 1, 2, Qt::AlignRight);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("QVL Language"), TabSheet1);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    auto* langBox = new QVBoxLayout(GroupBox3);
+    auto* languageGroup = new QGroupBox(QStringLiteral("QVL Language"), m_sheets[MainPage]);
+    languageGroup->setObjectName(QStringLiteral("GroupBox3"));
+    auto* langBox = new QVBoxLayout(languageGroup);
     langBox->setContentsMargins(6, 2, 6, 4);
     langBox->setSpacing(2);
-    Label3 = new QLabel(QStringLiteral("You can change QVL language! Avilalible: English, Russian, French"), GroupBox3);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    Label3->setFont(small); // three lines in Russian and French: the page has no room for larger type
-    Lang = new QComboBox(GroupBox3);
-    Lang->setObjectName(QStringLiteral("Lang"));
-    Lang->addItems(
+    auto* languageNote =
+        new QLabel(QStringLiteral("You can change QVL language! Avilalible: English, Russian, French"), languageGroup);
+    languageNote->setObjectName(QStringLiteral("Label3"));
+    languageNote->setWordWrap(true);
+    languageNote->setFont(small); // three lines in Russian and French: the page has no room for larger type
+    m_languageList = new QComboBox(languageGroup);
+    m_languageList->setObjectName(QStringLiteral("Lang"));
+    m_languageList->addItems(
         {QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"), QStringLiteral("Swedish")});
-    Lang->setCurrentIndex(-1);
-    langBox->addWidget(Label3);
-    langBox->addWidget(Lang);
+    m_languageList->setCurrentIndex(-1);
+    langBox->addWidget(languageNote);
+    langBox->addWidget(m_languageList);
 
-    GroupBox42 = new QGroupBox(QStringLiteral("Z.U. Zori"), TabSheet1);
-    GroupBox42->setObjectName(QStringLiteral("GroupBox42"));
-    auto* newsBox = new QGridLayout(GroupBox42);
-    newsBox->setContentsMargins(6, 2, 6, 4);
-    News = new NewsView(GroupBox42);
-    News->setObjectName(QStringLiteral("News"));
-    News->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    News->setFixedHeight(64);
-    News->setMinimumWidth(256);
-    News->message = [this](MessageKey key) { return m_state.message(key); };
-    News->openLink = [this](const QUrl& url) {
+    auto* newsGroup = new QGroupBox(QStringLiteral("Z.U. Zori"), m_sheets[MainPage]);
+    newsGroup->setObjectName(QStringLiteral("GroupBox42"));
+    auto* newsLayout = new QGridLayout(newsGroup);
+    newsLayout->setContentsMargins(6, 2, 6, 4);
+    m_news = new NewsView(newsGroup);
+    m_news->setObjectName(QStringLiteral("News"));
+    m_news->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_news->setFixedHeight(64);
+    m_news->setMinimumWidth(256);
+    m_news->message = [this](MessageKey key) { return m_state.message(key); };
+    m_news->openLink = [this](const QUrl& url) {
         // The desktop may answer after a while: the box says so only if it is still there.
-        m_shell.open(url.toString(), [news = QPointer<NewsView>(News), url] {
+        m_shell.open(url.toString(), [news = QPointer<NewsView>(m_news), url] {
             if (news)
                 news->linkFailed(url);
         });
     };
-    GetNews = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), GroupBox42);
-    GetNews->setObjectName(QStringLiteral("GetNews"));
+    m_newsButton = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), newsGroup);
+    m_newsButton->setObjectName(QStringLiteral("GetNews"));
     // Beside the box rather than under it: the page has no room for a taller group.
-    newsBox->addWidget(News, 0, 0, 2, 1);
-    newsBox->addWidget(GetNews, 1, 1, Qt::AlignBottom | Qt::AlignRight);
-    newsBox->setRowStretch(0, 1);
+    newsLayout->addWidget(m_news, 0, 0, 2, 1);
+    newsLayout->addWidget(m_newsButton, 1, 1, Qt::AlignBottom | Qt::AlignRight);
+    newsLayout->setRowStretch(0, 1);
 
-    page->addWidget(GroupBox1, 0, 0, 2, 1);
-    page->addWidget(GroupBox2, 0, 1);
-    page->addWidget(GroupBox3, 1, 1);
-    page->addWidget(GroupBox42, 2, 0, 1, 2);
+    page->addWidget(fileGroup, 0, 0, 2, 1);
+    page->addWidget(updateGroup, 0, 1);
+    page->addWidget(languageGroup, 1, 1);
+    page->addWidget(newsGroup, 2, 0, 1, 2);
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
     page->setRowStretch(0, 1);
     page->setRowStretch(1, 1);
 
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TMainForm::ListBox1SelectionChanged);
-    connect(ListBox1, &QListWidget::itemClicked, this, &TMainForm::ListBox1ItemClicked);
-    ListBox1->viewport()->installEventFilter(this);
-    ListBox1->installEventFilter(this);
-    connect(ListBox1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { ListPopup->popup(ListBox1->viewport()->mapToGlobal(pos)); });
-    connect(BitBtn1, &QPushButton::clicked, this, &TMainForm::BitBtn1Click);
-    connect(Edit, &QPushButton::clicked, this, &TMainForm::EditClick);
-    connect(BitBtn4, &QPushButton::clicked, this, &TMainForm::BitBtn4Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
-    connect(EditCFGmanually1, &QAction::triggered, this, &TMainForm::EditCFGmanually1Click);
-    connect(Backup, &QAction::triggered, this, &TMainForm::BackupClick);
-    connect(Restore1, &QAction::triggered, this, &TMainForm::Restore1Click);
-    connect(DeleteCFG1, &QAction::triggered, this, &TMainForm::DeleteCFG1Click);
-    connect(UButton, &QPushButton::clicked, this, &TMainForm::UButtonClick);
-    connect(GetNews, &QPushButton::clicked, this, &TMainForm::GetNewsClick);
-    connect(News, &NewsView::loadEnded, this, [this] { GetNews->setText(message(QStringLiteral("Loaded"))); });
     updateFileActions();
+}
+
+void TMainForm::connectMainPage()
+{
+    connect(m_configList, &QListWidget::itemSelectionChanged, this, &TMainForm::configSelectionChanged);
+    connect(m_configList, &QListWidget::itemClicked, this, &TMainForm::configClicked);
+    m_configList->viewport()->installEventFilter(this);
+    m_configList->installEventFilter(this);
+    connect(m_configList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_listMenu->popup(m_configList->viewport()->mapToGlobal(pos)); });
+    connect(m_folderButton, &QPushButton::clicked, this, &TMainForm::chooseGameFolder);
+    connect(m_editButton, &QPushButton::clicked, this, &TMainForm::editSelectedConfig);
+    connect(m_backupButton, &QPushButton::clicked, this, &TMainForm::backupSelectedConfig);
+    connect(m_restoreButton, &QPushButton::clicked, this, &TMainForm::restoreSelectedConfig);
+    connect(m_editAction, &QAction::triggered, this, &TMainForm::editSelectedConfig);
+    connect(m_backupAction, &QAction::triggered, this, &TMainForm::backupSelectedConfig);
+    connect(m_restoreAction, &QAction::triggered, this, &TMainForm::restoreSelectedConfig);
+    connect(m_deleteAction, &QAction::triggered, this, &TMainForm::deleteSelectedConfig);
+    connect(m_updateButton, &QPushButton::clicked, this, &TMainForm::openUpdateWindow);
+    connect(m_newsButton, &QPushButton::clicked, this, &TMainForm::loadNews);
+    connect(m_news, &NewsView::loadEnded, this, [this] { m_newsButton->setText(m_state.message(Msg::NewsLoaded)); });
+    connect(m_languageList, &QComboBox::activated, this, &TMainForm::changeLanguage);
 }
 
 QListWidgetItem* TMainForm::selectedEntry() const
 {
-    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    const QList<QListWidgetItem*> selected = m_configList->selectedItems();
     return selected.isEmpty() ? nullptr : selected.front();
 }
 
 void TMainForm::selectWithoutReading(int row)
 {
     m_selectingByProgram = true;
-    ListBox1->setCurrentRow(row);
+    m_configList->setCurrentRow(row);
     if (row < 0)
-        ListBox1->clearSelection();
+        m_configList->clearSelection();
     m_selectingByProgram = false;
     updateFileActions();
 }
 
-void TMainForm::ScanCfgList()
+void TMainForm::scanConfigList()
 {
     m_state.working.setFolder(CfgFolder::withTrailingSeparator(m_state.working.folder()));
     writeSetting(Setting::GameFolder, m_state.working.folder());
     const QStringList names = CfgFolder::listCfgFiles(QDir::fromNativeSeparators(m_state.working.folder()));
     m_selectingByProgram = true;
-    ListBox1->clear();
-    ListBox1->addItems(names);
+    m_configList->clear();
+    m_configList->addItems(names);
     m_selectingByProgram = false;
     const int row = CfgFolder::pickEntry(names, m_state.settings.read(Setting::WorkingFile));
     selectWithoutReading(row);
@@ -208,130 +217,120 @@ void TMainForm::ScanCfgList()
 
 void TMainForm::enablePagesForFile()
 {
-    const bool any = ListBox1->count() > 0;
-    for (QWidget* page : {TabSheet2, TabSheet3, TabSheet4})
+    const bool any = m_configList->count() > 0;
+    for (QWidget* page : {m_sheets[ClientPage], m_sheets[ServerPage], m_sheets[BinderTab]})
         page->setEnabled(any);
-    const QString why = any ? QString() : message(QStringLiteral("nocfgfile"));
-    for (QWidget* page : {TabSheet2, TabSheet3, TabSheet4})
+    const QString why = any ? QString() : m_state.message(Msg::NoConfigFile);
+    for (QWidget* page : {m_sheets[ClientPage], m_sheets[ServerPage], m_sheets[BinderTab]})
         page->setToolTip(why);
 }
 
 bool TMainForm::hasWorkingFile()
 {
-    if (ListBox1->count() > 0)
+    if (m_configList->count() > 0)
         return true;
-    m_state.dialogs.error(message(QStringLiteral("nocfgfile")));
+    m_state.dialogs.error(m_state.message(Msg::NoConfigFile));
     return false;
 }
 
-void TMainForm::ListBox1SelectionChanged()
+void TMainForm::configSelectionChanged()
 {
     updateFileActions();
     if (m_selectingByProgram || !selectedEntry())
         return;
     m_readOnPress = true;
-    ListBox1Click();
+    readSelectedConfig();
 }
 
-void TMainForm::ListBox1ItemClicked(QListWidgetItem* item)
+void TMainForm::configClicked(QListWidgetItem* item)
 {
     // A click on the entry that is already selected reads the file again: that is how the user
     // drops edits not yet applied. A click that selected the entry has read it already.
     const bool alreadyRead = m_readOnPress;
     m_readOnPress = false;
     if (!alreadyRead && !m_selectingByProgram && item && item->isSelected())
-        ListBox1Click();
+        readSelectedConfig();
 }
 
 void TMainForm::updateFileActions()
 {
     const bool selected = selectedEntry() != nullptr;
-    for (QWidget* button :
-         {static_cast<QWidget*>(Edit), static_cast<QWidget*>(BitBtn4), static_cast<QWidget*>(BitBtn6)})
+    for (QWidget* button : {static_cast<QWidget*>(m_editButton), static_cast<QWidget*>(m_backupButton),
+                            static_cast<QWidget*>(m_restoreButton)})
         button->setEnabled(selected);
-    for (QAction* action : {EditCFGmanually1, Backup, Restore1, DeleteCFG1})
+    for (QAction* action : {m_editAction, m_backupAction, m_restoreAction, m_deleteAction})
         action->setEnabled(selected);
 }
 
-void TMainForm::ListBox1Click()
+void TMainForm::readSelectedConfig()
 {
     const QListWidgetItem* item = selectedEntry();
     if (!item)
         return;
     m_state.working.setWorkingFile(item->text());
     writeSetting(Setting::WorkingFile, m_state.working.file());
-    ReadOptionPages();
+    readOptionPages();
 }
 
-void TMainForm::useCfgEntry(const QString& name)
+void TMainForm::useConfigEntry(const QString& name)
 {
-    const QList<QListWidgetItem*> found = ListBox1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> found = m_configList->findItems(name, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    selectWithoutReading(ListBox1->row(found.first()));
-    ListBox1Click();
+    selectWithoutReading(m_configList->row(found.first()));
+    readSelectedConfig();
 }
 
 void TMainForm::wizardWritten(const QString& cfgFile, bool showServer, int mouseButtons)
 {
-    ScanCfgList();
+    scanConfigList();
     // The scan picks the file the setting cfg_file names; the written file is the working file
     // even when that setting could not be stored.
-    const QList<QListWidgetItem*> found = ListBox1->findItems(cfgFile, Qt::MatchFixedString);
+    const QList<QListWidgetItem*> found = m_configList->findItems(cfgFile, Qt::MatchFixedString);
     if (!found.isEmpty()) {
-        const int row = ListBox1->row(found.first());
+        const int row = m_configList->row(found.first());
         selectWithoutReading(row);
         m_state.working.setWorkingFile(found.first()->text());
     }
-    PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), showServer);
-    MouseButtons = mouseButtons;
-    binderPage->applyMouseButtons(mouseButtons);
-    ReadOptionPages();
+    m_tabs->setTabVisible(m_tabs->indexOf(m_sheets[ServerPage]), showServer);
+    m_mouseButtons = mouseButtons;
+    if (m_binderPage)
+        m_binderPage->applyMouseButtons(mouseButtons);
+    readOptionPages();
 }
 
-void TMainForm::BitBtn1Click()
+void TMainForm::chooseGameFolder()
 {
     const QString chosen = chooseConfigCfg();
     if (chosen.isEmpty())
         return;
     useChosenConfig(chosen);
-    ScanCfgList();
+    scanConfigList();
 }
 
-void TMainForm::FormClose()
+void TMainForm::rememberWorkingFile()
 {
     if (m_abandoned)
         return;
     if (!selectedEntry()) {
-        const QList<QListWidgetItem*> found = ListBox1->findItems(QStringLiteral("config.cfg"), Qt::MatchFixedString);
+        const QList<QListWidgetItem*> found =
+            m_configList->findItems(QStringLiteral("config.cfg"), Qt::MatchFixedString);
         if (!found.isEmpty())
-            selectWithoutReading(ListBox1->row(found.first()));
+            selectWithoutReading(m_configList->row(found.first()));
         m_state.working.setWorkingFile(found.isEmpty() ? QStringLiteral("config.cfg") : found.first()->text());
     }
     const QListWidgetItem* item = selectedEntry();
     writeSetting(Setting::WorkingFile, item ? item->text() : QStringLiteral("config.cfg"));
 }
 
-void TMainForm::UButtonClick()
+void TMainForm::loadNews()
 {
-    if (!m_updateForm)
-        return;
-    // The update window brings this one back, and ends the program once its patch runs.
-    m_updateForm->disconnect(this);
-    connect(m_updateForm, &TUpdateForm::mainWindowWanted, this, &QWidget::show);
-    connect(m_updateForm, &TUpdateForm::patchStarted, this, [] { QCoreApplication::exit(0); });
-    hide();
-    m_updateForm->showModal();
-}
-
-void TMainForm::GetNewsClick()
-{
-    GetNews->setText(message(QStringLiteral("Loading")));
+    m_newsButton->setText(m_state.message(Msg::NewsLoading));
     QString refused;
     const QUrl root = SiteAddress::root(m_state.settings.read(Setting::Site), &refused);
     if (!root.isValid()) {
-        News->showFailure(Msg::NewsSite, refused);
+        m_news->showFailure(Msg::NewsSite, refused);
         return;
     }
-    News->load(SiteAddress::news(root));
+    m_news->load(SiteAddress::news(root));
 }

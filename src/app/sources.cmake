@@ -8,6 +8,7 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/InformationForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainPages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp

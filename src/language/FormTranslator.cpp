@@ -172,6 +172,8 @@ TFormTranslator::TFormTranslator(const QString& exeDir, const QString& iniPath, 
 
 QString TFormTranslator::templatePath() const
 {
+    if (!m_templateOnly.isEmpty())
+        return m_templateOnly;
     return QDir::toNativeSeparators(QDir::cleanPath(m_exeDir + QStringLiteral("/Language.lng")));
 }
 
@@ -206,12 +208,13 @@ QList<QObject*> TFormTranslator::components(QWidget* window)
 
 namespace {
 
-// The window's texts as the entries of a language file, in the order of its components.
-QList<IniFile::Entry> textsOf(QWidget* window)
+// The texts of `part` (the window itself unless given) as the entries of the window's language
+// file, in the order of the components.
+QList<IniFile::Entry> textsOf(QWidget* window, QWidget* part = nullptr)
 {
     const QString prefix = window->objectName() + QLatin1Char('.');
     QList<IniFile::Entry> entries;
-    for (QObject* component : TFormTranslator::components(window)) {
+    for (QObject* component : TFormTranslator::components(part ? part : window)) {
         for (Property p : AllProperties) {
             const Binding* binding = bindingOf(component, p);
             if (!binding)
@@ -251,14 +254,17 @@ bool TFormTranslator::ExportTexts(QWidget* window, const QString& path, QString*
     return IniFile::writeKeys(path, TranslationsSection, textsOf(window), error);
 }
 
-void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
+namespace {
+
+// Sets the components' texts from the entries of `path` for the window `windowName`.
+void applyTo(const QString& windowName, const QList<QObject*>& components, const QString& path)
 {
     QHash<QString, QObject*> byName;
     bool listed = false;
-    forEachTranslation(path, window->objectName(), [&](const QString& name, QStringView property, const QString& text) {
+    forEachTranslation(path, windowName, [&](const QString& name, QStringView property, const QString& text) {
         if (!listed) {
             listed = true;
-            for (QObject* c : components(window)) {
+            for (QObject* c : components) {
                 const QString folded = c->objectName().toCaseFolded();
                 if (!byName.contains(folded))
                     byName.insert(folded, c);
@@ -276,6 +282,22 @@ void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
     });
 }
 
+QList<IniFile::Entry> catalogEntries(const MessageCatalog& catalog, const QString& windowName)
+{
+    const QString prefix = windowName + QLatin1Char('.');
+    QList<IniFile::Entry> entries;
+    for (const auto& [key, text] : catalog.entries())
+        entries.append({prefix + key + QLatin1String(".Caption"), lineBreaksToMarks(text)});
+    return entries;
+}
+
+} // namespace
+
+void TFormTranslator::ApplyTranslations(QWidget* window, const QString& path)
+{
+    applyTo(window->objectName(), components(window), path);
+}
+
 template <typename Apply>
 void TFormTranslator::translateNamed(const QString& windowName, const QList<std::pair<QString, QString>>& entries,
                                      Apply apply, bool remember)
@@ -285,6 +307,8 @@ void TFormTranslator::translateNamed(const QString& windowName, const QList<std:
     if (!IniFile::writeKeys(LanguageFile, TranslationsSection, entries, &error))
         reportOnce(error);
 
+    if (!m_templateOnly.isEmpty())
+        return;
     const QString named = IniFile::readKey(m_iniPath, LanguageSection, windowName);
     if (!named.isEmpty())
         LanguageFile = named;
@@ -309,11 +333,7 @@ void TFormTranslator::TranslateFormAs(QWidget* window, const QString& asWindow)
 
 void TFormTranslator::TranslateCatalog(MessageCatalog& catalog, const QString& windowName)
 {
-    const QString prefix = windowName + QLatin1Char('.');
-    QList<IniFile::Entry> entries;
-    for (const auto& [key, text] : catalog.entries())
-        entries.append({prefix + key + QLatin1String(".Caption"), lineBreaksToMarks(text)});
-    translateNamed(windowName, entries, [&catalog, &windowName](const QString& file) {
+    translateNamed(windowName, catalogEntries(catalog, windowName), [&catalog, &windowName](const QString& file) {
         catalog.resetToEnglish(); // a key the file lacks speaks English, not the language before
         forEachTranslation(file, windowName, [&catalog](const QString& key, QStringView property, const QString& text) {
             if (property.compare(QLatin1String("Caption"), Qt::CaseInsensitive) == 0)
@@ -322,8 +342,24 @@ void TFormTranslator::TranslateCatalog(MessageCatalog& catalog, const QString& w
     });
 }
 
+void TFormTranslator::TranslatePart(QWidget* window, QWidget* part)
+{
+    translateNamed(
+        window->objectName(), textsOf(window, part),
+        [window, part](const QString& file) { applyTo(window->objectName(), components(part), file); }, false);
+}
+
+void TFormTranslator::writeTemplateOnly(const QString& path)
+{
+    m_templateOnly = path;
+}
+
 void TFormTranslator::reportOnce(const QString& error)
 {
+    if (m_firstError.isEmpty())
+        m_firstError = error;
+    if (!m_templateOnly.isEmpty())
+        return;
     if (m_reported)
         return;
     m_reported = true;

@@ -60,6 +60,15 @@ public:
     static QList<QObject*> components(QWidget* window);
     QString templatePath() const;
 
+    // The components inside `part`, a piece of `window` built after the window was translated,
+    // as TranslateForm does the whole window: their texts go to the template, then the window's
+    // language file sets them.
+    void TranslatePart(QWidget* window, QWidget* part);
+    // For writing a template alone: the texts go to `path`, no language file is applied, qvl.ini
+    // is left alone, and the first error is kept (firstError) instead of shown.
+    void writeTemplateOnly(const QString& path);
+    QString firstError() const { return m_firstError; }
+
 private:
     // Exports `entries` (the window's texts) to the template, then applies the language file that
     // qvl.ini names for `windowName` with `apply`, and writes that name back when `remember`.
@@ -69,6 +78,8 @@ private:
     void reportOnce(const QString& error);
 
     QString m_exeDir;
+    QString m_templateOnly;
+    QString m_firstError;
     QString m_iniPath;
     Dialogs& m_dialogs;
     bool m_reported = false;

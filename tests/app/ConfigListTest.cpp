@@ -28,9 +28,10 @@ TEST_F(MainFormTest, ClickingAnEntryShowsItsValuesAndAClickOnItAgainDropsEdits)
     EXPECT_EQ(nameField()->text(), QStringLiteral("Bravo"));
 
     // The keyboard picks too.
-    const int row = f.ListBox1->row(f.ListBox1->selectedItems().value(0));
-    f.ListBox1->setFocus();
-    QTest::keyClick(f.ListBox1, row == 0 ? Qt::Key_Down : Qt::Key_Up);
+    const int row =
+        control<QListWidget>(f, "ListBox1")->row(control<QListWidget>(f, "ListBox1")->selectedItems().value(0));
+    control<QListWidget>(f, "ListBox1")->setFocus();
+    QTest::keyClick(control<QListWidget>(f, "ListBox1"), row == 0 ? Qt::Key_Down : Qt::Key_Up);
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
@@ -43,7 +44,7 @@ TEST_F(MainFormTest, AScanIsNoClick)
     TMainForm& f = start();
     typeName(QStringLiteral("Unapplied"));
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("MINE.cfg");
-    f.ScanCfgList();
+    f.scanConfigList();
     EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("MINE.cfg")) << "a scan wrote cfg_file";
     EXPECT_EQ(nameField()->text(), QStringLiteral("Unapplied")) << "a scan read the pages again";
@@ -58,7 +59,7 @@ TEST_F(MainFormTest, CancellingTheFirstRunPromptEndsTheProgramWithoutWritingSett
     EXPECT_EQ(quits, 1);
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].what, QStringLiteral("openFile"));
-    EXPECT_EQ(wizardOpened, 0);
+    EXPECT_FALSE(wizardShown());
     f.close();
     EXPECT_EQ(settings.writes, 0);
     EXPECT_FALSE(settings.values.contains(QStringLiteral("cfg_dir")));
@@ -76,13 +77,13 @@ TEST_F(MainFormTest, FirstRunPromptTakesTheChosenConfigAndOpensTheWizard)
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
     EXPECT_EQ(state.working.store().filePath(), game.file(QStringLiteral("config.cfg")));
-    EXPECT_EQ(wizardOpened, 1);
+    EXPECT_TRUE(wizardShown());
 }
 
 TEST_F(MainFormTest, TheFolderDialogStartsInTheGameFolderWithAPathOfThisSystem)
 {
     TMainForm& f = start();
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton); // cancelled
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn1"), Qt::LeftButton); // cancelled
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].text.endsWith(QLatin1Char('|') + QDir::toNativeSeparators(game.dirWithSlash())))
         << dialogs.shown[0].text.toStdString();
@@ -96,16 +97,16 @@ TEST_F(MainFormTest, ALanguageChangeKeepsEditsAndTheSelectorShowsTheLanguageAfte
     program.write(QStringLiteral("Languages/French.lng"),
                   TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/Languages/French.lng")));
     TMainForm& f = start();
-    EXPECT_EQ(f.Lang->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>(f, "Lang")->currentIndex(), -1);
     typeName(QStringLiteral("Unapplied"));
-    f.Lang->setCurrentIndex(f.Lang->findText(QStringLiteral("French")));
-    f.LangChange();
-    EXPECT_NE(f.PageControl1->tabText(0), QStringLiteral("Main"));
+    control<QComboBox>(f, "Lang")->setCurrentIndex(control<QComboBox>(f, "Lang")->findText(QStringLiteral("French")));
+    activate(control<QComboBox>(f, "Lang"));
+    EXPECT_NE(control<QTabWidget>(f, "PageControl1")->tabText(0), QStringLiteral("Main"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Unapplied"));
 
     const QByteArray ini = TempDir::readFile(LanguageIni::path(program.path()));
     start(); // the next run
-    EXPECT_EQ(form->Lang->currentText(), QStringLiteral("French"));
+    EXPECT_EQ(control<QComboBox>(*form, "Lang")->currentText(), QStringLiteral("French"));
     EXPECT_EQ(TempDir::readFile(LanguageIni::path(program.path())), ini);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -114,23 +115,27 @@ TEST_F(MainFormTest, TheStatusLineFitsItsStripOrShowsTheWholeTextAsATip)
 {
     TMainForm& f = start();
     for (int page : {0, 1, 2, 4}) {
-        f.PageControl1->setCurrentIndex(page);
-        const QString shown = f.Status->text();
-        EXPECT_LE(f.Status->fontMetrics().horizontalAdvance(shown), f.Status->contentsRect().width()) << page;
-        const QString whole = f.Status->toolTip().isEmpty() ? shown : f.Status->toolTip();
+        control<QTabWidget>(f, "PageControl1")->setCurrentIndex(page);
+        const QString shown = control<QLabel>(f, "Status")->text();
+        EXPECT_LE(control<QLabel>(f, "Status")->fontMetrics().horizontalAdvance(shown),
+                  control<QLabel>(f, "Status")->contentsRect().width())
+            << page;
+        const QString whole =
+            control<QLabel>(f, "Status")->toolTip().isEmpty() ? shown : control<QLabel>(f, "Status")->toolTip();
         EXPECT_FALSE(whole.contains(QChar(0x2026)));
         EXPECT_TRUE(whole.startsWith(shown.chopped(shown.endsWith(QChar(0x2026)) ? 1 : 0)));
     }
-    f.PageControl1->setCurrentIndex(0);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(0);
     EXPECT_EQ(
-        f.Status->toolTip().isEmpty() ? f.Status->text() : f.Status->toolTip(),
+        control<QLabel>(f, "Status")->toolTip().isEmpty() ? control<QLabel>(f, "Status")->text()
+                                                          : control<QLabel>(f, "Status")->toolTip(),
         QStringLiteral("Main window >> here you can manipulate with your config files and setup some settings of QVL"));
 }
 
 TEST_F(MainFormTest, TheListHintWraps)
 {
     TMainForm& f = start();
-    QWidget* viewport = f.ListBox1->viewport();
+    QWidget* viewport = control<QListWidget>(f, "ListBox1")->viewport();
     const QPoint pos(4, viewport->height() - 4);
     QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
     QApplication::sendEvent(viewport, &help);

@@ -16,9 +16,9 @@ const QByteArray Bravo = "name \"Bravo\"\r\n";
 TEST_F(MainFormTest, BackupTwiceKeepsTheLaterCopy)
 {
     TMainForm& f = start();
-    QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn4"), Qt::LeftButton);
     game.write(QStringLiteral("config.cfg"), "second\r\n");
-    QTest::mouseClick(f.BitBtn4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn4"), Qt::LeftButton);
     EXPECT_EQ(program.read(QStringLiteral("config.cfg")), "second\r\n");
     const QStringList infos = dialogs.texts(QStringLiteral("information"));
     ASSERT_EQ(infos.size(), 2);
@@ -31,7 +31,7 @@ TEST_F(MainFormTest, FailedBackupSaysSoInTheInterfaceLanguageWithTheCause)
     state.messageSource = [](const QString& key) { return QLatin1Char('<') + key + QLatin1Char('>'); };
     TMainForm& f = start();
     QFile::remove(game.file(QStringLiteral("config.cfg"))); // deleted behind the program's back
-    f.Backup->trigger();
+    control<QAction>(f, "Backup")->trigger();
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("<Backupfailed>\n"))) << errors[0].toStdString();
@@ -44,21 +44,21 @@ TEST_F(MainFormTest, RestoreBringsBackTheCopyAndThePagesShowIt)
     game.write(QStringLiteral("mine.cfg"), Bravo);
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
-    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn6"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
               QStringList({"Restore of backuped file failed.\r\nMaybe you did'nt backup the mine.cfg?"}));
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Bravo);
 
     program.write(QStringLiteral("mine.cfg"), Alpha);
     typeName(QStringLiteral("Unapplied"));
-    f.Restore1->trigger();
+    control<QAction>(f, "Restore1")->trigger();
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Alpha);
     EXPECT_EQ(dialogs.texts(QStringLiteral("information")).value(0),
               QStringLiteral("mine.cfg has been successfuly restored. Restored file:\n") + state.working.path());
     // The file was replaced under the pages: they show it now, and Apply writes it back unchanged.
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
-    f.PageControl1->setCurrentIndex(1);
-    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn8"), Qt::LeftButton);
     QByteArray name;
     ASSERT_TRUE(state.working.store().LoadCfg(game.file(QStringLiteral("mine.cfg"))));
     EXPECT_TRUE(state.working.store().GetCfgVar("name", name));
@@ -72,7 +72,7 @@ TEST_F(MainFormTest, RestoreLeavesAReadOnlyFileAndSaysWhy)
     program.write(QStringLiteral("config.cfg"), Alpha);
     QFile::setPermissions(working, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     TMainForm& f = start();
-    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn6"), Qt::LeftButton);
     QFile::setPermissions(working, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
@@ -89,7 +89,7 @@ TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)
         return key == QLatin1String("RestoreFailed") ? QStringLiteral("Echec.\r\nAvez-vous sauvegarde") : QString();
     };
     TMainForm& f = start();
-    QTest::mouseClick(f.BitBtn6, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn6"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")), QStringList({"Echec.\r\nAvez-vous sauvegarde config.cfg?"}));
 }
 
@@ -102,7 +102,7 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     TMainForm& f = start();
     ASSERT_EQ(nameField()->text(), QStringLiteral("Bravo"));
 
-    f.DeleteCFG1->trigger(); // answered No
+    control<QAction>(f, "DeleteCFG1")->trigger(); // answered No
     EXPECT_EQ(dialogs.texts(QStringLiteral("question")),
               QStringList({QStringLiteral("Do you want to delete %1? This cannot be undone.")
                                .arg(QDir::toNativeSeparators(game.file(QStringLiteral("mine.cfg"))))}));
@@ -111,44 +111,45 @@ TEST_F(MainFormTest, DeleteAsksFirstThenShowsTheNewWorkingFile)
     EXPECT_EQ(state.working.file(), QStringLiteral("mine.cfg"));
 
     dialogs.answers << true;
-    f.DeleteCFG1->trigger();
+    control<QAction>(f, "DeleteCFG1")->trigger();
     EXPECT_FALSE(QFile::exists(game.file(QStringLiteral("mine.cfg"))));
     EXPECT_EQ(listed(), QStringList({"config.cfg", "zulu.cfg"}));
     // The entry that took its place is the working file of every page, and is remembered.
-    EXPECT_EQ(f.ListBox1->currentItem()->text(), QStringLiteral("zulu.cfg"));
+    EXPECT_EQ(control<QListWidget>(f, "ListBox1")->currentItem()->text(), QStringLiteral("zulu.cfg"));
     EXPECT_EQ(state.working.file(), QStringLiteral("zulu.cfg"));
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("zulu.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Zulu"));
 
     dialogs.answers << true;
-    f.DeleteCFG1->trigger(); // the last entry: the one before it follows
+    control<QAction>(f, "DeleteCFG1")->trigger(); // the last entry: the one before it follows
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
     // Apply now writes into config.cfg what config.cfg holds, not the deleted file's values.
-    f.PageControl1->setCurrentIndex(1);
-    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn8"), Qt::LeftButton);
     EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).startsWith(Alpha));
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty());
 
     // No file left: nothing is read, the pages that edit a file are disabled, Apply says why.
-    f.PageControl1->setCurrentIndex(0);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(0);
     dialogs.answers << true;
-    f.DeleteCFG1->trigger();
+    control<QAction>(f, "DeleteCFG1")->trigger();
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty()) << "no file to read is no error";
-    for (QWidget* page : {f.TabSheet2, f.TabSheet3, f.TabSheet4})
+    for (QWidget* page :
+         {control<QWidget>(f, "TabSheet2"), control<QWidget>(f, "TabSheet3"), control<QWidget>(f, "TabSheet4")})
         EXPECT_FALSE(page->isEnabled());
-    f.PageControl1->setCurrentIndex(1);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).isEmpty());
-    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn8"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
               QStringList({QStringLiteral("There is no configuration file to edit: make one with the wizard, or "
                                           "choose the game folder on the Main page.")}));
     EXPECT_TRUE(QDir(game.path()).entryList(QDir::Files).isEmpty()) << "nothing written";
 
     game.write(QStringLiteral("new.cfg"), Bravo); // as the wizard writes one
-    f.ScanCfgList();
-    EXPECT_TRUE(f.TabSheet2->isEnabled());
+    f.scanConfigList();
+    EXPECT_TRUE(control<QWidget>(f, "TabSheet2")->isEnabled());
 }
 
 TEST_F(MainFormTest, NothingSelectedNothingActedOn)
@@ -157,16 +158,18 @@ TEST_F(MainFormTest, NothingSelectedNothingActedOn)
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
     clickEntry(QStringLiteral("mine.cfg"), Qt::ControlModifier); // clears the selection
-    ASSERT_TRUE(f.ListBox1->selectedItems().isEmpty());
-    for (QPushButton* button : {f.Edit, f.BitBtn4, f.BitBtn6})
+    ASSERT_TRUE(control<QListWidget>(f, "ListBox1")->selectedItems().isEmpty());
+    for (QPushButton* button :
+         {control<QPushButton>(f, "Edit"), control<QPushButton>(f, "BitBtn4"), control<QPushButton>(f, "BitBtn6")})
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
 
     dialogs.answers << true << true;
-    for (QAction* action : {f.EditCFGmanually1, f.Backup, f.Restore1, f.DeleteCFG1})
+    for (QAction* action : {control<QAction>(f, "EditCFGmanually1"), control<QAction>(f, "Backup"),
+                            control<QAction>(f, "Restore1"), control<QAction>(f, "DeleteCFG1")})
         action->trigger();
-    f.EditClick();
-    f.BitBtn4Click();
-    f.BitBtn6Click();
+    control<QPushButton>(f, "Edit")->click();
+    control<QPushButton>(f, "BitBtn4")->click();
+    control<QPushButton>(f, "BitBtn6")->click();
     EXPECT_TRUE(QFile::exists(game.file(QStringLiteral("mine.cfg"))));
     EXPECT_FALSE(QFile::exists(program.file(QStringLiteral("mine.cfg"))));
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -179,13 +182,13 @@ TEST_F(MainFormTest, NothingSelectedNothingActedOn)
 TEST_F(MainFormTest, OpenFileHasAHintAndSaysWhenNoProgramOpensIt)
 {
     TMainForm& f = start();
-    EXPECT_FALSE(f.Edit->toolTip().isEmpty());
-    QTest::mouseClick(f.Edit, Qt::LeftButton);
+    EXPECT_FALSE(control<QPushButton>(f, "Edit")->toolTip().isEmpty());
+    QTest::mouseClick(control<QPushButton>(f, "Edit"), Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList({game.file(QStringLiteral("config.cfg"))}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     shell.openFails = true;
-    f.EditCFGmanually1->trigger();
+    control<QAction>(f, "EditCFGmanually1")->trigger();
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")),
               QStringList({QStringLiteral("No program is set up to open .cfg files on this computer.\r\nOpen %1 with a "
                                           "text editor.")
@@ -202,7 +205,7 @@ TEST_F(MainFormTest, ADeleteThatFailsSaysWhyAndKeepsTheList)
     QFile::remove(game.file(QStringLiteral("mine.cfg")));
     game.write(QStringLiteral("mine.cfg/inside"), "x");
     dialogs.answers << true;
-    f.DeleteCFG1->trigger();
+    control<QAction>(f, "DeleteCFG1")->trigger();
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(

@@ -49,18 +49,24 @@ protected:
     {
         settings.values[u"qvl_path"_s] = program.path();
         program.write(u"qvl.ini"_s, "\r\n[Language]\r\nMainForm=x.lng\r\n"); // its language line emptied
+        // A game folder without configuration files: closing the update window shows the main window.
+        settings.values[u"cfg_dir"_s] = program.dirWithSlash();
         main = std::make_unique<TMainForm>(state, shell, registry);
-        main->setUpdateForm(&update);
-        main->FormTranslator1->TranslateForm(&update);
-        wizard = std::make_unique<WizardWindow>(state, main.get());
-        main->setWizard(wizard.get());
-        wizard->translate(*main->FormTranslator1);
+        // The wizard and the update window are built at their first opening.
+        control<QPushButton>(*main, "WizardButton")->click();
+        wizard = main->findChild<WizardWindow*>();
+        ASSERT_NE(wizard, nullptr);
+        wizard->close();
+        control<QPushButton>(*main, "UButton")->click();
+        update = main->findChild<TUpdateForm*>();
+        ASSERT_NE(update, nullptr);
+        update->close();
     }
 
     void chooseLanguage(const QString& language)
     {
-        main->Lang->setCurrentIndex(main->Lang->findText(language));
-        main->LangChange();
+        control<QComboBox>(*main, "Lang")->setCurrentIndex(control<QComboBox>(*main, "Lang")->findText(language));
+        activate(control<QComboBox>(*main, "Lang"));
     }
 
     TempDir program;
@@ -69,17 +75,20 @@ protected:
     FakeShell shell;
     FakeRegistry registry;
     AppState state{settings, dialogs};
-    TUpdateForm update{state, shell};
     std::unique_ptr<TMainForm> main;
-    std::unique_ptr<WizardWindow> wizard; // a child of the main window: deleted before it
+    WizardWindow* wizard = nullptr; // children of the main window
+    TUpdateForm* update = nullptr;
 };
 
 } // namespace
 
 TEST_F(LanguageFilesTest, EveryFileTranslatesExactlyTheTextsTheWindowsShow)
 {
-    // What the windows show, as the program wrote it to the template.
-    QMap<QString, QString> shown = entries(program.file(u"Language.lng"_s));
+    // What the windows show, as the program writes it for translators.
+    QString error;
+    ASSERT_TRUE(TMainForm::exportTemplate(state, shell, registry, program.file(u"whole.lng"_s), &error))
+        << error.toStdString();
+    QMap<QString, QString> shown = entries(program.file(u"whole.lng"_s));
     // The numbers the option pages' edits start with are values, not language; a translation
     // of them would overwrite the user's values on the screen at each change of language.
     static const QRegularExpression number(u"^[0-9.]+$"_s);
@@ -120,19 +129,20 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     EXPECT_EQ(QString::fromUtf8(TempDir::readFile(LanguageIni::path(program.path()))),
               u"Swedish\r\n[Language]\r\nMainForm="_s + swedish + u"\r\nUpdateForm="_s + swedish +
                   u"\r\nSplashForm="_s + swedish + u"\r\n"_s);
-    EXPECT_EQ(main->PageControl1->tabText(1), u"Client options"_s);
+    EXPECT_EQ(control<QTabWidget>(*main, "PageControl1")->tabText(1), u"Client options"_s);
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Backup failed"_s);
 
-    main->PageControl1->setCurrentIndex(1);
+    control<QTabWidget>(*main, "PageControl1")->setCurrentIndex(1);
     chooseLanguage(u"French"_s);
     const QMap<QString, QString> french = entries(sourceFile(u"French"_s));
-    EXPECT_EQ(main->PageControl1->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
+    EXPECT_EQ(control<QTabWidget>(*main, "PageControl1")->tabText(1), french.value(u"MainForm.TabSheet2.Caption"_s));
     // The banner is drawn again with its subtitle in French.
-    EXPECT_EQ(main->Image1->pixmap().toImage(),
+    EXPECT_EQ(main->findChild<QLabel*>(u"Image1"_s, Qt::FindDirectChildrenOnly)->pixmap().toImage(),
               Artwork::header(french.value(u"MainForm.Subtitle.Caption"_s)).toImage());
     // The status line at once, not at the next change of page (this folder holds no file to edit).
     const auto status = [this] {
-        return main->Status->toolTip().isEmpty() ? main->Status->text() : main->Status->toolTip();
+        return control<QLabel>(*main, "Status")->toolTip().isEmpty() ? control<QLabel>(*main, "Status")->text()
+                                                                     : control<QLabel>(*main, "Status")->toolTip();
     };
     EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
     // And at every change after it.
@@ -142,11 +152,12 @@ TEST_F(LanguageFilesTest, ChangeOfLanguageReachesTheTextsAndTheMessagesShownAfte
     chooseLanguage(u"French"_s);
     EXPECT_EQ(status(), french.value(u"SplashForm.nocfgfile.Caption"_s));
     EXPECT_EQ(control<QPushButton>(*wizard, "BitBtn3")->text(), french.value(u"wizard.BitBtn3.Caption"_s));
-    EXPECT_EQ(control<QPushButton>(update, "UpdateButton")->text(), french.value(u"UpdateForm.UpdateButton.Caption"_s));
+    EXPECT_EQ(control<QPushButton>(*update, "UpdateButton")->text(),
+              french.value(u"UpdateForm.UpdateButton.Caption"_s));
     EXPECT_EQ(control<QComboBox>(*wizard, "w7")->itemText(4), french.value(u"SplashForm.wizspeed4.Caption"_s));
     EXPECT_EQ(state.message(u"Backupfailed"_s), u"Échec de la sauvegarde"_s);
     EXPECT_EQ(state.message(u"wrongext"_s), french.value(u"SplashForm.wrongext.Caption"_s).replace(u"~~"_s, u"\r\n"_s));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.value(0).text.toStdString();
 
     // File errors too: the words in the interface language, the file and the system's cause after them.
     state.working.setFolder(program.dirWithSlash());
@@ -190,6 +201,6 @@ TEST_F(LanguageFilesTest, ALanguageThatCannotBeRememberedIsRefusedWithTheCauseAn
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(ini))) << errors[0].toStdString();
     EXPECT_EQ(TempDir::readFile(ini), before);
-    EXPECT_EQ(main->PageControl1->tabText(1), u"Client options"_s);
-    EXPECT_EQ(control<QPushButton>(update, "UpdateButton")->text(), u"Start!"_s);
+    EXPECT_EQ(control<QTabWidget>(*main, "PageControl1")->tabText(1), u"Client options"_s);
+    EXPECT_EQ(control<QPushButton>(*update, "UpdateButton")->text(), u"Start!"_s);
 }

@@ -27,8 +27,7 @@ TEST_F(MainFormTest, FirstShowTakesTheRememberedFolderAndRunsOnce)
     EXPECT_EQ(state.ProgramDir, program.path());
     EXPECT_EQ(state.working.folder(), game.dirWithSlash());
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
-    EXPECT_TRUE(f.PageControl1->isTabVisible(2)) << "only \"no\" hides the server page";
-    EXPECT_FALSE(f.FirstShow);
+    EXPECT_TRUE(control<QTabWidget>(f, "PageControl1")->isTabVisible(2)) << "only \"no\" hides the server page";
     // One size: no maximize button.
     EXPECT_EQ(f.minimumSize(), f.maximumSize());
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -43,7 +42,7 @@ TEST_F(MainFormTest, FirstShowTakesTheRememberedFolderAndRunsOnce)
 TEST_F(MainFormTest, ShowServerNoHidesTheServerPage)
 {
     settings.values[QStringLiteral("show_server")] = QStringLiteral("no");
-    EXPECT_FALSE(start().PageControl1->isTabVisible(2));
+    EXPECT_FALSE(control<QTabWidget>(start(), "PageControl1")->isTabVisible(2));
 }
 
 TEST_F(MainFormTest, PageChangeSetsStatusApplyAndReloadsTheStore)
@@ -60,14 +59,16 @@ TEST_F(MainFormTest, PageChangeSetsStatusApplyAndReloadsTheStore)
         {0, "Main window >> here you can manipulate with your config files and setup some settings of QVL", false},
     };
     for (const auto& p : pages) {
-        f.PageControl1->setCurrentIndex(p.page);
+        control<QTabWidget>(f, "PageControl1")->setCurrentIndex(p.page);
         // A text too long for the strip is cut short there and shown whole as its tip.
-        EXPECT_EQ(f.Status->toolTip().isEmpty() ? f.Status->text() : f.Status->toolTip(), QLatin1String(p.status));
-        EXPECT_EQ(f.BitBtn8->isVisibleTo(&f), p.apply) << p.page;
+        EXPECT_EQ(control<QLabel>(f, "Status")->toolTip().isEmpty() ? control<QLabel>(f, "Status")->text()
+                                                                    : control<QLabel>(f, "Status")->toolTip(),
+                  QLatin1String(p.status));
+        EXPECT_EQ(control<QPushButton>(f, "BitBtn8")->isVisibleTo(&f), p.apply) << p.page;
     }
 
     game.write(QStringLiteral("config.cfg"), "rate \"9999\"\r\n");
-    f.PageControl1->setCurrentIndex(1);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
     QByteArray rate;
     EXPECT_TRUE(state.working.store().GetCfgVar("rate", rate));
     EXPECT_EQ(rate, "9999");
@@ -82,7 +83,7 @@ TEST_F(MainFormTest, UninstallEntryGivesTheFolderWhenNoneIsRemembered)
     start();
     // The scan then adds the separator it needs; the derived folder ends in a backslash already.
     EXPECT_EQ(settings.values[QStringLiteral("cfg_dir")], QStringLiteral(R"(C:\Games\Half-Life\cstrike\)"));
-    EXPECT_EQ(wizardOpened, 0);
+    EXPECT_FALSE(wizardShown());
 }
 
 TEST_F(MainFormTest, SteamLibraryIsFoundWithoutUninstallEntry)
@@ -94,7 +95,7 @@ TEST_F(MainFormTest, SteamLibraryIsFoundWithoutUninstallEntry)
     start();
     EXPECT_EQ(state.working.folder(), cstrike + QLatin1Char('/'));
     EXPECT_EQ(listed(), QStringList({"config.cfg"}));
-    EXPECT_EQ(wizardOpened, 0);
+    EXPECT_FALSE(wizardShown());
 }
 
 TEST_F(MainFormTest, ScanSelectsTheRememberedFileWithoutRegardToCase)
@@ -106,11 +107,11 @@ TEST_F(MainFormTest, ScanSelectsTheRememberedFileWithoutRegardToCase)
     QStringList names = listed();
     names.sort();
     EXPECT_EQ(names, QStringList({"Mine.cfg", "config.cfg"}));
-    EXPECT_EQ(f.ListBox1->currentItem()->text(), QStringLiteral("Mine.cfg"));
+    EXPECT_EQ(control<QListWidget>(f, "ListBox1")->currentItem()->text(), QStringLiteral("Mine.cfg"));
     EXPECT_EQ(state.working.file(), QStringLiteral("Mine.cfg"));
 
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("gone.cfg");
-    f.ScanCfgList();
+    f.scanConfigList();
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
 }
 
@@ -119,7 +120,7 @@ TEST_F(MainFormTest, EmptyFolderWorksWithConfigCfgAndCloseRemembersIt)
     QFile::remove(game.file(QStringLiteral("config.cfg")));
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
-    EXPECT_EQ(f.ListBox1->count(), 0);
+    EXPECT_EQ(control<QListWidget>(f, "ListBox1")->count(), 0);
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     f.close();
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
@@ -131,14 +132,14 @@ TEST_F(MainFormTest, FolderButton)
     settings.values[QStringLiteral("cfg_file")] = QStringLiteral("mine.cfg");
     TMainForm& f = start();
 
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton); // cancelled: nothing changes
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn1"), Qt::LeftButton); // cancelled: nothing changes
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("mine.cfg"));
 
     TempDir other;
     other.write(QStringLiteral("config.cfg"), "x");
     other.write(QStringLiteral("mine.cfg"), "x");
     dialogs.files << other.file(QStringLiteral("config.cfg"));
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn1"), Qt::LeftButton);
     EXPECT_EQ(settings.values[QStringLiteral("cfg_file")], QStringLiteral("config.cfg"));
     EXPECT_EQ(state.working.file(), QStringLiteral("config.cfg"));
     EXPECT_EQ(QDir::fromNativeSeparators(state.working.folder()), other.dirWithSlash());
@@ -153,7 +154,14 @@ TEST_F(MainFormTest, MouseButtonsFallBackToThreeWithoutWritingTheSetting)
     } cases[] = {{"5", 5}, {"7", 7}, {"", 3}, {"two", 3}, {"4.5", 3}};
     for (const auto& c : cases) {
         settings.values[QStringLiteral("mouse_btns")] = QLatin1String(c.setting);
-        EXPECT_EQ(start().MouseButtons, c.buttons) << c.setting;
+        // The count the wizard offers when the setting gives none of its own.
+        control<QPushButton>(start(), "WizardButton")->click();
+        const auto* wizard = form->findChild<QDialog*>(QStringLiteral("wizard"));
+        ASSERT_NE(wizard, nullptr);
+        settings.values.remove(QStringLiteral("mouse_btns"));
+        control<QPushButton>(*wizard, "BitBtn2")->click();
+        EXPECT_EQ(control<QComboBox>(*wizard, "buttons")->currentText(), QString::number(c.buttons)) << c.setting;
+        settings.values[QStringLiteral("mouse_btns")] = QLatin1String(c.setting);
         EXPECT_EQ(settings.values[QStringLiteral("mouse_btns")], QLatin1String(c.setting));
     }
 }
@@ -161,21 +169,21 @@ TEST_F(MainFormTest, MouseButtonsFallBackToThreeWithoutWritingTheSetting)
 TEST_F(MainFormTest, TheLinkOpensTheHomePage)
 {
     TMainForm& f = start();
-    QTest::mouseClick(f.Label2, Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(f, "Label2"), Qt::LeftButton);
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_TRUE(shell.opened[0].startsWith(QStringLiteral("http://")));
-    EXPECT_EQ(shell.opened[0], f.Label2->text());
+    EXPECT_EQ(shell.opened[0], control<QLabel>(f, "Label2")->text());
 }
 
 TEST_F(MainFormTest, ANewsLinkThatNoBrowserOpensIsSaidInTheBox)
 {
     TMainForm& f = start();
-    const QLabel* notice = f.News->findChild<QLabel*>(QStringLiteral("NewsNotice"));
+    const QLabel* notice = control<NewsView>(f, "News")->findChild<QLabel*>(QStringLiteral("NewsNotice"));
     ASSERT_NE(notice, nullptr);
     const QString link = QStringLiteral("https://www.quarvel.org/changes.htm");
     for (const bool fails : {false, true}) {
         shell.openFails = fails;
-        Q_EMIT f.News->anchorClicked(QUrl(link));
+        Q_EMIT control<NewsView>(f, "News")->anchorClicked(QUrl(link));
         EXPECT_EQ(shell.opened.last(), link);
         EXPECT_EQ(notice->isVisible(), fails);
     }
@@ -188,13 +196,14 @@ TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
                   TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/Languages/Russian.lng")));
     TMainForm& f = start();
     for (const char* language : {"English", "Russian"}) {
-        f.Lang->setCurrentIndex(f.Lang->findText(QLatin1String(language)));
-        f.LangChange();
+        control<QComboBox>(f, "Lang")->setCurrentIndex(
+            control<QComboBox>(f, "Lang")->findText(QLatin1String(language)));
+        activate(control<QComboBox>(f, "Lang"));
         for (int page : {1, 2}) {
-            f.PageControl1->setCurrentIndex(page);
+            control<QTabWidget>(f, "PageControl1")->setCurrentIndex(page);
             QApplication::processEvents(); // the page lays itself out once shown
-            const QRect button = f.BitBtn8->geometry();
-            const QWidget* sheet = f.PageControl1->widget(page);
+            const QRect button = control<QPushButton>(f, "BitBtn8")->geometry();
+            const QWidget* sheet = control<QTabWidget>(f, "PageControl1")->widget(page);
             const auto* scroll = sheet->findChild<QScrollArea*>();
             ASSERT_NE(scroll, nullptr);
             const QRect content(scroll->viewport()->mapTo(&f, QPoint(0, 0)), scroll->viewport()->size());
@@ -210,15 +219,15 @@ TEST_F(MainFormTest, TheApplyButtonCoversNoneOfThePageInAnyLanguage)
 TEST_F(MainFormTest, ApplyWritesWhatThePageShownHolds)
 {
     TMainForm& f = start();
-    f.PageControl1->setCurrentIndex(2);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(2);
     const QByteArray before = game.read(QStringLiteral("config.cfg"));
-    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
-    EXPECT_EQ(f.Status->text(), QStringLiteral("Nothing to apply"));
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn8"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), QStringLiteral("Nothing to apply"));
     EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
     f.findChild<QAbstractButton*>(QStringLiteral("s4_1"))->click(); // friendly fire on
-    QTest::mouseClick(f.BitBtn8, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "BitBtn8"), Qt::LeftButton);
     EXPECT_TRUE(game.read(QStringLiteral("config.cfg")).contains("mp_friendlyfire \"1\""));
-    EXPECT_EQ(f.Status->text(), QStringLiteral("Server options >> change your server settings"));
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), QStringLiteral("Server options >> change your server settings"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -227,12 +236,12 @@ TEST_F(MainFormTest, AStatusTooLongForTheStripIsCutThereAndShownWholeAsItsTip)
     const QString longText = QStringLiteral("Client options >> ") + QString(300, QLatin1Char('x'));
     state.messageSource = [&](const QString& key) { return key == QLatin1String("TabSheet2") ? longText : QString(); };
     TMainForm& f = start();
-    f.PageControl1->setCurrentIndex(1);
-    EXPECT_EQ(f.Status->toolTip(), longText);
-    EXPECT_TRUE(f.Status->text().startsWith(QStringLiteral("Client options >> xx")));
-    EXPECT_LT(f.Status->text().size(), longText.size());
-    f.PageControl1->setCurrentIndex(0);
-    EXPECT_TRUE(f.Status->toolTip().isEmpty()) << "a text that fits has no tip";
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+    EXPECT_EQ(control<QLabel>(f, "Status")->toolTip(), longText);
+    EXPECT_TRUE(control<QLabel>(f, "Status")->text().startsWith(QStringLiteral("Client options >> xx")));
+    EXPECT_LT(control<QLabel>(f, "Status")->text().size(), longText.size());
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(0);
+    EXPECT_TRUE(control<QLabel>(f, "Status")->toolTip().isEmpty()) << "a text that fits has no tip";
 }
 
 TEST_F(MainFormTest, ClosingRemembersTheFileClickedLast)

@@ -20,7 +20,8 @@ TEST_F(MainFormTest, MouseButtonSettingChoosesThePictureAndTheKeysOffered)
     } rows[] = {{"2", "m2", false, false}, {"4", "m4 m1 m41", true, false}, {"7", "", false, false}};
     for (const auto& row : rows) {
         settings.values[u"mouse_btns"_s] = QString::fromLatin1(row.buttons);
-        const BinderPage* page = control<BinderPage>(start(), "BinderPage");
+        start();
+        const BinderPage* page = shownPage<BinderPage>("BinderPage");
         QStringList shown;
         for (const char* name : {"m2", "m3", "m4", "m5", "m1", "m41", "m51"}) {
             if (!control<QLabel>(page, name)->isHidden())
@@ -37,8 +38,8 @@ TEST_F(MainFormTest, ShowingTheBinderPageReadsTheWorkingFileAndSaysSo)
 {
     game.write(u"config.cfg"_s, "unbindall\r\nbind \"F5\" \"snapshot\"\r\n");
     TMainForm& main = start();
-    main.PageControl1->setCurrentWidget(main.TabSheet4);
-    EXPECT_EQ(main.Status->text(), u"BINDer >> Create and configurate bindings and aliases"_s);
+    control<QTabWidget>(main, "PageControl1")->setCurrentWidget(control<QWidget>(main, "TabSheet4"));
+    EXPECT_EQ(control<QLabel>(main, "Status")->text(), u"BINDer >> Create and configurate bindings and aliases"_s);
     EXPECT_EQ(control<KeyLabel>(control<BinderPage>(main, "BinderPage"), "F5")->toolTip(), u"snapshot"_s);
     EXPECT_EQ(game.read(u"config.cfg"_s), "unbindall\r\nbind \"F5\" \"snapshot\"\r\n");
     EXPECT_FALSE(QFile::exists(game.file(u"autoexec.cfg"_s))); // made by the first bind, not by a look

@@ -42,7 +42,7 @@ protected:
         program.write(u"huds/"_s + entry + u".jpg"_s, jpeg);
     }
 
-    HudPage* page() const { return control<HudPage>(form.get(), "HudPage"); }
+    HudPage* page() const { return shownPage<HudPage>("HudPage"); }
     QComboBox* list(int slot) const
     {
         return control<QComboBox>(page(), slot == 0 ? "hud_changer" : slot == 1 ? "hud_changer1" : "hud_changer2");

@@ -155,14 +155,13 @@ TEST_F(NewsWindowTest, APageIsReadInItsCharsetElseUtf8ElseTheInterfaceLanguagesA
 
 TEST_F(NewsWindowTest, UpdateButtonHidesTheMainWindowBehindTheUpdateWindow)
 {
-    TUpdateForm update(state, shell, form.get());
-    form->setUpdateForm(&update);
     form->show();
     QTest::mouseClick(control<QPushButton>(*form, "UButton"), Qt::LeftButton);
+    auto* update = form->findChild<TUpdateForm*>();
+    ASSERT_NE(update, nullptr) << "built at its first opening";
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(update.isVisible());
-    EXPECT_TRUE(update.isModal());
-    update.close();
+    EXPECT_TRUE(update->isVisible());
+    EXPECT_TRUE(update->isModal());
+    update->close();
     EXPECT_TRUE(form->isVisible()) << "closing the update window brings the main window back";
-    form->setUpdateForm(nullptr);
 }

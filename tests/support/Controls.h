@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QObject>
 #include <QString>
 
@@ -32,4 +33,10 @@ template <typename T>
 T* control(const QObject* window, const char* name)
 {
     return control<T>(window, QString::fromLatin1(name));
+}
+
+// What the user's choice in a list box does: the entry it shows now, taken as chosen.
+inline void activate(QComboBox* box)
+{
+    Q_EMIT box->activated(box->currentIndex());
 }

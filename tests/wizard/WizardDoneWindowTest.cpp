@@ -76,10 +76,11 @@ TEST_F(WizardDoneTest, ANewFileIsListedSelectedAndShownWithTheAnswersAndTheMainW
     EXPECT_EQ(settings.values.value(u"show_server"_s), u"no"_s);
     EXPECT_EQ(settings.values.value(u"mouse_btns"_s), u"5"_s);
     EXPECT_FALSE(serverTabShown());
-    EXPECT_EQ(form->MouseButtons, 5);
+    shownPage<QWidget>("BinderPage");
     EXPECT_FALSE(form->findChild<QWidget*>(u"m5"_s)->isHidden()) << "the binder shows five buttons";
     EXPECT_TRUE(form->findChild<QWidget*>(u"m3"_s)->isHidden());
-    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), u"Trinity"_s)
+    EXPECT_EQ(::control<QLineEdit>(::control<ClientOptionsPage>(*form, "ClientOptionsPage"), "name")->text(),
+              u"Trinity"_s)
         << "the option pages show the new file";
 
     // The same answers into the file that is now the working file keep its lines; "Yes" brings

@@ -68,15 +68,13 @@ protected:
     // Records what the wizard says it did.
     void listen()
     {
-        QObject::connect(wizard.get(), &WizardWindow::written, wizard.get(),
-                         [this](const WizardResult& r) { result = r; });
-        QObject::connect(wizard.get(), &WizardWindow::configChosen, wizard.get(),
-                         [this](const QString& name) { chosen << name; });
+        QObject::connect(wizard, &WizardWindow::written, wizard, [this](const WizardResult& r) { result = r; });
+        QObject::connect(wizard, &WizardWindow::configChosen, wizard, [this](const QString& name) { chosen << name; });
     }
 
-    std::unique_ptr<WizardWindow> wizard; // a child of its owner: deleted before it
-    std::optional<WizardResult> result;   // the last written signal's
-    QStringList chosen;                   // every configChosen signal's name
+    WizardWindow* wizard = nullptr;     // a child of its owner
+    std::optional<WizardResult> result; // the last written signal's
+    QStringList chosen;                 // every configChosen signal's name
 };
 
 // The wizard alone over a game folder holding config.cfg and other.cfg, told what a main window
@@ -101,11 +99,12 @@ protected:
         context.client.name = QStringLiteral("Player");
         context.client.hand = {QStringLiteral("Right"), QStringLiteral("Left"), true, false};
         context.client.weapon = {QStringLiteral("Yes, show"), QStringLiteral("No"), true, false};
-        wizard = std::make_unique<WizardWindow>(state, &owner);
+        owned = std::make_unique<WizardWindow>(state, &owner);
+        wizard = owned.get();
         listen();
         owner.show();
     }
-    ~WizardTest() override { wizard.reset(); }
+    ~WizardTest() override { owned.reset(); }
 
     void open()
     {
@@ -119,6 +118,7 @@ protected:
     AppState state{settings, dialogs};
     WizardContext context;
     QWidget owner;
+    std::unique_ptr<WizardWindow> owned; // deleted before its owner
 };
 
 // The main window and its wizard over a game folder holding config.cfg and other.cfg, with
@@ -137,27 +137,31 @@ protected:
     void start()
     {
         form = std::make_unique<TMainForm>(state, shell, registry);
-        form->steamHome = home.path();
-        form->quitProgram = [this] { ++quits; };
-        wizard = std::make_unique<WizardWindow>(state, form.get());
-        form->setWizard(wizard.get());
-        listen();
+        form->setSteamHome(home.path());
+        QObject::connect(form.get(), &TMainForm::quitRequested, [this] { ++quits; });
         form->show();
     }
 
     void open()
     {
         form->findChild<QPushButton*>(QStringLiteral("WizardButton"))->click();
+        if (!wizard) { // the main window builds it at its first opening
+            wizard = form->findChild<WizardWindow*>();
+            ASSERT_NE(wizard, nullptr);
+            listen();
+        }
         ASSERT_TRUE(wizard->isVisible());
     }
 
     bool serverTabShown() const
     {
-        return form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet3));
+        return ::control<QTabWidget>(*form, "PageControl1")
+            ->isTabVisible(
+                ::control<QTabWidget>(*form, "PageControl1")->indexOf(::control<QWidget>(*form, "TabSheet3")));
     }
     QString selected() const
     {
-        const QList<QListWidgetItem*> items = form->ListBox1->selectedItems();
+        const QList<QListWidgetItem*> items = ::control<QListWidget>(*form, "ListBox1")->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
     }
 };

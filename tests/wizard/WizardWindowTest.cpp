@@ -169,8 +169,8 @@ TEST_F(WizardTest, MovementAndPlayerPagesCopyTheClientPageAsTheContextGivesIt)
 TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingClearsTheChoice)
 {
     start();
-    QComboBox* configs = control<QComboBox>("Configs");
     open();
+    QComboBox* configs = control<QComboBox>("Configs");
     EXPECT_EQ(configs->currentText(), u"config.cfg"_s);
     EXPECT_EQ(wizard->windowTitle(), u"Wizard"_s);
 
@@ -182,7 +182,8 @@ TEST_F(WizardWindowTest, ChoosingAnExistingConfigMakesItTheWorkingFileAndTypingC
     EXPECT_EQ(state.working.file(), u"other.cfg"_s);
     EXPECT_EQ(settings.values.value(u"cfg_file"_s), u"other.cfg"_s);
     EXPECT_EQ(selected(), u"other.cfg"_s);
-    EXPECT_EQ(::control<QLineEdit>(form->clientPage, "name")->text(), QString()) << "the pages show the chosen file";
+    EXPECT_EQ(::control<QLineEdit>(::control<ClientOptionsPage>(*form, "ClientOptionsPage"), "name")->text(), QString())
+        << "the pages show the chosen file";
     goTo(3);
     EXPECT_EQ(control<QLineEdit>("name")->text(), QString()) << "and so does the wizard";
 
