@@ -10,27 +10,27 @@ TInformationForm::TInformationForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("InformationForm"));
     setModal(true);
-    InformationLabel = new QLabel(this);
-    InformationLabel->setObjectName(QStringLiteral("InformationLabel"));
-    InformationLabel->setWordWrap(true);
-    InformationLabel->setFixedWidth(320);
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
-    OkButton->setObjectName(QStringLiteral("OkButton"));
-    OkButton->setDefault(true);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("InformationLabel"));
+    m_text->setWordWrap(true);
+    m_text->setFixedWidth(320);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 4);
     layout->setSpacing(4);
-    layout->addWidget(InformationLabel);
-    layout->addWidget(OkButton, 0, Qt::AlignRight);
+    layout->addWidget(m_text);
+    layout->addWidget(ok, 0, Qt::AlignRight);
     setMinimumSize(324, 64);
 }
 
 void TInformationForm::setContent(const QString& title, const QString& text)
 {
     setWindowTitle(title);
-    InformationLabel->setText(text);
+    m_text->setText(text);
     adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
 
 // The small modal information window.
 class TInformationForm final : public QDialog {
@@ -16,6 +15,6 @@ public:
     // Fills the window without showing it (the modal step is left to ShowInformation).
     void setContent(const QString& title, const QString& text);
 
-    QLabel* InformationLabel = nullptr;
-    QPushButton* OkButton = nullptr;
+private:
+    QLabel* m_text = nullptr;
 };

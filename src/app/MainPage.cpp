@@ -130,19 +130,18 @@ void TMainForm::buildMainPage()
     newsGroup->setObjectName(QStringLiteral("GroupBox42"));
     auto* newsLayout = new QGridLayout(newsGroup);
     newsLayout->setContentsMargins(6, 2, 6, 4);
-    m_news = new NewsView(newsGroup);
+    m_news = new NewsView([this](MessageKey key) { return m_state.message(key); }, newsGroup);
     m_news->setObjectName(QStringLiteral("News"));
     m_news->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_news->setFixedHeight(64);
     m_news->setMinimumWidth(256);
-    m_news->message = [this](MessageKey key) { return m_state.message(key); };
-    m_news->openLink = [this](const QUrl& url) {
+    connect(m_news, &NewsView::webLinkClicked, this, [this](const QUrl& url) {
         // The desktop may answer after a while: the box says so only if it is still there.
         m_shell.open(url.toString(), [news = QPointer<NewsView>(m_news), url] {
             if (news)
                 news->linkFailed(url);
         });
-    };
+    });
     m_newsButton = new QPushButton(UpdateArtwork::newsGlyph(), QStringLiteral("GetNews!"), newsGroup);
     m_newsButton->setObjectName(QStringLiteral("GetNews"));
     // Beside the box rather than under it: the page has no room for a taller group.

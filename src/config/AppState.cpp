@@ -2,11 +2,6 @@
 
 #include "platform/Dialogs.h"
 
-QString AppState::message(const QString& key) const
-{
-    return messageSource ? messageSource(key) : messages.text(key);
-}
-
 bool AppState::LoadCfg()
 {
     QString error;

@@ -23,8 +23,9 @@ const struct {
 
 } // namespace
 
-NewsView::NewsView(QWidget* parent)
+NewsView::NewsView(std::function<QString(MessageKey key)> message, QWidget* parent)
     : QTextBrowser(parent)
+    , m_message(std::move(message))
     , m_manager(new QNetworkAccessManager(this))
     , m_notice(new QLabel(this))
 {
@@ -49,8 +50,8 @@ NewsView::NewsView(QWidget* parent)
         const QString scheme = url.scheme().toLower();
         if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
             linkFailed(url);
-        else if (openLink)
-            openLink(url);
+        else
+            Q_EMIT webLinkClicked(url);
     });
     connect(&m_idle, &IdleWatch::expired, this, [this] {
         release();
@@ -162,7 +163,7 @@ void NewsView::display(const QByteArray& page, const QByteArray& contentType)
 
 void NewsView::showFailure(MessageKey key, const QString& detail)
 {
-    QString shown = message ? message(key) : QString(key.text());
+    QString shown = m_message ? m_message(key) : QString(key.text());
     if (shown.contains(QLatin1String("%1")))
         shown = shown.arg(detail);
     showFailureText(shown);

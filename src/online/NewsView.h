@@ -23,13 +23,9 @@ class NewsView final : public QTextBrowser {
 public:
     static constexpr qint64 MaxPage = 1024 * 1024;
 
-    explicit NewsView(QWidget* parent = nullptr);
+    // `message` gives the text of a message key in the interface language.
+    explicit NewsView(std::function<QString(MessageKey key)> message, QWidget* parent = nullptr);
     ~NewsView() override;
-
-    // The message text of a key in the interface language.
-    std::function<QString(MessageKey key)> message;
-    // Opens a clicked web link in the user's web browser.
-    std::function<void(const QUrl& url)> openLink;
 
     void setIdleTimeout(std::chrono::milliseconds timeout) { m_idle.setInterval(timeout); }
     // Starts loading `url`; a load still running is dropped. loadEnded() follows.
@@ -45,6 +41,8 @@ public:
 
 Q_SIGNALS:
     void loadEnded(bool shown);
+    // A web link was clicked: the user's web browser should open it.
+    void webLinkClicked(const QUrl& url);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,6 +50,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    std::function<QString(MessageKey key)> m_message;
     // The box's own texts (hidden labels by these names), which a language file sets.
     QString ownText(const char* name) const;
     void showFailureText(const QString& text);

@@ -28,8 +28,11 @@ TEST_F(MainFormTest, BackupTwiceKeepsTheLaterCopy)
 
 TEST_F(MainFormTest, FailedBackupSaysSoInTheInterfaceLanguageWithTheCause)
 {
-    state.messageSource = [](const QString& key) { return QLatin1Char('<') + key + QLatin1Char('>'); };
     TMainForm& f = start();
+    const MessageCatalog english;
+    for (const auto& [key, text] : english.entries())
+        state.messages.setText(key, QLatin1Char('<') + key + QLatin1Char('>'));
+
     QFile::remove(game.file(QStringLiteral("config.cfg"))); // deleted behind the program's back
     control<QAction>(f, "Backup")->trigger();
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
@@ -85,10 +88,8 @@ TEST_F(MainFormTest, RestoreLeavesAReadOnlyFileAndSaysWhy)
 TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)
 {
     // Language files lose the blank that ends this text; the file name must not stick to it.
-    state.messageSource = [](const QString& key) {
-        return key == QLatin1String("RestoreFailed") ? QStringLiteral("Echec.\r\nAvez-vous sauvegarde") : QString();
-    };
     TMainForm& f = start();
+    state.messages.setText(QStringLiteral("RestoreFailed"), QStringLiteral("Echec.\r\nAvez-vous sauvegarde"));
     QTest::mouseClick(control<QPushButton>(f, "BitBtn6"), Qt::LeftButton);
     EXPECT_EQ(dialogs.texts(QStringLiteral("error")), QStringList({"Echec.\r\nAvez-vous sauvegarde config.cfg?"}));
 }

@@ -234,8 +234,8 @@ TEST_F(MainFormTest, ApplyWritesWhatThePageShownHolds)
 TEST_F(MainFormTest, AStatusTooLongForTheStripIsCutThereAndShownWholeAsItsTip)
 {
     const QString longText = QStringLiteral("Client options >> ") + QString(300, QLatin1Char('x'));
-    state.messageSource = [&](const QString& key) { return key == QLatin1String("TabSheet2") ? longText : QString(); };
     TMainForm& f = start();
+    state.messages.setText(QStringLiteral("TabSheet2"), longText);
     control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
     EXPECT_EQ(control<QLabel>(f, "Status")->toolTip(), longText);
     EXPECT_TRUE(control<QLabel>(f, "Status")->text().startsWith(QStringLiteral("Client options >> xx")));

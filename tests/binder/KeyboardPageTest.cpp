@@ -189,7 +189,9 @@ TEST_F(BinderPageTest, EveryKeyTheGameKnowsHasOnePlaceAndNoLabelsOverlap)
 
 TEST_F(BinderPageTest, EveryMessageIsInTheInterfaceLanguage)
 {
-    state.messageSource = [](const QString& key) { return u"<"_s + key + u">"_s; };
+    const MessageCatalog english;
+    for (const auto& [key, text] : english.entries())
+        state.messages.setText(key, u"<"_s + key + u">"_s);
     writeCfg("bind \"F2\" \"+use\"\nbind \"JOY1\" \"+jump\"\n");
     page.ReadBinds();
     click(key("F2"));

@@ -185,10 +185,10 @@ TEST_F(ClientPageTest, TypingANonNumberMarksTheFieldAndApplyRefusesIt)
     QTest::keyClicks(puffs, QStringLiteral("ab"));
     EXPECT_EQ(shown({"Tracktext", "TrackBar1"}), QStringLiteral("ab 3")) << "where the last number put it";
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    state.messageSource = [](const QString&) { return QStringLiteral("« %1 » n'est pas un nombre entier"); };
+    state.messages.setText(QStringLiteral("notinteger"), QStringLiteral("« %1 » n'est pas un nombre entier"));
     QTest::keyClick(puffs, Qt::Key_C);
     EXPECT_EQ(mark("Tracktext"), QStringLiteral("« abc » n'est pas un nombre entier")) << "the interface language";
-    state.messageSource = nullptr;
+    state.messages.resetToEnglish();
 
     EXPECT_FALSE(apply());
     EXPECT_EQ(errors(), QStringList{notInteger(QStringLiteral("abc"))});

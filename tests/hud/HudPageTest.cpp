@@ -200,7 +200,9 @@ TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSu
     AppState other(refusing, dialogs);
     other.ProgramDir = program.path();
     other.working.setFolder(game.dirWithSlash());
-    other.messageSource = [](const QString& key) { return key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s; };
+    const MessageCatalog english;
+    for (const auto& [key, text] : english.entries())
+        other.messages.setText(key, key == u"hudorig"_s ? u"gardé %1 (%2)"_s : u"défaut"_s);
     HudPage alone(other);
     QComboBox* radarList = control<QComboBox>(alone, "hud_changer1");
     radarList->setCurrentIndex(radarList->findText(u"radar2"_s));
