@@ -14,13 +14,13 @@ using namespace Qt::StringLiterals;
 TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsTheProgram)
 {
     const QByteArray body = HttpTestServer::bytes(20000);
-    server.body("/updates/21.exe", body, 1000);
+    servePatch(body, 1000);
 
     clickUpdateButton();
     EXPECT_EQ(updateButton()->text(), u"Abort"_s);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
 
-    EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s}));
+    EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s, u"GET /updates/21.exe.sig"_s}));
     EXPECT_EQ(TempDir::readFile(patch()), body);
     EXPECT_EQ(shell.started, QStringList{QDir::toNativeSeparators(patch())});
     EXPECT_EQ(quits, 1);
@@ -39,7 +39,7 @@ TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsThePr
 
 TEST_F(UpdateWindowTest, ASmallPatchMovesNothingButIsStillSavedAndStarted)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(8000), 1000);
+    servePatch(HttpTestServer::bytes(8000), 1000);
     ASSERT_TRUE(runUpdate());
     EXPECT_EQ(statusLines(), QStringList{u"Connecting..."_s});
     EXPECT_EQ(progress()->value(), 0);
@@ -165,7 +165,7 @@ TEST_F(UpdateWindowTest, AnInsecureSiteIsRefusedBeforeAnythingIsSent)
 
 TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(12000));
+    servePatch(HttpTestServer::bytes(12000));
     shell.startFails = true;
     ASSERT_TRUE(runUpdate());
     EXPECT_EQ(shell.started.size(), 1);
@@ -238,7 +238,7 @@ TEST_F(UpdateWindowTest, APatchThatCannotBeSavedIsReportedWithItsPlace)
 
 TEST_F(UpdateWindowTest, InEveryLanguageTheTitleAndUnitAreTranslatedAndTheSizeLinesFit)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(123456), 65536);
+    servePatch(HttpTestServer::bytes(123456), 65536);
     TFormTranslator translator(program.path(), program.file(u"qvl.ini"_s), dialogs);
     struct Row {
         const char* language;
