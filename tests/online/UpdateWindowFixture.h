@@ -69,6 +69,21 @@ protected:
         clickUpdateButton();
         return QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000);
     }
+    // Runs an update that is to fail: one message box that says `shown`, the earlier Patch.exe
+    // ("earlier patch") alone and whole in the program folder, the window idle, its bar empty.
+    void expectFailureKeepingEarlierPatch(const char* name, const QString& shown)
+    {
+        dialogs.shown.clear();
+        ASSERT_TRUE(runUpdate()) << name;
+        const QStringList errors = dialogs.texts(QStringLiteral("error"));
+        ASSERT_EQ(errors.size(), 1) << name;
+        EXPECT_TRUE(errors.first().contains(shown)) << name << ": " << errors.first().toStdString();
+        EXPECT_EQ(program.read(QStringLiteral("Patch.exe")), "earlier patch") << name;
+        EXPECT_EQ(files(), QStringList{QStringLiteral("Patch.exe")}) << name;
+        EXPECT_EQ(statusLines().last(), QStringLiteral("Disconnected")) << name;
+        EXPECT_EQ(progress()->value(), 0) << name;
+        EXPECT_EQ(updateButton()->text(), QStringLiteral("Start!")) << name;
+    }
     QStringList statusLines() const
     {
         return control<QPlainTextEdit>(*form, "Status")->toPlainText().split(QLatin1Char('\n'));
