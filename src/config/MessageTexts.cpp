@@ -119,6 +119,15 @@ const QList<Entry>& english()
                                       "update the program.")},
         {"patchnotstarted", QStringLiteral("The patch %1 was downloaded but could not be started. Start it yourself "
                                            "or try again.")},
+        // A patch refused for its signature: %1 of "unsignedpatch" is one of the "sig..." causes.
+        {"unsignedpatch", QStringLiteral("The update is not signed by Quarvel's key: it was not saved, and nothing "
+                                         "was started. %1")},
+        {"sigmissing", QStringLiteral("The site serves no signature for it (status %1).")},
+        {"sigredirected", QStringLiteral("The address of its signature redirects elsewhere.")},
+        {"sigtoolarge", QStringLiteral("Its signature is larger than %1 bytes.")},
+        {"siglength", QStringLiteral("Its signature has %1 bytes instead of 64.")},
+        {"sigwrong", QStringLiteral("Its signature does not match the bytes received.")},
+        {"signotfetched", QStringLiteral("Its signature could not be fetched: %1.")},
         {"newsfailed", QStringLiteral("The news could not be loaded: %1")},
         {"newsstatus", QStringLiteral("The news could not be loaded: the site answered with the status %1.")},
         {"newstoolarge", QStringLiteral("The news page is larger than 1 MiB and was not shown.")},

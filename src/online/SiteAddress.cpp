@@ -73,4 +73,11 @@ QUrl news(const QUrl& root)
     return at(root, QStringLiteral("/news.htm"));
 }
 
+QUrl signature(const QUrl& patch)
+{
+    QUrl url = patch;
+    url.setPath(patch.path() + QStringLiteral(".sig"));
+    return url;
+}
+
 } // namespace SiteAddress

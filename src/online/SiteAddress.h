@@ -20,5 +20,7 @@ bool isLoopbackHost(const QString& host);
 QUrl probe(const QUrl& root);
 QUrl patch(const QUrl& root);
 QUrl news(const QUrl& root);
+// The detached signature served beside a patch: its address with ".sig" added.
+QUrl signature(const QUrl& patch);
 
 } // namespace SiteAddress

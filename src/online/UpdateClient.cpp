@@ -1,5 +1,6 @@
 #include "online/UpdateClient.h"
 
+#include "online/SiteAddress.h"
 #include "online/UpdateRun.h"
 
 #include <QNetworkAccessManager>
@@ -30,7 +31,8 @@ void UpdateClient::send(Request kind, const QUrl& url)
     m_request = kind;
     m_received = 0;
     const QNetworkRequest request = IdleWatch::request(url);
-    m_reply = kind == Request::Download ? m_manager->get(request) : m_manager->head(request);
+    const bool body = kind == Request::Download || kind == Request::Signature;
+    m_reply = body ? m_manager->get(request) : m_manager->head(request);
     m_idle.watch(m_reply);
     if (kind != Request::Probe)
         connect(m_reply, &QNetworkReply::metaDataChanged, this, &UpdateClient::headersArrived);
@@ -50,6 +52,8 @@ void UpdateClient::look(const QUrl& url)
 void UpdateClient::download(const QUrl& url, const QString& file)
 {
     m_file = std::make_unique<QSaveFile>(file);
+    m_patchUrl = url;
+    m_patch.clear();
     send(Request::Download, url);
     connect(m_reply, &QNetworkReply::readyRead, this, &UpdateClient::readBody);
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
@@ -58,11 +62,22 @@ void UpdateClient::download(const QUrl& url, const QString& file)
     });
 }
 
+void UpdateClient::fetchSignature()
+{
+    m_signature.clear();
+    send(Request::Signature, SiteAddress::signature(m_patchUrl));
+    connect(m_reply, &QNetworkReply::readyRead, this, &UpdateClient::readBody);
+}
+
 void UpdateClient::headersArrived()
 {
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return;
+    if (m_request == Request::Signature) {
+        signatureHeaders(status.toInt());
+        return;
+    }
     switch (UpdateRun::judge(status.toInt())) {
     case UpdateRun::Answer::Patch:
         if (m_request == Request::Look)
@@ -79,12 +94,38 @@ void UpdateClient::headersArrived()
     }
 }
 
+void UpdateClient::signatureHeaders(int status)
+{
+    using Fault = PatchSignature::Fault;
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    switch (UpdateRun::judge(status)) {
+    case UpdateRun::Answer::Patch:
+        if (length.isValid() && length.toLongLong() > PatchSignature::MaxFileSize)
+            endSoon(Ending::unsignedBy(Fault::TooLarge, QString::number(PatchSignature::MaxFileSize)));
+        return;
+    case UpdateRun::Answer::NoNewVersion:
+        endSoon(Ending::unsignedBy(Fault::Redirected));
+        return;
+    case UpdateRun::Answer::Refused:
+        endSoon(Ending::unsignedBy(Fault::NotServed, QString::number(status)));
+        return;
+    }
+}
+
 bool UpdateClient::readBody()
 {
+    if (m_request == Request::Signature) {
+        m_signature += m_reply->readAll();
+        if (m_signature.size() <= PatchSignature::MaxFileSize)
+            return true;
+        endSoon(Ending::unsignedBy(PatchSignature::Fault::TooLarge, QString::number(PatchSignature::MaxFileSize)));
+        return false;
+    }
     if (!m_file->isOpen())
         return true; // nothing comes before the headers have been judged
     const QByteArray bytes = m_reply->readAll();
     m_received += bytes.size();
+    m_patch += bytes;
     if (m_file->write(bytes) == bytes.size())
         return true;
     endSoon({Outcome::WriteFailed, m_file->errorString()});
@@ -95,7 +136,9 @@ void UpdateClient::replyEnded()
 {
     const QNetworkReply* reply = m_reply;
     const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (!answered) // no connection, or it broke before the headers
+    if (m_request == Request::Signature)
+        signatureEnded(answered);
+    else if (!answered) // no connection, or it broke before the headers
         endSoon({Outcome::Failed, reply->errorString()});
     else if (m_request == Request::Probe)
         endSoon({Outcome::Available});
@@ -109,7 +152,26 @@ void UpdateClient::replyEnded()
     else if (reply->error() != QNetworkReply::NoError)
         endSoon({Outcome::Failed, reply->errorString()});
     else
+        afterReply([this] { fetchSignature(); });
+}
+
+void UpdateClient::signatureEnded(bool answered)
+{
+    using Fault = PatchSignature::Fault;
+    if (answered && !readBody())
+        return;
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (!answered || m_reply->error() != QNetworkReply::NoError ||
+        !UpdateRun::complete(m_signature.size(), length.isValid() ? length.toLongLong() : -1)) {
+        endSoon(Ending::unsignedBy(Fault::NotFetched, m_reply->errorString()));
+        return;
+    }
+    const Fault fault = PatchSignature(m_signatureKey).check(m_patch, m_signature);
+    if (fault == Fault::None)
         endSoon({Outcome::Saved});
+    else
+        endSoon(
+            Ending::unsignedBy(fault, fault == Fault::WrongLength ? QString::number(m_signature.size()) : QString()));
 }
 
 void UpdateClient::release()
@@ -121,15 +183,20 @@ void UpdateClient::release()
 
 void UpdateClient::endSoon(const Ending& ending)
 {
-    // Inside a signal of the reply: nothing more of it is heard, and the request ends once that
+    afterReply([this, ending] { end(ending); });
+}
+
+void UpdateClient::afterReply(const std::function<void()>& step)
+{
+    // Inside a signal of the reply: nothing more of it is heard, and the step runs once that
     // signal is over, where the reply can go at once and the caller may open a message box.
     m_idle.stop();
     m_reply->disconnect(this);
     QMetaObject::invokeMethod(
         this,
-        [this, serial = m_serial, ending] {
+        [this, serial = m_serial, step] {
             if (serial == m_serial && m_reply)
-                end(ending);
+                step();
         },
         Qt::QueuedConnection);
 }
@@ -147,6 +214,8 @@ void UpdateClient::end(Ending ending)
     if (m_file && ending.outcome != Outcome::Saved)
         m_file->cancelWriting();
     m_file.reset();
+    m_patch = QByteArray();
+    m_signature = QByteArray();
     Q_EMIT finished(ending);
 }
 

@@ -3,6 +3,7 @@
 #include "config/AppState.h"
 #include "config/RuntimeHint.h"
 #include "config/Settings.h"
+#include "online/PatchSignature.h"
 #include "online/SiteAddress.h"
 #include "online/UpdateArtwork.h"
 #include "online/UpdateTray.h"
@@ -259,6 +260,12 @@ QString TUpdateForm::failureText(const UpdateClient::Ending& ending) const
         return m_state.message(Msg::CannotSavePatch).arg(patchPath(), ending.error);
     case Outcome::Aborted:
         return m_state.message(Msg::UpdateAborted);
+    case Outcome::Unsigned: {
+        QString cause = m_state.message(PatchSignature::message(ending.fault));
+        if (!ending.error.isEmpty())
+            cause = cause.arg(ending.error);
+        return m_state.message(Msg::PatchUnsigned).arg(cause);
+    }
     case Outcome::Saved:
     case Outcome::Available:
     case Outcome::Redirected:

@@ -97,6 +97,8 @@ TEST(SiteAddressTest, OnlyHttpsOrPlainHttpOnLoopbackIsASite)
     EXPECT_EQ(SiteAddress::patch(SiteAddress::root(QString())).toString(), u"https://www.quarvel.org/updates/21.exe"_s);
     EXPECT_EQ(SiteAddress::news(SiteAddress::root(u"https://mirror.example/cs/"_s)).toString(),
               u"https://mirror.example/cs/news.htm"_s);
+    EXPECT_EQ(SiteAddress::signature(SiteAddress::patch(SiteAddress::root(u"https://mirror.example/cs/"_s))).toString(),
+              u"https://mirror.example/cs/updates/21.exe.sig"_s);
     EXPECT_EQ(SiteAddress::probe(SiteAddress::root(u" http://127.0.0.1:8080 "_s)).toString(),
               u"http://127.0.0.1:8080/"_s);
     for (const QString& fine : {u"http://localhost:1"_s, u"http://[::1]:80"_s, u"HTTPS://www.quarvel.org"_s})

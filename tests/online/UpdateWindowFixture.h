@@ -2,6 +2,7 @@
 
 #include "config/AppState.h"
 #include "online/QtWarnings.h"
+#include "online/TestSigner.h"
 #include "online/UpdateForm.h"
 #include "support/Controls.h"
 #include "support/FakeDialogs.h"
@@ -23,8 +24,8 @@
 #include <memory>
 
 // The update window over a program folder of its own, talking to the scripted server; the
-// shell and dialogs are fakes, and the window's calls for the main window and the end of the
-// program are counted. However a
+// shell and dialogs are fakes, patches are signed with a key pair of the test's own, and the
+// window's calls for the main window and the end of the program are counted. However a
 // transfer ends, Qt has nothing to warn about.
 class UpdateWindowTest : public ::testing::Test {
 protected:
@@ -39,6 +40,7 @@ protected:
         form->setRunsPatch(true);
         form->setTrayAvailable(true);
         client()->setIdleTimeout(std::chrono::milliseconds(300));
+        client()->setSignatureKey(signer.publicKey());
         form->show();
     }
     void TearDown() override
@@ -54,12 +56,33 @@ protected:
     QAction* abortItem() const { return control<QAction>(*form, "Abortupdating1"); }
     UpdateClient* client() const { return control<UpdateClient>(*form, "HTTP"); }
 
+    // Serves `body` as the patch, with its signature beside it.
+    void servePatch(const QByteArray& body, int block = 4096)
+    {
+        server.body("/updates/21.exe", body, block);
+        server.body("/updates/21.exe.sig", signer.sign(body));
+    }
     void clickUpdateButton() { QTest::mouseClick(updateButton(), Qt::LeftButton); }
     // Starts an update and waits until it has ended, whichever way.
     bool runUpdate()
     {
         clickUpdateButton();
         return QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000);
+    }
+    // Runs an update that is to fail: one message box that says `shown`, the earlier Patch.exe
+    // ("earlier patch") alone and whole in the program folder, the window idle, its bar empty.
+    void expectFailureKeepingEarlierPatch(const char* name, const QString& shown)
+    {
+        dialogs.shown.clear();
+        ASSERT_TRUE(runUpdate()) << name;
+        const QStringList errors = dialogs.texts(QStringLiteral("error"));
+        ASSERT_EQ(errors.size(), 1) << name;
+        EXPECT_TRUE(errors.first().contains(shown)) << name << ": " << errors.first().toStdString();
+        EXPECT_EQ(program.read(QStringLiteral("Patch.exe")), "earlier patch") << name;
+        EXPECT_EQ(files(), QStringList{QStringLiteral("Patch.exe")}) << name;
+        EXPECT_EQ(statusLines().last(), QStringLiteral("Disconnected")) << name;
+        EXPECT_EQ(progress()->value(), 0) << name;
+        EXPECT_EQ(updateButton()->text(), QStringLiteral("Start!")) << name;
     }
     QStringList statusLines() const
     {
@@ -72,6 +95,7 @@ protected:
     QtWarnings warnings;
     HttpTestServer server;
     TempDir program;
+    TestSigner signer;
     MemorySettings settings;
     FakeDialogs dialogs;
     FakeShell shell;

@@ -14,13 +14,13 @@ using namespace Qt::StringLiterals;
 TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsTheProgram)
 {
     const QByteArray body = HttpTestServer::bytes(20000);
-    server.body("/updates/21.exe", body, 1000);
+    servePatch(body, 1000);
 
     clickUpdateButton();
     EXPECT_EQ(updateButton()->text(), u"Abort"_s);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->runState() == UpdateRun::State::Idle; }, 10000));
 
-    EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s}));
+    EXPECT_EQ(server.requests, (QStringList{u"HEAD /"_s, u"GET /updates/21.exe"_s, u"GET /updates/21.exe.sig"_s}));
     EXPECT_EQ(TempDir::readFile(patch()), body);
     EXPECT_EQ(shell.started, QStringList{QDir::toNativeSeparators(patch())});
     EXPECT_EQ(quits, 1);
@@ -39,7 +39,7 @@ TEST_F(UpdateWindowTest, ACompletePatchIsSavedWithItsProgressStartedAndEndsThePr
 
 TEST_F(UpdateWindowTest, ASmallPatchMovesNothingButIsStillSavedAndStarted)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(8000), 1000);
+    servePatch(HttpTestServer::bytes(8000), 1000);
     ASSERT_TRUE(runUpdate());
     EXPECT_EQ(statusLines(), QStringList{u"Connecting..."_s});
     EXPECT_EQ(progress()->value(), 0);
@@ -95,17 +95,8 @@ TEST_F(UpdateWindowTest, EveryIncompleteOrRefusedAnswerLeavesTheEarlierPatchAndS
                           {"stalled", stalled, u"sent nothing for 1 seconds"_s}};
     program.write(u"Patch.exe"_s, "earlier patch");
     for (const Case& c : cases) {
-        dialogs.shown.clear();
         server.set("/updates/21.exe", c.answer);
-        ASSERT_TRUE(runUpdate()) << c.name;
-        ASSERT_EQ(dialogs.texts(u"error"_s).size(), 1) << c.name;
-        EXPECT_TRUE(dialogs.texts(u"error"_s).first().contains(c.shown))
-            << c.name << ": " << dialogs.texts(u"error"_s).first().toStdString();
-        EXPECT_EQ(program.read(u"Patch.exe"_s), "earlier patch") << c.name;
-        EXPECT_EQ(files(), QStringList{u"Patch.exe"_s}) << c.name;
-        EXPECT_EQ(statusLines().last(), u"Disconnected"_s) << c.name;
-        EXPECT_EQ(progress()->value(), 0) << c.name;
-        EXPECT_EQ(updateButton()->text(), u"Start!"_s) << c.name;
+        expectFailureKeepingEarlierPatch(c.name, c.shown);
     }
     EXPECT_TRUE(shell.started.isEmpty());
     EXPECT_EQ(quits, 0);
@@ -165,7 +156,7 @@ TEST_F(UpdateWindowTest, AnInsecureSiteIsRefusedBeforeAnythingIsSent)
 
 TEST_F(UpdateWindowTest, APatchThatCannotRunIsReportedAndTheProgramGoesOn)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(12000));
+    servePatch(HttpTestServer::bytes(12000));
     shell.startFails = true;
     ASSERT_TRUE(runUpdate());
     EXPECT_EQ(shell.started.size(), 1);
@@ -238,7 +229,7 @@ TEST_F(UpdateWindowTest, APatchThatCannotBeSavedIsReportedWithItsPlace)
 
 TEST_F(UpdateWindowTest, InEveryLanguageTheTitleAndUnitAreTranslatedAndTheSizeLinesFit)
 {
-    server.body("/updates/21.exe", HttpTestServer::bytes(123456), 65536);
+    servePatch(HttpTestServer::bytes(123456), 65536);
     TFormTranslator translator(program.path(), program.file(u"qvl.ini"_s), dialogs);
     struct Row {
         const char* language;

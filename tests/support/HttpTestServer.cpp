@@ -99,7 +99,9 @@ void HttpTestServer::serve(QTcpSocket* socket)
     }
     const qint64 length = answer.announced >= 0 ? answer.announced : answer.body.size();
     QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
-    head += "Content-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n";
+    if (answer.announced != NoLength)
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    head += "Connection: close\r\n";
     for (const auto& [name, value] : answer.headers)
         head += name + ": " + value + "\r\n";
     socket->write(head + "\r\n");

@@ -19,9 +19,12 @@ public:
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
         int block = 4096;       // bytes per tick
-        qint64 announced = -1;  // Content-Length sent; -1: the body's own size
+        qint64 announced = -1;  // Content-Length sent; -1: the body's own size; NoLength: none
         qint64 stallAfter = -1; // send this much of the body, then nothing more (the line stays open)
     };
+
+    // An answer without a Content-Length: its body ends where the connection closes.
+    static constexpr qint64 NoLength = -2;
 
     explicit HttpTestServer(QObject* parent = nullptr);
     ~HttpTestServer() override;
