@@ -207,8 +207,8 @@ void TMainForm::pageChanged(int index)
                                            Msg::BinderPageHint, Msg::HudPageHint};
     if (index < 0 || index > HudTab)
         return;
-    ensurePage(index);
     showStatusMessage(hints[index]);
+    ensurePage(index); // a page built now reads its file, which may bring up a message
     if (index != MainPage && m_configList->count() == 0) {
         showStatusMessage(Msg::NoConfigFile);
         return; // nothing to read
