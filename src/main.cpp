@@ -170,7 +170,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    TSplashForm SplashForm;
+    TSplashForm SplashForm(ProgramFolder::cacheDir(settings));
     SplashForm.show();
     SplashForm.repaint();
     QApplication::processEvents();

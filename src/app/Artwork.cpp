@@ -2,10 +2,16 @@
 
 #include "app/Product.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFont>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
+
+#include <functional>
 
 namespace Artwork {
 
@@ -73,16 +79,65 @@ QPixmap picture(int w, int h, int titleSize, const QString& subtitle)
     return pm;
 }
 
+// Kept as BMP: reading it back is a copy, where a compressed picture would cost much of what
+// drawing it does. Raise the revision when the drawing changes: the cached pictures of earlier versions are then drawn
+// anew.
+constexpr int DrawingRevision = 1;
+constexpr QSize HeaderSize(498, 101);
+constexpr QSize SplashSize(388, 138);
+
+QPixmap cached(const QString& cacheDir, const char* name, const QString& text, QSize size,
+               const std::function<QPixmap()>& draw)
+{
+    if (cacheDir.isEmpty())
+        return draw();
+    const QByteArray key =
+        QStringLiteral("%1|%2|%3|%4").arg(QLatin1String(name), text, Product::version()).arg(DrawingRevision).toUtf8();
+    const QString path = cacheDir + QLatin1Char('/') + QLatin1String(name) + QLatin1Char('-') +
+                         QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16)) +
+                         QStringLiteral(".bmp");
+    QImageReader reader(path, "BMP");
+    // A kept file cut short or of another size is no picture of ours: it is drawn again.
+    if (reader.size() == size) {
+        const QImage kept = reader.read();
+        if (!kept.isNull() && kept.size() == size)
+            return QPixmap::fromImage(kept);
+    }
+    QPixmap pm;
+    pm = draw();
+    QSaveFile file(path);
+    if (QDir().mkpath(cacheDir) && file.open(QIODevice::WriteOnly) && pm.save(&file, "BMP"))
+        file.commit();
+    else
+        file.cancelWriting();
+    return pm;
+}
+
+QString splashText()
+{
+    return QStringLiteral("version %1  -  loading...").arg(Product::version());
+}
+
 } // namespace
+
+QPixmap header(const QString& subtitle, const QString& cacheDir)
+{
+    return cached(cacheDir, "header", subtitle, HeaderSize, [&subtitle] { return header(subtitle); });
+}
+
+QPixmap splash(const QString& cacheDir)
+{
+    return cached(cacheDir, "splash", splashText(), SplashSize, [] { return splash(); });
+}
 
 QPixmap header(const QString& subtitle)
 {
-    return picture(498, 101, 30, subtitle);
+    return picture(HeaderSize.width(), HeaderSize.height(), 30, subtitle);
 }
 
 QPixmap splash()
 {
-    return picture(388, 138, 28, QStringLiteral("version %1  -  loading...").arg(Product::version()));
+    return picture(SplashSize.width(), SplashSize.height(), 28, splashText());
 }
 
 QIcon windowIcon()

@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/Product.h"
+#include "app/ProgramFolder.h"
 #include "binder/BinderPage.h"
 #include "config/AppState.h"
 #include "config/ClientOptionsPage.h"
@@ -265,7 +266,7 @@ void TMainForm::changeLanguage()
 
 void TMainForm::drawHeader()
 {
-    m_banner->setPixmap(Artwork::header(m_subtitle->text()));
+    m_banner->setPixmap(Artwork::header(m_subtitle->text(), ProgramFolder::cacheDir(m_state.settings)));
 }
 
 void TMainForm::showStatusMessage(MessageKey key)

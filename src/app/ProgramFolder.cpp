@@ -62,6 +62,14 @@ QString missingDataError(const QString& executableDir)
         .arg(places.join(QStringLiteral(" and ")));
 }
 
+QString cacheDir(SettingsStore& settings)
+{
+    QString dir = QDir::fromNativeSeparators(settings.read(Setting::ProgramFolder));
+    while (dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    return dir.isEmpty() ? QString() : dir + QStringLiteral("/cache");
+}
+
 bool ensure(SettingsStore& settings, const QString& dataDir, const QString& executableDir, QString* error)
 {
     if (!settings.read(Setting::ProgramFolder).isEmpty())

@@ -17,6 +17,10 @@ QString platformDefault(const QString& executableDir);
 // tree's data/), then ../share/quarvel (installed under a prefix: bin/qvl, share/quarvel).
 QStringList dataDirCandidates(const QString& executableDir);
 
+// The folder `cache` in the program folder named by the settings, where drawn pictures are kept;
+// empty while the settings name no program folder.
+QString cacheDir(SettingsStore& settings);
+
 // The first candidate that holds qvl.ini, or an empty text when none does.
 QString findDataDir(const QString& executableDir);
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
-TSplashForm::TSplashForm(QWidget* parent)
+TSplashForm::TSplashForm(const QString& cacheDir, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashForm"));
@@ -13,7 +13,7 @@ TSplashForm::TSplashForm(QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(0, 0, 388, 138);
-    picture->setPixmap(Artwork::splash());
+    picture->setPixmap(Artwork::splash(cacheDir));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -6,5 +6,6 @@
 class TSplashForm final : public QWidget {
     Q_OBJECT
 public:
-    explicit TSplashForm(QWidget* parent = nullptr);
+    // `cacheDir`: where its picture is kept once drawn (none when empty).
+    explicit TSplashForm(const QString& cacheDir, QWidget* parent = nullptr);
 };
