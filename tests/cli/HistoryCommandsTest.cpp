@@ -1,8 +1,8 @@
+#include "cli/ToolRun.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -10,24 +10,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // Runs the built qvl-cfg in `dir` with the history in dir/history.
-ToolRun runTool(const TempDir& dir, QStringList args, bool withHistory = true)
+ToolRun runKept(const TempDir& dir, QStringList args, bool withHistory = true)
 {
     if (withHistory)
         args << u"--history"_s << dir.file(u"history"_s);
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(QVL_CFG_PROGRAM), args);
-    ToolRun run;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    return run;
+    return ::runTool(dir, args);
 }
 
 // The history's lines without their times.
@@ -50,28 +38,28 @@ TEST(HistoryCommands, EditsKeepVersionsThatShowAndRestoreGiveBack)
     const QByteArray game = TempDir::testData(u"config.cfg"_s);
     const QString file = u"config.cfg"_s;
     dir.write(file, game);
-    ASSERT_EQ(runTool(dir, {u"set"_s, file, u"rate"_s, u"30000"_s}).exitCode, 0);
+    ASSERT_EQ(runKept(dir, {u"set"_s, file, u"rate"_s, u"30000"_s}).exitCode, 0);
     const QByteArray afterSet = dir.read(file);
-    ASSERT_EQ(runTool(dir, {u"set"_s, file, u"rate"_s, u"30000"_s}).exitCode, 0); // writes nothing, keeps nothing
-    ASSERT_EQ(runTool(dir, {u"bind"_s, file, u"+"_s, u"sizedown"_s}).exitCode, 0);
+    ASSERT_EQ(runKept(dir, {u"set"_s, file, u"rate"_s, u"30000"_s}).exitCode, 0); // writes nothing, keeps nothing
+    ASSERT_EQ(runKept(dir, {u"bind"_s, file, u"+"_s, u"sizedown"_s}).exitCode, 0);
     const QByteArray afterBind = dir.read(file);
     dir.write(file, afterBind + "name \"Caf\xe9\"\n"); // a text editor's change
-    ASSERT_EQ(runTool(dir, {u"normalize"_s, file}).exitCode, 0);
+    ASSERT_EQ(runKept(dir, {u"normalize"_s, file}).exitCode, 0);
 
-    const ToolRun history = runTool(dir, {u"history"_s, file});
+    const ToolRun history = runKept(dir, {u"history"_s, file});
     EXPECT_EQ(history.exitCode, 0);
     EXPECT_EQ(listed(history), (QList<QByteArray>{"1\tT\tchanged outside\t" + QByteArray::number(afterBind.size() + 12),
                                                   "2\tT\tqvl-cfg bind\t" + QByteArray::number(afterSet.size()),
                                                   "3\tT\tqvl-cfg set\t" + QByteArray::number(game.size()), ""}));
-    EXPECT_EQ(runTool(dir, {u"show"_s, file, u"1"_s}).out, afterBind + "name \"Caf\xe9\"\n");
-    EXPECT_EQ(runTool(dir, {u"show"_s, file, u"3"_s}).out, game);
+    EXPECT_EQ(runKept(dir, {u"show"_s, file, u"1"_s}).out, afterBind + "name \"Caf\xe9\"\n");
+    EXPECT_EQ(runKept(dir, {u"show"_s, file, u"3"_s}).out, game);
 
     const QByteArray normalized = dir.read(file);
-    ASSERT_EQ(runTool(dir, {u"restore"_s, file, u"3"_s}).exitCode, 0);
+    ASSERT_EQ(runKept(dir, {u"restore"_s, file, u"3"_s}).exitCode, 0);
     EXPECT_EQ(dir.read(file), game);
-    EXPECT_TRUE(listed(runTool(dir, {u"history"_s, file}))
+    EXPECT_TRUE(listed(runKept(dir, {u"history"_s, file}))
                     .startsWith("1\tT\trestore\t" + QByteArray::number(normalized.size())));
-    ASSERT_EQ(runTool(dir, {u"restore"_s, file, u"1"_s}).exitCode, 0); // undoes the restore
+    ASSERT_EQ(runKept(dir, {u"restore"_s, file, u"1"_s}).exitCode, 0); // undoes the restore
     EXPECT_EQ(dir.read(file), normalized);
 }
 
@@ -79,14 +67,14 @@ TEST(HistoryCommands, AFailedKeepStopsTheEdit)
 {
     TempDir dir;
     const QString path = dir.write(u"config.cfg"_s, "rate 1\r\n");
-    ASSERT_EQ(runTool(dir, {u"set"_s, path, u"rate"_s, u"2"_s}).exitCode, 0);
+    ASSERT_EQ(runKept(dir, {u"set"_s, path, u"rate"_s, u"2"_s}).exitCode, 0);
     // Permission bits only: tests run as root, for whom access(2) allows everything.
     const QStringList folders = QDir(dir.file(u"history"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_EQ(folders.size(), 1);
     ASSERT_TRUE(
         QFile::setPermissions(dir.file(u"history/"_s + folders[0]), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const qint64 past = TempDir::backdate(path);
-    const ToolRun run = runTool(dir, {u"set"_s, path, u"rate"_s, u"3"_s});
+    const ToolRun run = runKept(dir, {u"set"_s, path, u"rate"_s, u"3"_s});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith("qvl-cfg: " + path.toLocal8Bit() + " was left as it is")) << run.err.toStdString();
     EXPECT_EQ(dir.read(u"config.cfg"_s), "rate \"2\"\r\n");
@@ -99,16 +87,16 @@ TEST(HistoryCommands, FindsTheHistoryAndRefusesWhatItCannotDo)
     const QString file = u"config.cfg"_s;
     dir.write(file, "rate 1\r\n");
     // Without a history folder, edits keep nothing and the history commands say why they cannot run.
-    EXPECT_EQ(runTool(dir, {u"set"_s, file, u"rate"_s, u"2"_s}, false).exitCode, 0);
-    const ToolRun none = runTool(dir, {u"history"_s, file}, false);
+    EXPECT_EQ(runKept(dir, {u"set"_s, file, u"rate"_s, u"2"_s}, false).exitCode, 0);
+    const ToolRun none = runKept(dir, {u"history"_s, file}, false);
     EXPECT_EQ(none.exitCode, 2);
     EXPECT_TRUE(none.err.contains("--history DIR")) << none.err.toStdString();
 
     // The program folder named in the settings holds it.
     const QString settings =
         dir.write(u"settings.ini"_s, "[General]\nqvl_path=" + dir.file(u"program"_s).toUtf8() + "\n");
-    EXPECT_EQ(runTool(dir, {u"--settings"_s, settings, u"set"_s, file, u"rate"_s, u"3"_s}, false).exitCode, 0);
-    EXPECT_EQ(runTool(dir, {u"show"_s, file, u"1"_s, u"--settings="_s + settings}, false).out, "rate \"2\"\r\n");
+    EXPECT_EQ(runKept(dir, {u"--settings"_s, settings, u"set"_s, file, u"rate"_s, u"3"_s}, false).exitCode, 0);
+    EXPECT_EQ(runKept(dir, {u"show"_s, file, u"1"_s, u"--settings="_s + settings}, false).out, "rate \"2\"\r\n");
 
     const struct {
         QStringList args;
@@ -120,7 +108,7 @@ TEST(HistoryCommands, FindsTheHistoryAndRefusesWhatItCannotDo)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
-        const ToolRun run = runTool(dir, c.args);
+        const ToolRun run = runKept(dir, c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_TRUE(run.out.isEmpty() && run.err.startsWith("qvl-cfg: ") && run.err.count('\n') == 1);
     }
