@@ -5,6 +5,7 @@
 #include "binder/BindReader.h"
 #include "binder/Composer.h"
 #include "binder/KeyNames.h"
+#include "cli/HistoryCommands.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 
@@ -20,6 +21,9 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "       qvl-cfg binds FILE\n"
                           "       qvl-cfg bind FILE KEY COMMAND\n"
                           "       qvl-cfg unbind FILE KEY\n"
+                          "       qvl-cfg history FILE\n"
+                          "       qvl-cfg show FILE N\n"
+                          "       qvl-cfg restore FILE N\n"
                           "\n"
                           "Reads and edits Counter-Strike configuration files (config.cfg, autoexec.cfg, ...).\n"
                           "NAME is matched against the first command of each line, as the game reads it,\n"
@@ -36,7 +40,17 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "command that binds KEY. KEY is a key name of the game (F2, q, KP_5, MOUSE4,\n"
                           "SEMICOLON) or any other single character, each a key of its own (+, ~, \\).\n"
                           "\n"
-                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind), 2 usage or file error.\n";
+                          "Before an edit writes FILE, the bytes it holds are kept as a version, as Quarvel\n"
+                          "keeps them: history lists the versions, N<TAB>TIME<TAB>ACTION<TAB>BYTES, newest\n"
+                          "first (N from 1, TIME in UTC); show writes version N's bytes to standard output;\n"
+                          "restore puts version N back, keeping the bytes FILE holds as a version first, so\n"
+                          "that a restore can be undone. Options, before or after the command:\n"
+                          "  --history DIR     keep the versions in DIR (by default the history folder of\n"
+                          "                    Quarvel's program folder; without one, edits keep none)\n"
+                          "  --settings FILE   read Quarvel's settings from FILE (or $QVL_SETTINGS)\n"
+                          "\n"
+                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind) or no version N\n"
+                          "(show, restore), 2 usage or file error.\n";
 
 int usageError(QTextStream& err, const QString& message)
 {
@@ -44,17 +58,9 @@ int usageError(QTextStream& err, const QString& message)
     return 2;
 }
 
-int saved(CfgStore& store, const QString& file, QTextStream& err)
-{
-    QString error;
-    if (store.SaveCfg(file, &error))
-        return 0;
-    err << "qvl-cfg: " << error << '\n';
-    return 2;
-}
-
 // binds, bind and unbind on the loaded file.
-int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, QTextStream& err)
+int runBindCommand(const QStringList& args, CfgStore& store, const QString& historyRoot, QTextStream& out,
+                   QTextStream& err)
 {
     const QString& command = args[0];
     const QString& file = args[1];
@@ -82,7 +88,7 @@ int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, Q
             err << "qvl-cfg: no line of " << file << " binds " << key << '\n';
             return 1;
         }
-        return saved(store, file, err);
+        return HistoryCommands::save(store, file, command, historyRoot, err);
     }
 
     if (!KeyNames::isKnown(key))
@@ -99,13 +105,15 @@ int runBindCommand(const QStringList& args, CfgStore& store, QTextStream& out, Q
                                    .arg(file));
     }
     BindLines::setBind(store, key, bound);
-    return saved(store, file, err);
+    return HistoryCommands::save(store, file, command, historyRoot, err);
 }
 
 } // namespace
 
-int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
+int runCfgTool(const QStringList& given, QTextStream& out, QTextStream& err)
 {
+    QStringList args = given;
+    const QString historyRoot = HistoryCommands::takeRoot(args);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         out << Usage;
         return 0;
@@ -118,6 +126,8 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return usageError(err, QStringLiteral("no command given"));
 
     const QString& command = args[0];
+    if (HistoryCommands::handles(command))
+        return HistoryCommands::run(args, historyRoot, out, err);
     const qsizetype wanted = command == QLatin1String("get")         ? 3
                              : command == QLatin1String("set")       ? 4
                              : command == QLatin1String("delete")    ? 3
@@ -142,7 +152,7 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     }
     if (command == QLatin1String("binds") || command == QLatin1String("bind") || command == QLatin1String("unbind"))
-        return runBindCommand(args, store, out, err);
+        return runBindCommand(args, store, historyRoot, out, err);
     const QByteArray name = wanted > 2 ? args[2].toLocal8Bit() : QByteArray();
     if (wanted > 2 && ConsoleLine::tokens(name).empty())
         return usageError(err, QStringLiteral("empty NAME for %1").arg(file));
@@ -172,5 +182,5 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
     } else {
         store.normalize();
     }
-    return saved(store, file, err);
+    return HistoryCommands::save(store, file, command, historyRoot, err);
 }

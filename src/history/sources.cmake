@@ -1,0 +1,4 @@
+target_sources(qvl_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/VersionFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/History.cpp
+)
