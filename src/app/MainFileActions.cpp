@@ -51,10 +51,13 @@ void TMainForm::restoreSelectedConfig()
         return;
     }
     QString error;
-    if (!m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.working.folder()), &error)) {
+    const QString target = m_state.working.path();
+    if (!m_state.working.keepVersion(target, QStringLiteral("Restore CFG"), &error) ||
+        !m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.working.folder()), &error)) {
         m_state.dialogs.error(error);
         return;
     }
+    m_state.working.wroteFile(target);
     m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + m_state.message(Msg::Restored) +
                          QLatin1Char('\n') + m_state.working.path());
     // The working file was replaced: the pages show what it holds now, so that Apply never writes

@@ -25,11 +25,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -126,6 +128,28 @@ void TMainForm::buildFrame()
     connect(m_tabs, &QTabWidget::currentChanged, this, &TMainForm::pageChanged);
     connect(m_applyButton, &QPushButton::clicked, this, &TMainForm::applyCurrentPage);
     connect(m_wizardButton, &QPushButton::clicked, this, &TMainForm::openWizard);
+    connect(&m_state.working, &WorkingConfig::changedOutside, this, [this](const QString& path) {
+        showStatus(m_state.message(Msg::ChangedOutside).arg(QFileInfo(path).fileName()));
+    });
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    undo->setContext(Qt::WindowShortcut);
+    connect(undo, &QShortcut::activated, this, &TMainForm::undoLastWrite);
+}
+
+void TMainForm::undoLastWrite()
+{
+    if (m_state.working.undoableWrites() == 0) {
+        showStatusMessage(Msg::NothingToUndo);
+        return;
+    }
+    QString error;
+    if (!m_state.working.undoLastWrite(&error)) {
+        m_state.dialogs.error(error);
+        return;
+    }
+    showStatus(m_state.message(Msg::Undone).arg(m_state.working.file()));
+    // The pages show the file as it is now, so that Apply never writes what was undone.
+    readOptionPages();
 }
 
 void TMainForm::writeSetting(TextSetting setting, const QString& value)
@@ -147,8 +171,10 @@ void TMainForm::setUpLanguage(const QString& templateOnly)
     QString error;
     if (!templateOnly.isEmpty()) {
         m_translator->writeTemplateOnly(templateOnly);
-    } else if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error)) {
-        m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
+    } else {
+        m_state.working.setHistory(m_state.ProgramDir); // every write keeps the bytes it replaces
+        if (!LanguageIni::readAndRewrite(m_state.ProgramDir, &language, &error))
+            m_state.dialogs.error(error); // start-up goes on: the window stays in its own texts
     }
     m_translator->TranslateCatalog(m_state.messages, LanguageIni::messagesWindow());
     m_translator->TranslateForm(this);

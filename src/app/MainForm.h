@@ -89,6 +89,8 @@ private:
     void openHomePage();
     void changeLanguage();
     void openWizard();
+    // Ctrl+Z: the working file as it was before the program's last write to it.
+    void undoLastWrite();
     void openUpdateWindow();
     void loadNews();
 

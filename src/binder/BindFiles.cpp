@@ -81,8 +81,16 @@ bool editFile(AppState& state, const QString& path, const std::function<int(CfgS
     const int count = edit(store);
     if (changed)
         *changed = count;
-    if (count == 0 || (working ? state.working.save(error) : own.SaveCfg(path, error)))
+    if (count == 0)
         return true;
+    if (working) {
+        if (state.working.save(error, QStringLiteral("Bind")))
+            return true;
+    } else if (state.working.keepVersion(path, QStringLiteral("Bind"), error) && own.SaveCfg(path, error)) {
+        if (own.lastSaveWrote())
+            state.working.wroteFile(path);
+        return true;
+    }
     if (working)
         state.working.load(); // the lines on disk, not the edit that could not be written
     return false;

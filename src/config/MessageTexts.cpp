@@ -133,6 +133,11 @@ const QList<Entry>& english()
         {"newstoolarge", QStringLiteral("The news page is larger than 1 MiB and was not shown.")},
         {"newstimeout", QStringLiteral("The news could not be loaded: the site sent nothing for 30 seconds.")},
         {"newssite", QStringLiteral("The news site \"%1\" is not an https address and was not opened.")},
+        // The working file's history: %1 is the file's name.
+        {"changedoutside", QStringLiteral("%1 was changed outside Quarvel")},
+        {"nothingtoundo",
+         QStringLiteral("Nothing to undo: Quarvel has not written the working file since it was chosen")},
+        {"undone", QStringLiteral("%1: Quarvel's last write was undone")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "config/CfgStore.h"
+#include "history/History.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 // The working file: the game's configuration folder, the file the user works on there, and the
 // one store that holds its lines. This is the only place the working file changes; every change
@@ -28,13 +31,31 @@ public:
     void setFolder(const QString& folder);
     void setWorkingFile(const QString& name);
 
-    // Reads path() into the store; on failure the store is left as it was.
-    bool load(QString* error = nullptr) { return m_store.LoadCfg(path(), error); }
-    // Saves the store into the file it came from, then reads path().
-    bool save(QString* error = nullptr) { return m_store.SaveCfg(path(), error); }
+    // Where the earlier versions of the files the program writes are kept (none until set).
+    void setHistory(const QString& programFolder);
+    // Before a write of the game file `gamePath` by anyone: keeps the bytes it holds now as a
+    // version named `action`. False with `error` when that fails: the caller must not write.
+    // Without a history it keeps nothing and returns true.
+    bool keepVersion(const QString& gamePath, const QString& action, QString* error = nullptr);
+    // After a write of `gamePath`: its bytes are the program's own, no change from outside.
+    void wroteFile(const QString& gamePath);
+    // How many of the program's writes to the working file in this run can still be undone.
+    int undoableWrites() const { return m_undoable; }
+    // Puts back the bytes the working file held before the program's last write not undone yet
+    // (keeping the bytes it holds now as a version first, so the undo can be undone too), then
+    // reads it. False with `error` when there is no such write or it cannot be put back.
+    bool undoLastWrite(QString* error = nullptr);
+
+    // Reads path() into the store; on failure the store is left as it was. Bytes someone else
+    // wrote since the program last wrote or read the file are announced with changedOutside.
+    bool load(QString* error = nullptr);
+    // Saves the store into the file it came from (keeping its bytes before as a version named
+    // `action`), then reads path().
+    bool save(QString* error = nullptr, const QString& action = QStringLiteral("Apply"));
 
 Q_SIGNALS:
     void workingFileChanged(const QString& path);
+    void changedOutside(const QString& path);
 
 private:
     void announce(const QString& before);
@@ -42,4 +63,7 @@ private:
     QString m_folder;
     QString m_file;
     CfgStore m_store;
+    std::optional<History> m_history;
+    int m_undoable = 0; // writes to the working file that an undo can still take back
+    int m_undone = 0;   // undos since the last write
 };

@@ -144,7 +144,10 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         if (!state.working.load(&error) || !readAll(workingPath, bytes, error, state.texts()) ||
             (undo.existed && !readAll(targetPath, undo.bytes, error, state.texts())))
             return fail();
-        written = writeWhole(targetPath, bytes, error, state.texts());
+        written = state.working.keepVersion(targetPath, QStringLiteral("Wizard"), &error) &&
+                  writeWhole(targetPath, bytes, error, state.texts());
+        if (written)
+            state.working.wroteFile(targetPath);
         if (!written)
             return fail();
         state.working.setWorkingFile(targetFile);
@@ -161,7 +164,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
     }
     for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
         store.SetCfgVar(var.name, var.value);
-    if (!state.working.save(&error)) {
+    if (!state.working.save(&error, QStringLiteral("Wizard"))) {
         // The save may have written the file and then failed to read it back.
         written = written || store.lastSaveWrote();
         return fail();

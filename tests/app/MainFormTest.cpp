@@ -271,3 +271,28 @@ TEST_F(MainFormTest, AnotherStartBringsTheWindowTheUserWorksInToTheFront)
     EXPECT_FALSE(question.isMinimized());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&question));
 }
+
+TEST_F(MainFormTest, CtrlZTakesBackTheLastWriteAndThePagesShowTheFileAgain)
+{
+    const QByteArray before = game.read(QStringLiteral("config.cfg"));
+    TMainForm& f = start();
+    QApplication::setActiveWindow(&f); // the shortcut works in the window the user works in
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), state.message(Msg::NothingToUndo));
+
+    typeName(QStringLiteral("Neo"));
+    control<QPushButton>(f, "BitBtn8")->click();
+    ASSERT_NE(game.read(QStringLiteral("config.cfg")), before);
+    QApplication::setActiveWindow(&f);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), state.message(Msg::Undone).arg(QStringLiteral("config.cfg")));
+    EXPECT_EQ(nameField()->text(), QString()) << "the file holds no name again";
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    // A change made by another program is told at the next read.
+    game.write(QStringLiteral("config.cfg"), "rate \"1\"\r\n");
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(2);
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(),
+              state.message(Msg::ChangedOutside).arg(QStringLiteral("config.cfg")));
+}
