@@ -5,9 +5,11 @@
 #include "binder/BindReader.h"
 #include "binder/Composer.h"
 #include "binder/KeyNames.h"
+#include "cli/ChainTool.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -20,6 +22,8 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "       qvl-cfg binds FILE\n"
                           "       qvl-cfg bind FILE KEY COMMAND\n"
                           "       qvl-cfg unbind FILE KEY\n"
+                          "       qvl-cfg effective DIR [NAME...]\n"
+                          "       qvl-cfg lost DIR\n"
                           "\n"
                           "Reads and edits Counter-Strike configuration files (config.cfg, autoexec.cfg, ...).\n"
                           "NAME is matched against the first command of each line, as the game reads it,\n"
@@ -36,7 +40,17 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "command that binds KEY. KEY is a key name of the game (F2, q, KP_5, MOUSE4,\n"
                           "SEMICOLON) or any other single character, each a key of its own (+, ~, \\).\n"
                           "\n"
-                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind), 2 usage or file error.\n";
+                          "effective runs the game's start chain in the cstrike folder DIR as the game does\n"
+                          "(autoexec.cfg, then config.cfg, each exec where it stands) and prints what it leaves,\n"
+                          "one NAME<TAB>VALUE<TAB>FILE:LINE line each, sorted by name: variables in lower case,\n"
+                          "'setinfo KEY', 'alias NAME' and 'bind KEY'; FILE:LINE is the line that set it last.\n"
+                          "With NAMEs it prints only those. Warnings (a missing file, a loop, an unknown key)\n"
+                          "go to standard error as FILE:LINE: text. lost prints config.cfg's lines that the\n"
+                          "game drops when it rewrites the file at its next exit, as config.cfg:LINE<TAB>REASON,\n"
+                          "REASON being alias, comment, exec, not archived or unknown key.\n"
+                          "\n"
+                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind) or a NAME is not set\n"
+                          "(effective), 2 usage or file error.\n";
 
 int usageError(QTextStream& err, const QString& message)
 {
@@ -118,6 +132,8 @@ int runCfgTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return usageError(err, QStringLiteral("no command given"));
 
     const QString& command = args[0];
+    if (isChainCommand(command))
+        return runChainTool(args, QCoreApplication::applicationDirPath(), out, err);
     const qsizetype wanted = command == QLatin1String("get")         ? 3
                              : command == QLatin1String("set")       ? 4
                              : command == QLatin1String("delete")    ? 3

@@ -1,7 +1,7 @@
+#include "cli/ToolRun.h"
 #include "support/TempDir.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -9,21 +9,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 ToolRun runTool(const TempDir& dir, const QStringList& args)
 {
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(QVL_CFG_PROGRAM), args);
-    ToolRun run;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    return run;
+    return runTool(dir.path(), args);
 }
 
 // A failure is one line on stderr that names what it should.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// What one run of the built qvl-cfg gave.
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built qvl-cfg (or a copy of it) in `workingDir`, as a script would.
+inline ToolRun runTool(const QString& workingDir, const QStringList& args,
+                       const QString& program = QStringLiteral(QVL_CFG_PROGRAM))
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDir);
+    process.start(program, args);
+    ToolRun run;
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
+        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return run;
+}
