@@ -17,7 +17,7 @@ public:
 
     // Compared as the game compares variable names: without regard to case.
     bool contains(QByteArrayView name) const;
-    qsizetype size() const { return m_names.size(); }
+    qsizetype count() const { return m_names.size(); }
 
 private:
     QSet<QByteArray> m_names; // lower case

@@ -23,7 +23,7 @@ public:
         : m_dir(gameDir)
     {}
 
-    StartChain run()
+    StartChain follow()
     {
         for (const char* start : {"autoexec.cfg", "config.cfg"}) {
             const QString file = resolve(QString::fromLatin1(start));
@@ -39,7 +39,7 @@ private:
         std::vector<QByteArray> lines;
         QString error;
         if (!StartChainReader::readLines(m_dir.filePath(file), &lines, &error)) {
-            warn(from.isValid() ? from : ChainPlace{file, 0}, error);
+            warn(from.hasLine() ? from : ChainPlace{file, 0}, error);
             return;
         }
         m_chain.runs.push_back({file, from});
@@ -56,24 +56,24 @@ private:
     {
         switch (r.kind) {
         case Kind::Variable:
-            set(StartChain::variableName(r.name), r.value, true, place);
+            record(StartChain::variableName(r.name), r.value, true, place);
             break;
         case Kind::Setinfo:
-            set(StartChain::setinfoName(r.name), r.value, true, place);
+            record(StartChain::setinfoName(r.name), r.value, true, place);
             break;
         case Kind::Alias:
             m_aliases.insert(r.name);
-            set(StartChain::aliasName(r.name), r.value, true, place);
+            record(StartChain::aliasName(r.name), r.value, true, place);
             break;
         case Kind::Bind:
         case Kind::Unbind:
             // A bind to nothing leaves the key doing nothing, as unbind does.
-            set(StartChain::keyName(r.key), r.value, r.kind == Kind::Bind && !r.value.isEmpty(), place);
+            record(StartChain::keyName(r.key), r.value, r.kind == Kind::Bind && !r.value.isEmpty(), place);
             break;
         case Kind::Unbindall:
             for (auto& [name, entry] : m_chain.entries) {
                 if (name.startsWith("bind ") && entry.inEffect)
-                    set(name, QByteArray(), false, place);
+                    record(name, QByteArray(), false, place);
             }
             break;
         case Kind::UnknownKeyBind:
@@ -87,7 +87,7 @@ private:
         }
     }
 
-    void set(const QByteArray& name, const QByteArray& value, bool inEffect, const ChainPlace& place)
+    void record(const QByteArray& name, const QByteArray& value, bool inEffect, const ChainPlace& place)
     {
         auto [it, added] = m_chain.entries.try_emplace(name);
         ChainEntry& entry = it->second;
@@ -216,9 +216,9 @@ std::vector<ChainRun> StartChain::runsOf(const QString& file) const
 
 namespace StartChainReader {
 
-StartChain run(const QString& gameDir)
+StartChain follow(const QString& gameDir)
 {
-    return ChainRunner(gameDir).run();
+    return ChainRunner(gameDir).follow();
 }
 
 bool readLines(const QString& path, std::vector<QByteArray>* lines, QString* error)

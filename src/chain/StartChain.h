@@ -14,7 +14,7 @@ struct ChainPlace {
     QString file;
     int line = 0;
 
-    bool isValid() const { return line > 0; }
+    bool hasLine() const { return line > 0; }
     friend bool operator==(const ChainPlace&, const ChainPlace&) = default;
 };
 
@@ -69,8 +69,8 @@ namespace StartChainReader {
 // At most this many files run inside one another, autoexec.cfg or config.cfg counting as one.
 constexpr int MaxDepth = 16;
 
-// Runs the chain in the game's `cstrike` folder; reads files only.
-StartChain run(const QString& gameDir);
+// Runs the chain in the game's `cstrike` folder as the game does; reads files only.
+StartChain follow(const QString& gameDir);
 
 // The lines of a configuration file as the game reads it (a final 0x1A byte is no part of the
 // text). Fails when the file cannot be read.

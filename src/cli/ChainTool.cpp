@@ -59,7 +59,7 @@ int printLost(const StartChain& chain, const QString& dir, const QString& execut
 {
     QString configFile;
     for (const ChainRun& run : chain.runsOf(QStringLiteral("config.cfg"))) {
-        if (!run.from.isValid())
+        if (!run.from.hasLine())
             configFile = run.file;
     }
     if (configFile.isEmpty()) {
@@ -107,7 +107,7 @@ int runChainTool(const QStringList& args, const QString& executableDir, QTextStr
         err << "qvl-cfg: " << QDir::toNativeSeparators(dir) << " is no folder\n";
         return 2;
     }
-    const StartChain chain = StartChainReader::run(dir);
+    const StartChain chain = StartChainReader::follow(dir);
     if (!effective)
         return printLost(chain, dir, executableDir, out, err);
     writeWarnings(chain, err);

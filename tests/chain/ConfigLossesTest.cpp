@@ -20,14 +20,14 @@ ArchivedCvars shippedList()
 TEST(ArchivedCvars, ReadsTheShippedListAndKeepsItWhenAFileCannotBeRead)
 {
     ArchivedCvars list = shippedList();
-    EXPECT_EQ(list.size(), 160);
+    EXPECT_EQ(list.count(), 160);
     EXPECT_TRUE(list.contains("CL_Crosshair_Color"));
     EXPECT_TRUE(list.contains("mp3fadetime"));
     EXPECT_FALSE(list.contains("cl_bobup"));
     QString error;
     EXPECT_FALSE(list.load(u"/nonexistent/archived-cvars.txt"_s, &error));
     EXPECT_TRUE(error.contains(u"/nonexistent/archived-cvars.txt"_s)) << error.toStdString();
-    EXPECT_EQ(list.size(), 160);
+    EXPECT_EQ(list.count(), 160);
 }
 
 TEST(ConfigLosses, KeepsOnlyALastExecOfUserconfig)

@@ -1,5 +1,6 @@
 #include "chain/StartChain.h"
 #include "chain/ChainCommand.h"
+#include "chain/WorkingFileChain.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ QString warningsText(const StartChain& chain)
 
 TEST(StartChain, KeepsWhatEachEntryOverridesAndHowEachFileRan)
 {
-    const StartChain chain = StartChainReader::run(QStringLiteral(QVL_TEST_DATA "/chain"));
+    const StartChain chain = StartChainReader::follow(QStringLiteral(QVL_TEST_DATA "/chain"));
     const struct {
         const char* name;
         bool inEffect;
@@ -60,7 +61,7 @@ TEST(StartChain, KeepsWhatEachEntryOverridesAndHowEachFileRan)
 
     QStringList runs;
     for (const ChainRun& r : chain.runs)
-        runs << r.file + u'<' + (r.from.isValid() ? placeText(r.from) : u"game"_s);
+        runs << r.file + u'<' + (r.from.hasLine() ? placeText(r.from) : u"game"_s);
     EXPECT_EQ(runs.join(u' '),
               u"autoexec.cfg<game config.cfg<game extra.cfg<config.cfg:8 userconfig.cfg<config.cfg:11"_s);
     EXPECT_EQ(chain.runsOf(u"Extra.cfg"_s).size(), 1u);
@@ -74,7 +75,7 @@ TEST(StartChain, RunsSixteenFilesInsideOneAnother)
     for (int i = 2; i <= 17; ++i)
         dir.write(u"d%1.cfg"_s.arg(i),
                   "depth " + QByteArray::number(i) + "\nexec d" + QByteArray::number(i + 1) + ".cfg\n");
-    const StartChain chain = StartChainReader::run(dir.path());
+    const StartChain chain = StartChainReader::follow(dir.path());
     EXPECT_EQ(chain.runs.size(), 16u);
     ASSERT_NE(chain.find("depth"), nullptr);
     EXPECT_EQ(chain.find("depth")->value, "16");
@@ -95,7 +96,7 @@ TEST(StartChain, RefusesTheNamesTheGameRefusesAndFindsOthersInAnyCase)
                                          "exec \"sub/..\\\\x.cfg\"\n"
                                          "exec SUB/MINE.CFG\n"
                                          "exec sub\n");
-    const StartChain chain = StartChainReader::run(dir.file(u"cstrike"_s));
+    const StartChain chain = StartChainReader::follow(dir.file(u"cstrike"_s));
     EXPECT_EQ(warningsText(chain), u"autoexec.cfg:1 exec ../x.cfg: the game refuses this name\n"
                                    "autoexec.cfg:2 exec sub\\mine.cfg: the game refuses this name\n"
                                    "autoexec.cfg:3 exec c:x.cfg: the game refuses this name\n"
@@ -159,6 +160,59 @@ TEST(StartChain, EntryNamesAsPeopleWriteThem)
     EXPECT_EQ(StartChain::entryName("alias +JD"), "alias +jd");
     EXPECT_EQ(StartChain::entryName("bind ESC"), "");
     EXPECT_EQ(StartChain::entryName("rate 1"), "");
+}
+
+TEST(WorkingFileChain, SaysHowTheGameReachesAFileAndWhatRunsAfterIt)
+{
+    const StartChain chain = StartChainReader::follow(QStringLiteral(QVL_TEST_DATA "/chain"));
+    const struct {
+        const char* file;
+        bool reached;
+        const char* execs;
+    } reaches[] = {
+        {"config.cfg", true, ""},
+        {"USERCONFIG.CFG", true, "config.cfg:11"},
+        {"extra.cfg", true, "config.cfg:8"},
+        {"nothere.cfg", false, ""},
+    };
+    for (const auto& r : reaches) {
+        SCOPED_TRACE(r.file);
+        const WorkingFileChain::Reach reach = WorkingFileChain::reach(chain, QString::fromLatin1(r.file));
+        EXPECT_EQ(reach.reached, r.reached);
+        QStringList execs;
+        for (const ChainPlace& p : reach.execs)
+            execs << placeText(p);
+        EXPECT_EQ(execs.join(u' '), QString::fromLatin1(r.execs));
+    }
+    TempDir dir;
+    dir.write(u"config.cfg"_s, "exec a.cfg\n");
+    dir.write(u"a.cfg"_s, "\nexec sub/b.cfg\n");
+    dir.write(u"sub/b.cfg"_s, "rate 1\n");
+    EXPECT_EQ(WorkingFileChain::reach(dir.path(), u"sub/b.cfg"_s).execs,
+              (std::vector<ChainPlace>{{u"config.cfg"_s, 1}, {u"a.cfg"_s, 2}}));
+
+    const struct {
+        const char* file;
+        const char* name;
+        const char* later; // FILE:LINE=VALUE, or empty when nothing later sets it
+    } laters[] = {
+        {"config.cfg", "cl_crosshair_color", "userconfig.cfg:1=255 0 0"},
+        {"config.cfg", "Rate", ""},   // config.cfg sets it after extra.cfg
+        {"config.cfg", "bind w", ""}, // cleared later: no value wins
+        {"autoexec.cfg", "hud_fastswitch", "config.cfg:7=0"},
+        {"autoexec.cfg", "setinfo \"_AH\"", "config.cfg:10=0"},
+        {"autoexec.cfg", "alias +jd", "userconfig.cfg:4=+jump"},
+        {"extra.cfg", "cl_righthand", "userconfig.cfg:5=1"},
+        {"userconfig.cfg", "cl_crosshair_color", ""},
+    };
+    for (const auto& l : laters) {
+        SCOPED_TRACE(std::string(l.file) + " " + l.name);
+        const LaterSettings settings = WorkingFileChain::laterSettings(chain, QString::fromLatin1(l.file));
+        const LaterSetting* later = settings.find(l.name);
+        EXPECT_EQ(later ? u"%1:%2=%3"_s.arg(later->file).arg(later->line).arg(QString::fromLatin1(later->value))
+                        : QString(),
+                  QString::fromLatin1(l.later));
+    }
 }
 
 } // namespace
