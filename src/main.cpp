@@ -4,6 +4,7 @@
 #include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "app/SplashForm.h"
+#include "chain/WorkingFileChain.h"
 #include "config/AppState.h"
 #include "language/FormTranslator.h"
 #include "platform/MachineRegistry.h"
@@ -159,6 +160,9 @@ int main(int argc, char** argv)
         dialogs.error(error);
 
     AppState state(settings, dialogs);
+    state.laterSettings = [](const QString& folder, const QString& file) {
+        return WorkingFileChain::laterSettings(folder, file);
+    };
     QtShell shell;
     shell.setTexts(state.texts());
     NativeMachineRegistry registry;

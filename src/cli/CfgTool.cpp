@@ -6,9 +6,11 @@
 #include "binder/Composer.h"
 #include "binder/KeyNames.h"
 #include "cli/HistoryCommands.h"
+#include "cli/ChainTool.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -24,6 +26,8 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "       qvl-cfg history FILE\n"
                           "       qvl-cfg show FILE N\n"
                           "       qvl-cfg restore FILE N\n"
+                          "       qvl-cfg effective DIR [NAME...]\n"
+                          "       qvl-cfg lost DIR\n"
                           "\n"
                           "Reads and edits Counter-Strike configuration files (config.cfg, autoexec.cfg, ...).\n"
                           "NAME is matched against the first command of each line, as the game reads it,\n"
@@ -49,8 +53,17 @@ const char* const Usage = "Usage: qvl-cfg get FILE NAME\n"
                           "                    Quarvel's program folder; without one, edits keep none)\n"
                           "  --settings FILE   read Quarvel's settings from FILE (or $QVL_SETTINGS)\n"
                           "\n"
-                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind) or no version N\n"
-                          "(show, restore), 2 usage or file error.\n";
+                          "effective runs the game's start chain in the cstrike folder DIR as the game does\n"
+                          "(autoexec.cfg, then config.cfg, each exec where it stands) and prints what it leaves,\n"
+                          "one NAME<TAB>VALUE<TAB>FILE:LINE line each, sorted by name: variables in lower case,\n"
+                          "'setinfo KEY', 'alias NAME' and 'bind KEY'; FILE:LINE is the line that set it last.\n"
+                          "With NAMEs it prints only those. Warnings (a missing file, a loop, an unknown key)\n"
+                          "go to standard error as FILE:LINE: text. lost prints config.cfg's lines that the\n"
+                          "game drops when it rewrites the file at its next exit, as config.cfg:LINE<TAB>REASON,\n"
+                          "REASON being alias, comment, exec, not archived or unknown key.\n"
+                          "\n"
+                          "Exit codes: 0 done, 1 no line matches (get, delete, unbind), no version N\n"
+                          "(show, restore) or a NAME is not set (effective), 2 usage or file error.\n";
 
 int usageError(QTextStream& err, const QString& message)
 {
@@ -128,6 +141,8 @@ int runCfgTool(const QStringList& given, QTextStream& out, QTextStream& err)
     const QString& command = args[0];
     if (HistoryCommands::handles(command))
         return HistoryCommands::run(args, historyRoot, out, err);
+    if (isChainCommand(command))
+        return runChainTool(args, QCoreApplication::applicationDirPath(), out, err);
     const qsizetype wanted = command == QLatin1String("get")         ? 3
                              : command == QLatin1String("set")       ? 4
                              : command == QLatin1String("delete")    ? 3

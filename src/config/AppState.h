@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/LaterSettings.h"
 #include "config/MessageCatalog.h"
 #include "config/WorkingConfig.h"
 #include "platform/FileError.h"
@@ -42,6 +43,10 @@ public:
     {
         return [this](const QString& key) { return message(key); };
     }
+
+    // Which of the working file's settings a file the game runs after it sets again (the option
+    // pages mark them, and Apply asks where to write them); none while it is empty.
+    LaterSettingsSource laterSettings;
 
     // Loads the working file into the store; on failure shows the error and returns false.
     bool LoadCfg();

@@ -58,6 +58,14 @@ const QList<Entry>& english()
         {"badvalues", QStringLiteral("Some values in %1 do not fit their controls. They are shown as the file has "
                                      "them, marked, and kept until you change them:")},
         {"nothingtoapply", QStringLiteral("Nothing to apply")},
+        {"latermark", QStringLiteral("Set again in %1")},
+        {"latertip", QStringLiteral("%1, line %2: %3 \"%4\". The game runs it after %5, so this value wins.")},
+        {"laterquestion",
+         QStringLiteral("The game runs these files after %1 and keeps the values they set:\r\n%2\r\nWrite your changes "
+                        "of these settings into the file that wins?")},
+        {"laterthere", QStringLiteral("Write into the file that wins")},
+        {"laterhere", QStringLiteral("Write here anyway")},
+        {"latercancel", QStringLiteral("Cancel")},
         // The connection list's faster entries.
         {"broadband", QStringLiteral("Broadband")},
         {"fastbroadband", QStringLiteral("Fast broadband")},

@@ -251,3 +251,18 @@ void ColorSetting::addWrites(QList<OptionWrite>& writes) const
     else
         writes.append(OptionWrite::keep(m_name));
 }
+
+QWidget* ChoiceSetting::control() const
+{
+    return m_choices.isEmpty() ? nullptr : m_choices.front().button;
+}
+
+QWidget* ListSetting::control() const
+{
+    return m_list;
+}
+
+QWidget* ColorSetting::control() const
+{
+    return m_slider;
+}

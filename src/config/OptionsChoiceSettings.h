@@ -26,6 +26,8 @@ public:
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
 
 private:
     const char* m_name;
@@ -59,6 +61,8 @@ public:
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
 
 private:
     void dropMark();
@@ -77,6 +81,8 @@ public:
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
 
 private:
     void dropMark();

@@ -175,3 +175,18 @@ QString SliderSetting::refusal(const AppState& state) const
         return QString();
     return state.message(Msg::NotInteger).arg(m_field->text());
 }
+
+QWidget* TextSetting::control() const
+{
+    return m_edit;
+}
+
+QWidget* SpinSetting::control() const
+{
+    return m_field;
+}
+
+QWidget* SliderSetting::control() const
+{
+    return m_field;
+}

@@ -30,6 +30,8 @@ public:
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
     QString refusal(const AppState& state) const override;
 
     const KeptText& kept() const { return m_kept; }
@@ -62,6 +64,8 @@ public:
 
     void read(OptionsRead& read) override { show(read, read.value(m_name)); }
     void addWrites(QList<OptionWrite>& writes) const override { writes.append(write()); }
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
 
     // Shows `value` as read (one not found drops a mark of the previous file).
     void show(OptionsRead& read, const OptionsRead::Value& value);
@@ -93,6 +97,8 @@ public:
 
     void read(OptionsRead& read) override;
     void addWrites(QList<OptionWrite>& writes) const override;
+    const char* variable() const override { return m_name; }
+    QWidget* control() const override;
     QString refusal(const AppState& state) const override;
 
 private:

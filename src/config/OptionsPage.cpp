@@ -69,7 +69,7 @@ void OptionsPage::read(OptionsRead& read)
 bool OptionsPage::apply()
 {
     const OptionsTable::Applied applied = m_table.apply(m_state);
-    if (applied == OptionsTable::Applied::Failed)
+    if (applied == OptionsTable::Applied::Failed || applied == OptionsTable::Applied::Cancelled)
         return false;
     Q_EMIT this->applied(applied == OptionsTable::Applied::Written);
     return true;

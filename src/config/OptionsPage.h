@@ -25,7 +25,8 @@ public:
     // Writes the settings whose controls changed since the last read or Apply into the working
     // file, and nothing when none did. A number edit that does not hold a number, a text that
     // cannot be written, a load or a save error is shown through the dialogs and nothing is
-    // written. Returns false on such an error.
+    // written. Returns false on such an error, and when the user cancels Apply's question about
+    // settings a later file sets again.
     bool apply();
     // This page's part of ReadOptionPages, over the store as loaded.
     void read(OptionsRead& read);

@@ -2,6 +2,8 @@
 
 #include "config/AppState.h"
 #include "config/CfgStore.h"
+#include "config/OptionsLaterMark.h"
+#include "config/OptionsLaterWrites.h"
 #include "config/TextCodec.h"
 #include "platform/Dialogs.h"
 
@@ -9,6 +11,7 @@ OptionsRead::OptionsRead(AppState& state, QStringList* badValues)
     : m_state(state)
     , m_store(state.working.store())
     , m_badValues(badValues)
+    , m_later(state.laterSettings ? state.laterSettings(state.working.folder(), state.working.file()) : LaterSettings())
 {}
 
 OptionsRead::Value OptionsRead::value(const char* name)
@@ -47,8 +50,11 @@ void OptionsRead::reportBad(const char* name, const QString& text)
 
 void OptionsTable::read(OptionsRead& read)
 {
-    for (const auto& setting : m_settings)
+    for (const auto& setting : m_settings) {
         setting->read(read);
+        const char* name = setting->variable();
+        OptionsLaterMark::update(setting->control(), name, name ? read.later(name) : nullptr, read.state());
+    }
     m_baseline = writes();
 }
 
@@ -71,15 +77,21 @@ OptionsTable::Applied OptionsTable::apply(AppState& state)
     const QList<OptionWrite> changes = OptionsLines::changed(writes(), m_baseline);
     if (changes.isEmpty())
         return Applied::NothingToApply;
+    const OptionsLaterWrites::Plan plan = OptionsLaterWrites::plan(state, changes);
+    if (plan.cancelled)
+        return Applied::Cancelled;
     // The file as it is now is the base: an edit left unsaved in the store is dropped, and lines
     // that changed on disk since the read stay as they are unless the user changed their setting.
     if (!state.LoadCfg())
         return Applied::Failed;
-    OptionsLines::perform(state.working.store(), changes);
+    bool wroteThere = false;
+    if (!OptionsLaterWrites::writeThere(state, plan.there, &wroteThere))
+        return Applied::Failed;
+    OptionsLines::perform(state.working.store(), plan.here);
     const bool modified = state.working.store().isModified();
     if (modified && !state.SaveCfg())
         return Applied::Failed;
     OptionsRead again(state, nullptr);
     read(again);
-    return modified ? Applied::Written : Applied::NothingToApply;
+    return modified || wroteThere ? Applied::Written : Applied::NothingToApply;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/LaterSettings.h"
 #include "config/OptionsLines.h"
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 
 class AppState;
 class CfgStore;
+class QWidget;
 
 // A value the controls cannot show, kept as the file has it: the file's text, and the tip that
 // names its line. Apply leaves the setting alone while its control stands on the mark.
@@ -46,6 +48,9 @@ public:
     FileMark mark(const char* name, const QString& text) const;
     // Notes a value that does not fit its control (out of range, not a number, an unknown word).
     void reportBad(const char* name, const QString& text);
+    // The line of a file the game runs after the working file that sets `name` again; null when
+    // none does.
+    const LaterSetting* later(const char* name) const { return m_later.find(name); }
 
     const AppState& state() const { return m_state; }
 
@@ -53,6 +58,7 @@ private:
     const AppState& m_state;
     CfgStore& m_store;
     QStringList* m_badValues;
+    LaterSettings m_later;
 };
 
 // One setting of an options page: the controls that show it and the rules that read it from the
@@ -64,6 +70,10 @@ public:
     virtual void addWrites(QList<OptionWrite>& writes) const = 0;
     // Why Apply cannot write what the controls show (the message to show), or the empty text.
     virtual QString refusal(const AppState&) const { return QString(); }
+    // The variable a later file of the game's chain may set again, and the control whose box
+    // shows that; none for settings of several commands or of commands without a value.
+    virtual const char* variable() const { return nullptr; }
+    virtual QWidget* control() const { return nullptr; }
 };
 
 // A page's settings, in the order Apply sets them (which is the order of any new lines), and the
@@ -83,10 +93,12 @@ public:
     void read(OptionsRead& read);
     QList<OptionWrite> writes() const;
 
-    enum class Applied { Written, NothingToApply, Failed };
+    enum class Applied { Written, NothingToApply, Failed, Cancelled };
     // Checks every setting, then loads the working file, makes the changed writes and saves it
     // (not at all when nothing changed), and reads the settings again from what was saved,
-    // quietly. An error is shown through the dialogs and leaves the file as it was.
+    // quietly. An error is shown through the dialogs and leaves the file as it was. Changes that a
+    // file the game runs later sets again are asked about first (OptionsLaterWrites): written
+    // into that file, into the working file anyway, or not at all (Cancelled).
     Applied apply(AppState& state);
 
 private:

@@ -1,5 +1,6 @@
 target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConsoleLine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LaterSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CfgStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LineIndex.cpp
@@ -12,6 +13,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsKeptText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsValueRules.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsLaterWrites.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSetting.cpp
@@ -19,6 +21,7 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsFieldSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsMapRotation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsFileMark.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsLaterMark.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSpinEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSliderEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsNumberMark.cpp

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace {
@@ -83,6 +84,25 @@ bool QtDialogs::question(const QString& text, Default byDefault)
     return exec(parent, QMessageBox::Question, QApplication::applicationDisplayName(), text,
                 QMessageBox::Yes | QMessageBox::No,
                 byDefault == Default::No ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+int QtDialogs::choose(const QString& text, const QStringList& answers)
+{
+    QMessageBox box(parent);
+    prepareBox(box, QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton);
+    QList<QAbstractButton*> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        const bool last = i + 1 == answers.size();
+        QPushButton* button = box.addButton(answers[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        if (i == 0)
+            box.setDefaultButton(button);
+        if (last)
+            box.setEscapeButton(button);
+        buttons.append(button);
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? answers.size() - 1 : chosen);
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& startDir)

@@ -14,6 +14,7 @@ class QtDialogs final : public Dialogs {
 public:
     void message(Kind kind, const QString& text) override;
     bool question(const QString& text, Default byDefault = Default::Yes) override;
+    int choose(const QString& text, const QStringList& answers) override;
     QString openFile(const QString& title, const QString& filter, const QString& startDir) override;
     void information(const QString& title, const QString& text) override;
     bool inputText(const QString& title, const QString& label, QString& text) override;

@@ -2,24 +2,32 @@
 
 #include "support/TempDir.h"
 
+#include <QByteArray>
 #include <QProcess>
+#include <QString>
 #include <QStringList>
 
-// What a run of the built qvl-cfg gave.
+// What one run of the built qvl-cfg gave.
 struct ToolRun {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
 };
 
-// Runs the built qvl-cfg in `dir`, as a separate program.
-inline ToolRun runTool(const TempDir& dir, const QStringList& args)
+// Runs the built qvl-cfg (or a copy of it) in `workingDir`, as a script would.
+inline ToolRun runTool(const QString& workingDir, const QStringList& args,
+                       const QString& program = QStringLiteral(QVL_CFG_PROGRAM))
 {
     QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(QVL_CFG_PROGRAM), args);
+    process.setWorkingDirectory(workingDir);
+    process.start(program, args);
     ToolRun run;
     if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
         run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     return run;
+}
+
+inline ToolRun runTool(const TempDir& dir, const QStringList& args)
+{
+    return runTool(dir.path(), args);
 }

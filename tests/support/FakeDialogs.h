@@ -11,12 +11,13 @@
 #include <gtest/gtest.h>
 
 // Scripted dialogs for tests: records every message shown and answers from queues.
-// An unanswered question says No, an unanswered file dialog is cancelled.
+// An unanswered question says No, an unanswered choice takes its last answer, an unanswered file
+// dialog is cancelled.
 class FakeDialogs final : public Dialogs {
 public:
     struct Shown {
-        QString what; // "information", "warning", "error", "question", "openFile", "window", "input"
-        QString title;
+        QString what;  // "information", "warning", "error", "question", "choice", "openFile", "window", "input"
+        QString title; // a choice's answers, joined by '|'
         QString text;
     };
 
@@ -32,6 +33,11 @@ public:
         shown.append({QStringLiteral("question"), QString(), text});
         questionDefaults.append(byDefault);
         return answers.isEmpty() ? false : answers.dequeue();
+    }
+    int choose(const QString& text, const QStringList& answers) override
+    {
+        shown.append({QStringLiteral("choice"), answers.join(QLatin1Char('|')), text});
+        return choices.isEmpty() ? static_cast<int>(answers.size()) - 1 : choices.dequeue();
     }
     QString openFile(const QString& title, const QString& filter, const QString& startDir) override
     {
@@ -71,6 +77,8 @@ public:
     // Runs while a message box is up: what the windows show behind it at that moment.
     std::function<void()> onMessage;
     QQueue<bool> answers;
+    // The index of the answer each choice takes.
+    QQueue<int> choices;
     // The default button of each question, in order.
     QList<Default> questionDefaults;
     QQueue<QString> files;

@@ -1,0 +1,83 @@
+#include "config/OptionsLaterWrites.h"
+
+#include "config/AppState.h"
+#include "config/CfgStore.h"
+#include "config/TextCodec.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+
+namespace OptionsLaterWrites {
+
+Plan plan(AppState& state, const QList<OptionWrite>& changes)
+{
+    Plan out;
+    const LaterSettings later =
+        state.laterSettings ? state.laterSettings(state.working.folder(), state.working.file()) : LaterSettings();
+    QStringList listed;
+    for (const OptionWrite& change : changes) {
+        if (const LaterSetting* found = later.find(change.name)) {
+            out.there.append({*found, change});
+            listed << QStringLiteral("%1:%2: %3 \"%4\"")
+                          .arg(QDir::toNativeSeparators(found->file))
+                          .arg(found->line)
+                          .arg(QString::fromLatin1(LaterSettings::key(change.name)),
+                               TextCodec::decode(found->value).text);
+        } else {
+            out.here.append(change);
+        }
+    }
+    if (out.there.isEmpty())
+        return out;
+    const QString text =
+        state.message(Msg::LaterQuestion).arg(state.working.file(), listed.join(QStringLiteral("\r\n")));
+    switch (state.dialogs.choose(text, {state.message(Msg::LaterWriteThere), state.message(Msg::LaterWriteHere),
+                                        state.message(Msg::LaterCancel)})) {
+    case 0:
+        break;
+    case 1:
+        out.here = changes;
+        out.there.clear();
+        break;
+    default:
+        out = Plan{true, {}, {}};
+        break;
+    }
+    return out;
+}
+
+bool writeThere(AppState& state, const QList<Plan::There>& there, bool* written)
+{
+    *written = false;
+    QStringList files;
+    for (const Plan::There& t : there) {
+        if (!files.contains(t.later.file))
+            files << t.later.file;
+    }
+    for (const QString& file : files) {
+        CfgStore store;
+        store.setTexts(state.texts());
+        const QString path = QDir(state.working.folder()).filePath(file);
+        QList<OptionWrite> writes;
+        for (const Plan::There& t : there) {
+            if (t.later.file == file)
+                writes.append(t.write);
+        }
+        QString error;
+        if (!store.LoadCfg(path, &error)) {
+            state.dialogs.error(error);
+            return false;
+        }
+        OptionsLines::perform(store, writes);
+        if (!store.isModified())
+            continue;
+        if (!store.SaveCfg(path, &error)) {
+            state.dialogs.error(error);
+            return false;
+        }
+        *written = *written || store.lastSaveWrote();
+    }
+    return true;
+}
+
+} // namespace OptionsLaterWrites
