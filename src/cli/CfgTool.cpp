@@ -5,8 +5,8 @@
 #include "binder/BindReader.h"
 #include "binder/Composer.h"
 #include "binder/KeyNames.h"
-#include "cli/HistoryCommands.h"
 #include "cli/ChainTool.h"
+#include "cli/HistoryCommands.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 
