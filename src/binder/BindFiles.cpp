@@ -7,13 +7,13 @@
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
 #include "config/MessageKeys.h"
+#include "platform/FileCopy.h"
 #include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace BindFiles {
@@ -37,21 +37,6 @@ bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& wo
             return true;
     }
     setError(error, FileError::text(words, Msg::CannotRead.name, path, file.errorString()));
-    return false;
-}
-
-// Writes a whole file, replacing it only once all of it is written; a read-only file is refused.
-bool writeFile(const QString& path, const QByteArray& bytes, const FileError::Texts& words, QString* error)
-{
-    if (const QString refusal = WriteCheck::refusal(path, words); !refusal.isEmpty()) {
-        setError(error, refusal);
-        return false;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    setError(error, FileError::text(words, Msg::CannotWrite.name, path, file.errorString()));
-    file.cancelWriting();
     return false;
 }
 
@@ -130,7 +115,7 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     const bool existed = QFileInfo::exists(autoexec);
     QByteArray autoexecBytes;
     if (existed ? !readFile(autoexec, autoexecBytes, state.texts(), error)
-                : !writeFile(autoexec, QByteArrayLiteral("unbindall"), state.texts(), error))
+                : !FileCopy::writeWhole(autoexec, QByteArrayLiteral("unbindall"), error, state.texts()))
         return false;
 
     // The alias first: a key bound to an alias that does not exist would do nothing in the game.
@@ -147,7 +132,7 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
     const bool undone =
-        existed ? writeFile(autoexec, autoexecBytes, state.texts(), &undoError) : QFile::remove(autoexec);
+        existed ? FileCopy::writeWhole(autoexec, autoexecBytes, &undoError, state.texts()) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     if (isWorkingFile(state, autoexec))

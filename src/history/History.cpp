@@ -1,6 +1,7 @@
 #include "history/History.h"
 
 #include "history/VersionFile.h"
+#include "platform/FileCopy.h"
 #include "platform/FileError.h"
 #include "platform/WriteCheck.h"
 
@@ -52,22 +53,6 @@ bool makeFolder(const QString& folder, QString* error)
         return true;
     if (error)
         *error = FileError::text({}, "cannotwrite", folder, QStringLiteral("the folder cannot be made"));
-    return false;
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    if (const QString refusal = WriteCheck::refusal(path); !refusal.isEmpty()) {
-        if (error)
-            *error = refusal;
-        return false;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = FileError::text({}, "cannotwrite", path, file.errorString());
-    file.cancelWriting();
     return false;
 }
 
@@ -149,7 +134,7 @@ bool History::keepBytes(const QString& gamePath, const QByteArray& bytes, const 
     if (!kept.isEmpty() && kept.last().size == bytes.size() && VersionFile::readBytes(kept.last().file) == bytes)
         return true;
     const QString pathNote = folder + QStringLiteral("/path.txt");
-    if (!QFileInfo::exists(pathNote) && !writeWhole(pathNote, identity(gamePath).toUtf8() + '\n', error))
+    if (!QFileInfo::exists(pathNote) && !FileCopy::writeWhole(pathNote, identity(gamePath).toUtf8() + '\n', error))
         return false;
     const qint64 number = kept.isEmpty() ? 1 : kept.last().number + 1;
     const QString file = folder + u'/' + QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0')) + VersionSuffix;
@@ -181,7 +166,8 @@ bool History::written(const QString& gamePath, QString* error)
 bool History::see(const QString& gamePath, const QByteArray& bytes, QString* error)
 {
     const QString folder = folderFor(gamePath);
-    return makeFolder(folder, error) && writeWhole(folder + QStringLiteral("/seen"), digest(bytes) + '\n', error);
+    return makeFolder(folder, error) &&
+           FileCopy::writeWhole(folder + QStringLiteral("/seen"), digest(bytes) + '\n', error);
 }
 
 QList<HistoryVersion> History::versions(const QString& gamePath) const
@@ -221,7 +207,7 @@ bool History::restore(const QString& gamePath, int n, QString* error)
     }
     if (!keep(gamePath, QString(Restore), error))
         return false;
-    return writeWhole(gamePath, *wanted, error) && written(gamePath, error);
+    return FileCopy::writeWhole(gamePath, *wanted, error) && written(gamePath, error);
 }
 
 bool History::noticeOutsideChange(const QString& gamePath, const QByteArray& current, QString* error)

@@ -1,12 +1,12 @@
 #include "hud/HudInstall.h"
 
 #include "hud/SpriteFile.h"
+#include "platform/FileCopy.h"
 #include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace HudInstall {
 
@@ -15,27 +15,6 @@ namespace {
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// Writes `bytes` to `target` through a temporary file in the same folder that then takes its
-// place: whole or not at all.
-bool writeWhole(const QString& target, const QByteArray& bytes, QString* error)
-{
-    if (QFileInfo(target).isDir()) {
-        *error = QStringLiteral("Cannot write %1: a folder of that name is in the way").arg(shown(target));
-        return false;
-    }
-    if (const QString refusal = WriteCheck::refusal(target); !refusal.isEmpty()) {
-        *error = refusal;
-        return false;
-    }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(shown(target), out.errorString());
-        out.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 bool readAll(const QString& path, QByteArray* bytes, QString* error)
@@ -133,12 +112,12 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
         QByteArray gameBytes;
         if (!readAll(result.target, &gameBytes, &result.error))
             return result;
-        if (!writeWhole(original, gameBytes, &result.error))
+        if (!FileCopy::writeWhole(original, gameBytes, &result.error))
             return result;
         result.originalKept = original;
     }
 
-    if (!writeWhole(result.target, sprite, &result.error))
+    if (!FileCopy::writeWhole(result.target, sprite, &result.error))
         return result;
     result.installed = true;
     return result;

@@ -29,11 +29,25 @@ bool copyIntoFolder(const QString& source, const QString& folder, QString* error
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return fail(FileError::text(texts, "cannotread", source, in.errorString()));
-    QSaveFile out(target);
+    return writeWhole(target, bytes, error, texts);
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error, const FileError::Texts& texts)
+{
+    const auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (QFileInfo(path).isDir())
+        return fail(FileError::text(texts, "cannotwrite", path, QStringLiteral("a folder of that name is in the way")));
+    if (const QString refusal = WriteCheck::refusal(path, texts); !refusal.isEmpty())
+        return fail(refusal);
+    QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         const QString why = out.errorString();
         out.cancelWriting();
-        return fail(FileError::text(texts, "cannotwrite", target, why));
+        return fail(FileError::text(texts, "cannotwrite", path, why));
     }
     return true;
 }

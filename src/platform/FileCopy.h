@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace FileCopy {
@@ -12,6 +13,13 @@ namespace FileCopy {
 // is then left as it was. The error is in the words of `texts`.
 bool copyIntoFolder(const QString& source, const QString& folder, QString* error = nullptr,
                     const FileError::Texts& texts = {});
+
+// Writes `bytes` to `path` through a temporary file beside it that then takes its place, so that
+// `path` holds either all of its old bytes or all of the new ones. A read-only file, a folder in
+// its place or a failed write is refused with `error` naming the file and the cause (in the words
+// of `texts`), and the file is left as it was.
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                const FileError::Texts& texts = {});
 
 // Copies the tree under `from` into `to`, leaving every file that already exists alone.
 bool copyMissing(const QString& from, const QString& to);

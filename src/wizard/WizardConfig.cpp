@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "config/TextCodec.h"
 #include "platform/Dialogs.h"
+#include "platform/FileCopy.h"
 #include "platform/FileError.h"
 #include "platform/SettingsStore.h"
 #include "platform/WriteCheck.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
@@ -46,17 +46,7 @@ bool readAll(const QString& path, QByteArray& bytes, QString& error, const FileE
 // holds either its old content or all of the new one.
 bool writeWhole(const QString& path, const QByteArray& bytes, QString& error, const FileError::Texts& texts = {})
 {
-    if (const QString refusal = WriteCheck::refusal(path, texts); !refusal.isEmpty()) {
-        error = refusal;
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = FileError::text(texts, Msg::CannotWrite.name, path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return FileCopy::writeWhole(path, bytes, &error, texts);
 }
 
 // What a failed write puts back: the file's bytes before the wizard wrote it, or no file where

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -105,3 +106,24 @@ TEST(WriteCheck, ANewFileInAReadOnlyFolderIsRefusedWithoutMentioningAnOldOne)
 }
 
 } // namespace
+
+TEST(FileCopyWhole, AWholeWriteReplacesTheFileOrLeavesItAsItWas)
+{
+    TempDir dir;
+    const QString file = dir.write(u"config.cfg"_s, "old\r\n");
+    QString error;
+    ASSERT_TRUE(FileCopy::writeWhole(file, "new\n", &error)) << error.toStdString();
+    EXPECT_EQ(dir.read(u"config.cfg"_s), "new\n");
+
+    // Permission bits only: tests run as root, for whom access(2) allows everything.
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    EXPECT_FALSE(FileCopy::writeWhole(file, "other\n", &error));
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(file))) << error.toStdString();
+    EXPECT_EQ(dir.read(u"config.cfg"_s), "new\n");
+
+    QDir(dir.path()).mkdir(u"folder.cfg"_s);
+    error.clear();
+    EXPECT_FALSE(FileCopy::writeWhole(dir.file(u"folder.cfg"_s), "x", &error));
+    EXPECT_TRUE(error.endsWith(u"a folder of that name is in the way"_s)) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.file(u"folder.cfg"_s)).isDir());
+}
