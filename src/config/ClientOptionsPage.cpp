@@ -4,15 +4,20 @@
 #include "config/ClientVariables.h"
 #include "config/OptionsChoiceSettings.h"
 #include "config/OptionsColorSwatches.h"
+#include "config/OptionsCrosshairColor.h"
 #include "config/OptionsFieldSettings.h"
 #include "config/OptionsLayout.h"
 #include "config/OptionsSliderEdit.h"
+#include "crosshair/CrosshairPreview.h"
+
+#include <QColorDialog>
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -68,12 +73,22 @@ struct ClientOptionsPage::Boxes {
     QGroupBox *shells, *smokeSprites, *smokePuffs, *decals;
     // Other
     QGroupBox *hideFrags, *connection, *observerCrosshair, *ghosts, *crosshairChange;
+    // Crosshair
+    QGroupBox *crosshairColor, *crosshairSize, *translucent, *dynamic, *preview;
 };
 
-ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
+ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent, ColorPicker pickColor)
     : OptionsPage(state, "ClientTitle", "Client options", parent)
+    , m_pickColor(std::move(pickColor))
 {
-    buildTable(buildColumn());
+    if (!m_pickColor) {
+        m_pickColor = [](const QColor& initial, QWidget* dialogParent) {
+            return QColorDialog::getColor(initial, dialogParent);
+        };
+    }
+    const Boxes boxes = buildColumn();
+    buildTable(boxes);
+    buildCrosshair(boxes);
     finishColumn("BitBtn5", "Apply client options");
 }
 
@@ -114,6 +129,13 @@ ClientOptionsPage::Boxes ClientOptionsPage::buildColumn()
     b.observerCrosshair = box("ClientBox17", "Crosshairs in Observer mode:");
     b.ghosts = box("ClientBox18", "Ghosts when in Observer mode:", "See ghosts when in Observer mode");
     b.crosshairChange = box("ClientBox19", "Change crosshair color with every new game?");
+
+    section("ClientSection4", "Crosshair");
+    b.crosshairColor = box("ClientBox20", "Crosshair color:", "Green is the game's own color");
+    b.crosshairSize = box("ClientBox21", "Crosshair size:", "Auto draws it larger from a screen 1024 pixels wide");
+    b.translucent = box("ClientBox22", "Translucent crosshair?", "A translucent crosshair fades on bright ground");
+    b.dynamic = box("ClientBox23", "Dynamic crosshair?", "It widens as you move and jump, and narrows as you crouch");
+    b.preview = box("ClientBox24", "How the game draws it:");
     return b;
 }
 
@@ -198,6 +220,76 @@ void ClientOptionsPage::buildTable(const Boxes& b)
     row(b.consoleColor)->addWidget(colorMark);
     m_table.add<ColorSetting>(Var::ConsoleColor, color, swatches, colorMark,
                               QList<QByteArray>(Var::ConsoleColors.begin(), Var::ConsoleColors.end()));
+}
+
+// The crosshair's settings, after every other one, and the preview that shows them.
+void ClientOptionsPage::buildCrosshair(const Boxes& b)
+{
+    const QList<QRadioButton*> presets = radios(b.crosshairColor, {{"xc_green", "Green", nullptr, true},
+                                                                   {"xc_red", "Red", nullptr},
+                                                                   {"xc_blue", "Blue", nullptr},
+                                                                   {"xc_yellow", "Yellow", nullptr},
+                                                                   {"xc_cyan", "Cyan", nullptr}});
+    QHBoxLayout* r = row(b.crosshairColor);
+    auto* own = new QRadioButton; // the file's colour, or one the user chose
+    own->setProperty("ownColor", true);
+    r->addWidget(own);
+    auto* other = new QPushButton(QStringLiteral("Other color..."));
+    other->setObjectName(QStringLiteral("xc_other"));
+    r->addWidget(other);
+    r->addStretch(1);
+    QList<CrosshairColorSetting::Preset> table;
+    for (qsizetype i = 0; i < presets.size(); ++i)
+        table.append({presets[i], Var::CrosshairColors[static_cast<size_t>(i)]});
+    m_crosshairColor = m_table.add<CrosshairColorSetting>(Var::CrosshairColor, table, own);
+    connect(other, &QPushButton::clicked, this, &ClientOptionsPage::pickCrosshairColor);
+
+    m_crosshairSizes = choice(Var::CrosshairSize, b.crosshairSize,
+                              {{"xs_auto", "Auto", "auto", true},
+                               {"xs_small", "Small", "small"},
+                               {"xs_medium", "Medium", "medium"},
+                               {"xs_large", "Large", "large"}});
+    const QList<QRadioButton*> translucent =
+        choice(Var::CrosshairTranslucent, b.translucent, {{"xt_1", "Yes", "1", true}, {"xt_0", "No", "0"}});
+    m_translucent = translucent[0];
+    m_opaque = translucent[1];
+    const QList<QRadioButton*> dynamic =
+        choice(Var::DynamicCrosshair, b.dynamic, {{"xd_1", "Yes", "1", true}, {"xd_0", "No", "0"}});
+    m_dynamic = dynamic[0];
+    m_static = dynamic[1];
+
+    m_crosshairPreview = new CrosshairPreview;
+    row(b.preview)->addWidget(m_crosshairPreview);
+    for (QGroupBox* box : {b.crosshairColor, b.crosshairSize, b.translucent, b.dynamic}) {
+        for (QRadioButton* button : box->findChildren<QRadioButton*>())
+            connect(button, &QRadioButton::toggled, this, &ClientOptionsPage::showCrosshair);
+    }
+    showCrosshair();
+}
+
+void ClientOptionsPage::pickCrosshairColor()
+{
+    const QColor shown = m_crosshairColor->color();
+    const QColor chosen = m_pickColor(shown.isValid() ? shown : QColor(50, 250, 50), this);
+    if (chosen.isValid())
+        m_crosshairColor->choose(chosen);
+    showCrosshair();
+}
+
+// What the preview draws follows the buttons; a value only the file holds draws as the game's
+// default would.
+void ClientOptionsPage::showCrosshair()
+{
+    CrosshairPreview::Look look;
+    if (const QColor color = m_crosshairColor->color(); color.isValid())
+        look.color = color;
+    for (qsizetype i = 0; i < m_crosshairSizes.size(); ++i) {
+        if (m_crosshairSizes[i]->isChecked())
+            look.size = static_cast<CrosshairGeometry::Size>(i);
+    }
+    look.translucent = !m_opaque->isChecked();
+    look.dynamic = !m_static->isChecked();
+    m_crosshairPreview->show(look);
 }
 
 void ClientOptionsPage::showSpriteWord(int position)
