@@ -22,6 +22,8 @@
 #include <QSlider>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 using namespace OptionsLayout;
 namespace Var = ClientVariables;
@@ -60,6 +62,20 @@ public:
 private:
     const AppState& m_state;
     const Var::Connection& m_connection;
+};
+
+// Reads the values the crosshair preview draws from, last of the page's settings, and writes
+// nothing: a value only the file holds (a size in capitals) is drawn as the game reads it.
+class CrosshairFileValues final : public OptionsSetting {
+public:
+    explicit CrosshairFileValues(std::function<void(const QString& size)> readDone)
+        : m_readDone(std::move(readDone))
+    {}
+    void read(OptionsRead& read) override { m_readDone(read.value(Var::CrosshairSize).text); }
+    void addWrites(QList<OptionWrite>&) const override {}
+
+private:
+    std::function<void(const QString&)> m_readDone;
 };
 
 } // namespace
@@ -259,7 +275,12 @@ void ClientOptionsPage::buildCrosshair(const Boxes& b)
     m_static = dynamic[1];
 
     m_crosshairPreview = new CrosshairPreview;
+    m_crosshairPreview->setObjectName(QStringLiteral("CrosshairPreview"));
     row(b.preview)->addWidget(m_crosshairPreview);
+    m_table.add<CrosshairFileValues>([this](const QString& size) {
+        m_fileCrosshairSize = size;
+        showCrosshair();
+    });
     for (QGroupBox* box : {b.crosshairColor, b.crosshairSize, b.translucent, b.dynamic}) {
         for (QRadioButton* button : box->findChildren<QRadioButton*>())
             connect(button, &QRadioButton::toggled, this, &ClientOptionsPage::showCrosshair);
@@ -283,6 +304,7 @@ void ClientOptionsPage::showCrosshair()
     CrosshairPreview::Look look;
     if (const QColor color = m_crosshairColor->color(); color.isValid())
         look.color = color;
+    look.size = CrosshairGeometry::sizeOf(m_fileCrosshairSize).value_or(look.size);
     for (qsizetype i = 0; i < m_crosshairSizes.size(); ++i) {
         if (m_crosshairSizes[i]->isChecked())
             look.size = static_cast<CrosshairGeometry::Size>(i);

@@ -56,4 +56,5 @@ private:
     QRadioButton* m_dynamic = nullptr;
     QRadioButton* m_static = nullptr;
     CrosshairPreview* m_crosshairPreview = nullptr;
+    QString m_fileCrosshairSize; // as the file last read holds it
 };
