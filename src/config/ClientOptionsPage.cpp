@@ -146,12 +146,24 @@ ClientOptionsPage::Boxes ClientOptionsPage::buildColumn()
     b.ghosts = box("ClientBox18", "Ghosts when in Observer mode:", "See ghosts when in Observer mode");
     b.crosshairChange = box("ClientBox19", "Change crosshair color with every new game?");
 
-    section("ClientSection4", "Crosshair");
-    b.crosshairColor = box("ClientBox20", "Crosshair color:", "Green is the game's own color");
-    b.crosshairSize = box("ClientBox21", "Crosshair size:", "Auto draws it larger from a screen 1024 pixels wide");
-    b.translucent = box("ClientBox22", "Translucent crosshair?", "A translucent crosshair fades on bright ground");
-    b.dynamic = box("ClientBox23", "Dynamic crosshair?", "It widens as you move and jump, and narrows as you crouch");
-    b.preview = box("ClientBox24", "How the game draws it:");
+    // The crosshair's boxes in a column of their own, with the preview beside them.
+    const QLabel* heading = section("ClientSection4", "Crosshair");
+    auto* beside = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(heading->parentWidget()->layout())->addLayout(beside);
+    auto* settings = new QVBoxLayout;
+    auto* previewColumn = new QVBoxLayout;
+    beside->addLayout(settings, 1);
+    beside->addLayout(previewColumn);
+    b.crosshairColor = OptionsLayout::box(settings, "ClientBox20", "Crosshair color:", "Green is the game's own color");
+    b.crosshairSize = OptionsLayout::box(settings, "ClientBox21",
+                                         "Crosshair size:", "Auto draws it larger from a screen 1024 pixels wide");
+    b.translucent = OptionsLayout::box(settings, "ClientBox22", "Translucent crosshair?",
+                                       "A translucent crosshair fades on bright ground");
+    b.dynamic = OptionsLayout::box(settings, "ClientBox23", "Dynamic crosshair?",
+                                   "It widens as you move and jump, and narrows as you crouch");
+    settings->addStretch(1);
+    b.preview = OptionsLayout::box(previewColumn, "ClientBox24", "How the game draws it:");
+    previewColumn->addStretch(1);
     return b;
 }
 
@@ -241,30 +253,32 @@ void ClientOptionsPage::buildTable(const Boxes& b)
 // The crosshair's settings, after every other one, and the preview that shows them.
 void ClientOptionsPage::buildCrosshair(const Boxes& b)
 {
-    const QList<QRadioButton*> presets = radios(b.crosshairColor, {{"xc_green", "Green", nullptr, true},
-                                                                   {"xc_red", "Red", nullptr},
-                                                                   {"xc_blue", "Blue", nullptr},
-                                                                   {"xc_yellow", "Yellow", nullptr},
-                                                                   {"xc_cyan", "Cyan", nullptr}});
-    QHBoxLayout* r = row(b.crosshairColor);
+    // Two presets a row, as the column is narrow.
+    QList<QRadioButton*> presets =
+        radios(b.crosshairColor, {{"xc_green", "Green", nullptr, true}, {"xc_red", "Red", nullptr}});
+    presets += radios(b.crosshairColor, {{"xc_blue", "Blue", nullptr}, {"xc_yellow", "Yellow", nullptr}});
+    presets += radios(b.crosshairColor, {{"xc_cyan", "Cyan", nullptr}});
+    // The own colour and the button that asks for one close the last row.
+    QLayout* rows = b.crosshairColor->layout();
+    auto* r = static_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
     auto* own = new QRadioButton; // the file's colour, or one the user chose
     own->setProperty("ownColor", true);
-    r->addWidget(own);
-    auto* other = new QPushButton(QStringLiteral("Other color..."));
+    r->insertWidget(r->count() - 1, own); // before the row's stretch
+    auto* other = new QPushButton(QStringLiteral("Other..."));
     other->setObjectName(QStringLiteral("xc_other"));
-    r->addWidget(other);
-    r->addStretch(1);
+    r->insertWidget(r->count() - 1, other);
     QList<CrosshairColorSetting::Preset> table;
     for (qsizetype i = 0; i < presets.size(); ++i)
         table.append({presets[i], Var::CrosshairColors[static_cast<size_t>(i)]});
     m_crosshairColor = m_table.add<CrosshairColorSetting>(Var::CrosshairColor, table, own);
     connect(other, &QPushButton::clicked, this, &ClientOptionsPage::pickCrosshairColor);
 
-    m_crosshairSizes = choice(Var::CrosshairSize, b.crosshairSize,
-                              {{"xs_auto", "Auto", "auto", true},
-                               {"xs_small", "Small", "small"},
-                               {"xs_medium", "Medium", "medium"},
-                               {"xs_large", "Large", "large"}});
+    m_crosshairSizes = radios(b.crosshairSize, {{"xs_auto", "Auto", nullptr, true}, {"xs_small", "Small", nullptr}});
+    m_crosshairSizes += radios(b.crosshairSize, {{"xs_medium", "Medium", nullptr}, {"xs_large", "Large", nullptr}});
+    QList<ChoiceSetting::Choice> sizes;
+    for (qsizetype i = 0; i < m_crosshairSizes.size(); ++i)
+        sizes.append({m_crosshairSizes[i], Var::CrosshairSizes[static_cast<size_t>(i)]});
+    m_table.add<ChoiceSetting>(Var::CrosshairSize, sizes);
     const QList<QRadioButton*> translucent =
         choice(Var::CrosshairTranslucent, b.translucent, {{"xt_1", "Yes", "1", true}, {"xt_0", "No", "0"}});
     m_translucent = translucent[0];

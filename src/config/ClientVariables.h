@@ -72,4 +72,7 @@ inline constexpr std::array<const char*, 5> CrosshairColors = {
     "50 250 50", "250 50 50", "50 50 250", "250 250 50", "50 250 250",
 };
 
+// cl_crosshair_size in the game's words, from the smallest scale up.
+inline constexpr std::array<const char*, 4> CrosshairSizes = {"auto", "small", "medium", "large"};
+
 } // namespace ClientVariables

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +20,7 @@ namespace {
 constexpr std::array<QSize, 3> Resolutions = {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)};
 // Firing shows the crosshair right after this many shots in a row.
 constexpr int BurstShots = 3;
-constexpr int LoupeSide = 120;
-constexpr int LoupeZoom = 2;
+constexpr int LoupeSide = 64;
 
 // Draws the screen `view` shows: the ground, then the crosshair's lines, each at least one pixel
 // of the widget thick, added to the ground (translucent) or laid over it.
@@ -57,12 +57,8 @@ public:
     explicit Canvas(const CrosshairPreview& preview)
         : m_preview(preview)
     {
-        setMinimumSize(240, 180);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFixedSize(200, 130);
     }
-    QSize sizeHint() const override { return {420, 236}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width * 9 / 16; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -75,15 +71,14 @@ protected:
         paintScreen(p, QTransform::fromTranslate(offset.x(), offset.y()).scale(scale, scale), view, m_preview.look(),
                     m_preview.backdrop());
 
-        // The loupe: the centre of the screen in its own pixels, twice as large.
+        // The loupe: the centre of the screen in its own pixels, as large as the game draws it.
         const QRect loupe(width() - LoupeSide - 4, 4, LoupeSide, LoupeSide);
         p.save();
         p.setClipRect(loupe);
         const QPointF centre(view.screenWidth / 2 + 0.5, view.screenHeight / 2 + 0.5);
-        const QTransform zoom = QTransform::fromTranslate(loupe.center().x() + 0.5, loupe.center().y() + 0.5)
-                                    .scale(LoupeZoom, LoupeZoom)
-                                    .translate(-centre.x(), -centre.y());
-        paintScreen(p, zoom, view, m_preview.look(), m_preview.backdrop());
+        const QTransform toLoupe = QTransform::fromTranslate(loupe.center().x() + 0.5, loupe.center().y() + 0.5)
+                                       .translate(-centre.x(), -centre.y());
+        paintScreen(p, toLoupe, view, m_preview.look(), m_preview.backdrop());
         p.restore();
         p.setPen(QColor(200, 200, 200));
         p.drawRect(loupe.adjusted(0, 0, -1, -1));
@@ -91,6 +86,22 @@ protected:
 
 private:
     const CrosshairPreview& m_preview;
+};
+
+// Lets the wheel scroll the page over a list box unless the box has the keyboard focus, so that
+// scrolling past the preview never changes what it shows.
+class WheelOnlyWithFocus final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
 };
 
 QRadioButton* radio(QGridLayout* grid, int row, int column, const char* name, const char* text)
@@ -120,6 +131,10 @@ CrosshairPreview::CrosshairPreview(QWidget* parent)
     m_weapon->setObjectName(QStringLiteral("xp_weapon"));
     for (const Weapon& w : weapons())
         m_weapon->addItem(QString::fromLatin1(w.name));
+    for (QComboBox* box : {m_resolution, m_weapon}) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(new WheelOnlyWithFocus(box));
+    }
     pickers->addWidget(m_resolution);
     pickers->addWidget(m_weapon);
     pickers->addStretch(1);
@@ -127,12 +142,12 @@ CrosshairPreview::CrosshairPreview(QWidget* parent)
 
     auto* grid = new QGridLayout;
     m_states = {radio(grid, 0, 0, "xp_still", "Still"), radio(grid, 0, 1, "xp_moving", "Moving"),
-                radio(grid, 0, 2, "xp_crouched", "Crouched"), radio(grid, 1, 0, "xp_jumping", "Jumping"),
-                radio(grid, 1, 1, "xp_firing", "Firing")};
+                radio(grid, 1, 0, "xp_crouched", "Crouched"), radio(grid, 1, 1, "xp_jumping", "Jumping"),
+                radio(grid, 2, 0, "xp_firing", "Firing")};
     m_states.front()->setChecked(true);
     column->addLayout(grid);
     auto* grounds = new QGridLayout;
-    m_backdrops = {radio(grounds, 0, 0, "xp_corridor", "Dark corridor"), radio(grounds, 0, 1, "xp_sand", "Bright sand"),
+    m_backdrops = {radio(grounds, 0, 0, "xp_corridor", "Corridor"), radio(grounds, 0, 1, "xp_sand", "Sand"),
                    radio(grounds, 0, 2, "xp_sky", "Sky")};
     m_backdrops.front()->setChecked(true);
     // The two groups of buttons choose apart.

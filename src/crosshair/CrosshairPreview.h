@@ -11,7 +11,7 @@ class QLabel;
 class QRadioButton;
 
 // The crosshair as the game would draw it with the page's settings: a screen of the chosen
-// resolution, scaled to fit, with a loupe on its centre at two pixels a screen pixel. The user
+// resolution, scaled to fit, with a loupe on its centre in the screen's own pixels. The user
 // picks the resolution, the weapon, what the player is doing and the ground; the page gives the
 // settings with show().
 class CrosshairPreview final : public QWidget {
