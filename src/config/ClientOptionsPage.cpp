@@ -4,19 +4,26 @@
 #include "config/ClientVariables.h"
 #include "config/OptionsChoiceSettings.h"
 #include "config/OptionsColorSwatches.h"
+#include "config/OptionsCrosshairColor.h"
 #include "config/OptionsFieldSettings.h"
 #include "config/OptionsLayout.h"
 #include "config/OptionsSliderEdit.h"
+#include "crosshair/CrosshairPreview.h"
+
+#include <QColorDialog>
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 using namespace OptionsLayout;
 namespace Var = ClientVariables;
@@ -57,6 +64,20 @@ private:
     const Var::Connection& m_connection;
 };
 
+// Reads the values the crosshair preview draws from, last of the page's settings, and writes
+// nothing: a value only the file holds (a size in capitals) is drawn as the game reads it.
+class CrosshairFileValues final : public OptionsSetting {
+public:
+    explicit CrosshairFileValues(std::function<void(const QString& size)> readDone)
+        : m_readDone(std::move(readDone))
+    {}
+    void read(OptionsRead& read) override { m_readDone(read.value(Var::CrosshairSize).text); }
+    void addWrites(QList<OptionWrite>&) const override {}
+
+private:
+    std::function<void(const QString&)> m_readDone;
+};
+
 } // namespace
 
 // The page's boxes, each named for the setting it shows.
@@ -68,12 +89,22 @@ struct ClientOptionsPage::Boxes {
     QGroupBox *shells, *smokeSprites, *smokePuffs, *decals;
     // Other
     QGroupBox *hideFrags, *connection, *observerCrosshair, *ghosts, *crosshairChange;
+    // Crosshair
+    QGroupBox *crosshairColor, *crosshairSize, *translucent, *dynamic, *preview;
 };
 
-ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent)
+ClientOptionsPage::ClientOptionsPage(AppState& state, QWidget* parent, ColorPicker pickColor)
     : OptionsPage(state, "ClientTitle", "Client options", parent)
+    , m_pickColor(std::move(pickColor))
 {
-    buildTable(buildColumn());
+    if (!m_pickColor) {
+        m_pickColor = [](const QColor& initial, QWidget* dialogParent) {
+            return QColorDialog::getColor(initial, dialogParent);
+        };
+    }
+    const Boxes boxes = buildColumn();
+    buildTable(boxes);
+    buildCrosshair(boxes);
     finishColumn("BitBtn5", "Apply client options");
 }
 
@@ -114,6 +145,25 @@ ClientOptionsPage::Boxes ClientOptionsPage::buildColumn()
     b.observerCrosshair = box("ClientBox17", "Crosshairs in Observer mode:");
     b.ghosts = box("ClientBox18", "Ghosts when in Observer mode:", "See ghosts when in Observer mode");
     b.crosshairChange = box("ClientBox19", "Change crosshair color with every new game?");
+
+    // The crosshair's boxes in a column of their own, with the preview beside them.
+    const QLabel* heading = section("ClientSection4", "Crosshair");
+    auto* beside = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(heading->parentWidget()->layout())->addLayout(beside);
+    auto* settings = new QVBoxLayout;
+    auto* previewColumn = new QVBoxLayout;
+    beside->addLayout(settings, 1);
+    beside->addLayout(previewColumn);
+    b.crosshairColor = OptionsLayout::box(settings, "ClientBox20", "Crosshair color:", "Green is the game's own color");
+    b.crosshairSize = OptionsLayout::box(settings, "ClientBox21",
+                                         "Crosshair size:", "Auto draws it larger from a screen 1024 pixels wide");
+    b.translucent = OptionsLayout::box(settings, "ClientBox22", "Translucent crosshair?",
+                                       "A translucent crosshair fades on bright ground");
+    b.dynamic = OptionsLayout::box(settings, "ClientBox23", "Dynamic crosshair?",
+                                   "It widens as you move and jump, and narrows as you crouch");
+    settings->addStretch(1);
+    b.preview = OptionsLayout::box(previewColumn, "ClientBox24", "How the game draws it:");
+    previewColumn->addStretch(1);
     return b;
 }
 
@@ -198,6 +248,84 @@ void ClientOptionsPage::buildTable(const Boxes& b)
     row(b.consoleColor)->addWidget(colorMark);
     m_table.add<ColorSetting>(Var::ConsoleColor, color, swatches, colorMark,
                               QList<QByteArray>(Var::ConsoleColors.begin(), Var::ConsoleColors.end()));
+}
+
+// The crosshair's settings, after every other one, and the preview that shows them.
+void ClientOptionsPage::buildCrosshair(const Boxes& b)
+{
+    // Two presets a row, as the column is narrow.
+    QList<QRadioButton*> presets =
+        radios(b.crosshairColor, {{"xc_green", "Green", nullptr, true}, {"xc_red", "Red", nullptr}});
+    presets += radios(b.crosshairColor, {{"xc_blue", "Blue", nullptr}, {"xc_yellow", "Yellow", nullptr}});
+    presets += radios(b.crosshairColor, {{"xc_cyan", "Cyan", nullptr}});
+    // The own colour and the button that asks for one close the last row.
+    QLayout* rows = b.crosshairColor->layout();
+    auto* r = static_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
+    auto* own = new QRadioButton; // the file's colour, or one the user chose
+    own->setProperty("ownColor", true);
+    r->insertWidget(r->count() - 1, own); // before the row's stretch
+    auto* other = new QPushButton(QStringLiteral("Other..."));
+    other->setObjectName(QStringLiteral("xc_other"));
+    r->insertWidget(r->count() - 1, other);
+    QList<CrosshairColorSetting::Preset> table;
+    for (qsizetype i = 0; i < presets.size(); ++i)
+        table.append({presets[i], Var::CrosshairColors[static_cast<size_t>(i)]});
+    m_crosshairColor = m_table.add<CrosshairColorSetting>(Var::CrosshairColor, table, own);
+    connect(other, &QPushButton::clicked, this, &ClientOptionsPage::pickCrosshairColor);
+
+    m_crosshairSizes = radios(b.crosshairSize, {{"xs_auto", "Auto", nullptr, true}, {"xs_small", "Small", nullptr}});
+    m_crosshairSizes += radios(b.crosshairSize, {{"xs_medium", "Medium", nullptr}, {"xs_large", "Large", nullptr}});
+    QList<ChoiceSetting::Choice> sizes;
+    for (qsizetype i = 0; i < m_crosshairSizes.size(); ++i)
+        sizes.append({m_crosshairSizes[i], Var::CrosshairSizes[static_cast<size_t>(i)]});
+    m_table.add<ChoiceSetting>(Var::CrosshairSize, sizes);
+    const QList<QRadioButton*> translucent =
+        choice(Var::CrosshairTranslucent, b.translucent, {{"xt_1", "Yes", "1", true}, {"xt_0", "No", "0"}});
+    m_translucent = translucent[0];
+    m_opaque = translucent[1];
+    const QList<QRadioButton*> dynamic =
+        choice(Var::DynamicCrosshair, b.dynamic, {{"xd_1", "Yes", "1", true}, {"xd_0", "No", "0"}});
+    m_dynamic = dynamic[0];
+    m_static = dynamic[1];
+
+    m_crosshairPreview = new CrosshairPreview;
+    m_crosshairPreview->setObjectName(QStringLiteral("CrosshairPreview"));
+    row(b.preview)->addWidget(m_crosshairPreview);
+    m_table.add<CrosshairFileValues>([this](const QString& size) {
+        m_fileCrosshairSize = size;
+        showCrosshair();
+    });
+    for (QGroupBox* box : {b.crosshairColor, b.crosshairSize, b.translucent, b.dynamic}) {
+        for (QRadioButton* button : box->findChildren<QRadioButton*>())
+            connect(button, &QRadioButton::toggled, this, &ClientOptionsPage::showCrosshair);
+    }
+    showCrosshair();
+}
+
+void ClientOptionsPage::pickCrosshairColor()
+{
+    const QColor shown = m_crosshairColor->color();
+    const QColor chosen = m_pickColor(shown.isValid() ? shown : QColor(50, 250, 50), this);
+    if (chosen.isValid())
+        m_crosshairColor->choose(chosen);
+    showCrosshair();
+}
+
+// What the preview draws follows the buttons; a value only the file holds draws as the game's
+// default would.
+void ClientOptionsPage::showCrosshair()
+{
+    CrosshairPreview::Look look;
+    if (const QColor color = m_crosshairColor->color(); color.isValid())
+        look.color = color;
+    look.size = CrosshairGeometry::sizeOf(m_fileCrosshairSize).value_or(look.size);
+    for (qsizetype i = 0; i < m_crosshairSizes.size(); ++i) {
+        if (m_crosshairSizes[i]->isChecked())
+            look.size = static_cast<CrosshairGeometry::Size>(i);
+    }
+    look.translucent = !m_opaque->isChecked();
+    look.dynamic = !m_static->isChecked();
+    m_crosshairPreview->show(look);
 }
 
 void ClientOptionsPage::showSpriteWord(int position)

@@ -34,6 +34,10 @@ inline constexpr int MaxDecals = 4096;
 inline constexpr char SmokePuffs[] = "max_smokepuffs";
 inline constexpr char Rate[] = "rate";
 inline constexpr char ConsoleColor[] = "con_color";
+inline constexpr char CrosshairColor[] = "cl_crosshair_color";
+inline constexpr char CrosshairSize[] = "cl_crosshair_size"; // auto, small, medium, large
+inline constexpr char CrosshairTranslucent[] = "cl_crosshair_translucent";
+inline constexpr char DynamicCrosshair[] = "cl_dynamiccrosshair";
 
 // The connection list: an entry's own text, or (with `key`) the message of a word in the
 // interface language that the text begins with, and the `rate` it stands for.
@@ -62,5 +66,13 @@ inline constexpr std::array<const char*, 10> ConsoleColors = {
     "0 0 0",   "255 255 255", "191 191 191", "127 0 0", "0 127 0",
     "0 0 127", "255 255 223", "225 225 0",   "0 0 255", "0 127 127",
 };
+
+// The game's own crosshair colours, green (its default), red, blue, yellow and cyan.
+inline constexpr std::array<const char*, 5> CrosshairColors = {
+    "50 250 50", "250 50 50", "50 50 250", "250 250 50", "50 250 250",
+};
+
+// cl_crosshair_size in the game's words, from the smallest scale up.
+inline constexpr std::array<const char*, 4> CrosshairSizes = {"auto", "small", "medium", "large"};
 
 } // namespace ClientVariables

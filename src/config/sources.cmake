@@ -26,6 +26,7 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/OptionsSliderEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsNumberMark.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsColorSwatches.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsCrosshairColor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClientOptionsPage.cpp

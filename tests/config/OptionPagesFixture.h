@@ -183,6 +183,13 @@ protected:
     MemorySettings settings;
     FakeDialogs dialogs;
     AppState state{settings, dialogs};
-    ClientOptionsPage client{state};
+    // The answers of the crosshair's colour dialog, in turn (an invalid colour cancels), and the
+    // colour each one started from.
+    QList<QColor> colorAnswers;
+    QList<QColor> colorAsked;
+    ClientOptionsPage client{state, nullptr, [this](const QColor& initial, QWidget*) {
+                                 colorAsked.append(initial);
+                                 return colorAnswers.isEmpty() ? QColor() : colorAnswers.takeFirst();
+                             }};
     ServerOptionsPage server{state};
 };
