@@ -209,6 +209,7 @@ void TMainForm::firstShow()
         return; // the program ends: nothing is read and nothing remembered
     scanConfigList();
     readOptionPages();
+    noteWhetherTheGameRunsIt();
 }
 
 void TMainForm::placeApplyButton()

@@ -2,6 +2,7 @@
 
 #include "config/MessageKeys.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -98,6 +99,8 @@ private:
     void askGameFolder();
     void chooseGameFolder();
     void readSelectedConfig();
+    // Says once per file in the status line when the game does not run the working file at start.
+    void noteWhetherTheGameRunsIt();
     void readOptionPages();
     void editSelectedConfig();
     void backupSelectedConfig();
@@ -180,6 +183,7 @@ private:
     // follows does not read it again.
     bool m_readOnPress = false;
     MessageKey m_statusKey{nullptr}; // the message the status line shows, or none for a text of its own
+    QStringList m_notedOutsideChain; // working files the status line has said the game does not run
     // Set when the user gave up choosing a game folder: nothing more is read or remembered.
     bool m_abandoned = false;
 };

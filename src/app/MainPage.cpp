@@ -4,6 +4,7 @@
 
 #include "app/CfgFolder.h"
 #include "binder/BinderPage.h"
+#include "chain/WorkingFileChain.h"
 #include "config/AppState.h"
 #include "online/NewsView.h"
 #include "online/SiteAddress.h"
@@ -269,6 +270,18 @@ void TMainForm::readSelectedConfig()
     m_state.working.setWorkingFile(item->text());
     writeSetting(Setting::WorkingFile, m_state.working.file());
     readOptionPages();
+    noteWhetherTheGameRunsIt();
+}
+
+void TMainForm::noteWhetherTheGameRunsIt()
+{
+    const QString file = m_state.working.file();
+    if (m_configList->count() == 0 || m_notedOutsideChain.contains(file, Qt::CaseInsensitive))
+        return;
+    if (WorkingFileChain::reach(QDir::fromNativeSeparators(m_state.working.folder()), file).reached)
+        return;
+    m_notedOutsideChain << file;
+    showStatus(m_state.message(Msg::NotInChain).arg(file));
 }
 
 void TMainForm::useConfigEntry(const QString& name)

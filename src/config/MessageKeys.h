@@ -105,6 +105,7 @@ inline constexpr MessageKey NewsSite{"newssite"};
 inline constexpr MessageKey ChangedOutside{"changedoutside"};
 inline constexpr MessageKey NothingToUndo{"nothingtoundo"};
 inline constexpr MessageKey Undone{"undone"};
+inline constexpr MessageKey NotInChain{"notinchain"};
 inline constexpr MessageKey CannotRead{"cannotread"};
 inline constexpr MessageKey CannotWrite{"cannotwrite"};
 inline constexpr MessageKey CannotDelete{"cannotdelete"};

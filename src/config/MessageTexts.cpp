@@ -146,6 +146,9 @@ const QList<Entry>& english()
         {"nothingtoundo",
          QStringLiteral("Nothing to undo: Quarvel has not written the working file since it was chosen")},
         {"undone", QStringLiteral("%1: Quarvel's last write was undone")},
+        // A working file the game does not run at start; %1 is its name.
+        {"notinchain", QStringLiteral("%1 is not run when the game starts. To run it, type exec %1 in the game's "
+                                      "console, or add that line to userconfig.cfg.")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;

@@ -151,3 +151,25 @@ TEST_F(MainFormTest, TheListHintWraps)
     EXPECT_TRUE(tip->text().contains(QStringLiteral("CS uses config.cfg by default.")));
     QToolTip::hideText();
 }
+
+TEST_F(MainFormTest, AWorkingFileTheGameDoesNotRunIsToldOnceWithHowToRunIt)
+{
+    game.write(QStringLiteral("config.cfg"), "unbindall\r\nexec extra.cfg\r\nexec userconfig.cfg\r\n");
+    game.write(QStringLiteral("extra.cfg"), "rate 1\r\n");
+    game.write(QStringLiteral("match.cfg"), "mp_roundtime 3\n");
+    TMainForm& f = start();
+    const auto status = [&f] {
+        return control<QLabel>(f, "Status")->toolTip();
+    }; // the whole text, cut short on the strip
+    const QString hint = control<QLabel>(f, "Status")->text();
+    clickEntry(QStringLiteral("extra.cfg"));
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), hint) << "config.cfg runs extra.cfg";
+    clickEntry(QStringLiteral("match.cfg"));
+    EXPECT_EQ(status(), state.message(Msg::NotInChain).arg(QStringLiteral("match.cfg")));
+    EXPECT_TRUE(status().contains(QStringLiteral("exec match.cfg")));
+    clickEntry(QStringLiteral("config.cfg"));
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(0);
+    clickEntry(QStringLiteral("match.cfg"));
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), state.message(Msg::MainPageHint)) << "once";
+}
