@@ -35,6 +35,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -209,7 +210,8 @@ void TMainForm::firstShow()
         return; // the program ends: nothing is read and nothing remembered
     scanConfigList();
     readOptionPages();
-    noteWhetherTheGameRunsIt();
+    // Once the window is on the screen: running the game's start chain is no part of showing it.
+    QTimer::singleShot(0, this, &TMainForm::noteWhetherTheGameRunsIt);
 }
 
 void TMainForm::placeApplyButton()

@@ -4,6 +4,7 @@
 #include "language/LanguageIni.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -172,4 +173,14 @@ TEST_F(MainFormTest, AWorkingFileTheGameDoesNotRunIsToldOnceWithHowToRunIt)
     control<QTabWidget>(f, "PageControl1")->setCurrentIndex(0);
     clickEntry(QStringLiteral("match.cfg"));
     EXPECT_EQ(control<QLabel>(f, "Status")->text(), state.message(Msg::MainPageHint)) << "once";
+}
+
+TEST_F(MainFormTest, AtStartTheNoteThatTheGameDoesNotRunTheFileFollowsTheFirstShow)
+{
+    game.write(QStringLiteral("match.cfg"), "mp_roundtime 3\n");
+    settings.values[QStringLiteral("cfg_file")] = QStringLiteral("match.cfg");
+    TMainForm& f = start();
+    EXPECT_EQ(control<QLabel>(f, "Status")->text(), state.message(Msg::MainPageHint));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QLabel>(f, "Status")->toolTip(), state.message(Msg::NotInChain).arg(QStringLiteral("match.cfg")));
 }
