@@ -1,7 +1,9 @@
 #include "app/Artwork.h"
 
 #include "app/Product.h"
+#include "platform/FileCopy.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFont>
@@ -9,7 +11,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -80,8 +81,8 @@ QPixmap picture(int w, int h, int titleSize, const QString& subtitle)
 }
 
 // Kept as BMP: reading it back is a copy, where a compressed picture would cost much of what
-// drawing it does. Raise the revision when the drawing changes: the cached pictures of earlier versions are then drawn
-// anew.
+// drawing it does. Raise the revision when the drawing changes: the kept pictures of earlier
+// versions are then drawn anew.
 constexpr int DrawingRevision = 1;
 constexpr QSize HeaderSize(498, 101);
 constexpr QSize SplashSize(388, 138);
@@ -103,13 +104,11 @@ QPixmap cached(const QString& cacheDir, const char* name, const QString& text, Q
         if (!kept.isNull() && kept.size() == size)
             return QPixmap::fromImage(kept);
     }
-    QPixmap pm;
-    pm = draw();
-    QSaveFile file(path);
-    if (QDir().mkpath(cacheDir) && file.open(QIODevice::WriteOnly) && pm.save(&file, "BMP"))
-        file.commit();
-    else
-        file.cancelWriting();
+    const QPixmap pm = draw();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (QDir().mkpath(cacheDir) && buffer.open(QIODevice::WriteOnly) && pm.save(&buffer, "BMP"))
+        FileCopy::writeWhole(path, bytes); // a picture that cannot be kept is drawn again next time
     return pm;
 }
 

@@ -27,6 +27,7 @@ class Shell;
 class TFormTranslator;
 class TUpdateForm;
 class WizardWindow;
+struct WizardContext;
 
 // The main window: header, status line, the five pages, the Wizard and Apply buttons and the
 // link to the home page. Its Main page holds the configuration list and the file actions.
@@ -83,7 +84,10 @@ private:
     void ensureOptionPages();
     WizardWindow& wizard();
     TUpdateForm& updateWindow();
-    void translatePart(QWidget* part);
+    // Puts a page just built on its tab, translated, and shows it.
+    void placePage(QWidget* page, int tab);
+    // What the wizard is told of this window when it opens.
+    WizardContext wizardContext() const;
 
     void pageChanged(int index);
     void applyCurrentPage();

@@ -18,11 +18,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-void TMainForm::translatePart(QWidget* part)
+void TMainForm::placePage(QWidget* page, int tab)
 {
-    m_translator->TranslatePart(this, part);
-    for (QWidget* w : part->findChildren<QWidget*>())
+    m_sheets[tab]->layout()->addWidget(page);
+    m_translator->TranslatePart(this, page);
+    for (QWidget* w : page->findChildren<QWidget*>())
         w->setToolTipDuration(10000);
+    page->show(); // at once, not at the next turn of the event loop: a page shown reads its file
 }
 
 void TMainForm::ensurePage(int index)
@@ -35,19 +37,15 @@ void TMainForm::ensurePage(int index)
     case BinderTab:
         if (!m_binderPage) {
             m_binderPage = new BinderPage(m_state, m_sheets[BinderTab]);
-            m_sheets[BinderTab]->layout()->addWidget(m_binderPage);
             m_binderPage->applyMouseButtons(m_mouseButtons);
-            translatePart(m_binderPage);
-            m_binderPage->show(); // at once, not at the next turn of the event loop: showing it reads it
+            placePage(m_binderPage, BinderTab);
         }
         break;
     case HudTab:
         if (!m_hudPage) {
             m_hudPage = new HudPage(m_state, m_sheets[HudTab]);
-            m_sheets[HudTab]->layout()->addWidget(m_hudPage);
-            translatePart(m_hudPage);
+            placePage(m_hudPage, HudTab);
             m_hudPage->selectStoredHuds();
-            m_hudPage->show();
         }
         break;
     default:
@@ -62,16 +60,12 @@ void TMainForm::ensureOptionPages()
     // Both at once: one read fills both, with one message for the values that do not fit.
     m_clientPage = new ClientOptionsPage(m_state, m_sheets[ClientPage]);
     m_clientPage->setObjectName(QStringLiteral("ClientOptionsPage"));
-    m_sheets[ClientPage]->layout()->addWidget(m_clientPage);
     m_serverPage = new ServerOptionsPage(m_state, m_sheets[ServerPage]);
     m_serverPage->setObjectName(QStringLiteral("ServerOptionsPage"));
-    m_sheets[ServerPage]->layout()->addWidget(m_serverPage);
     connect(m_clientPage, &ClientOptionsPage::applied, this, &TMainForm::showApplied);
     connect(m_serverPage, &ServerOptionsPage::applied, this, &TMainForm::showApplied);
-    translatePart(m_clientPage);
-    translatePart(m_serverPage);
-    m_clientPage->show();
-    m_serverPage->show();
+    placePage(m_clientPage, ClientPage);
+    placePage(m_serverPage, ServerPage);
     if (!m_firstShowPending && !m_abandoned && m_configList->count() > 0)
         ::ReadOptionPages(m_state, *m_clientPage, *m_serverPage);
 }
@@ -84,22 +78,16 @@ void TMainForm::readOptionPages()
         ::ReadOptionPages(m_state, *m_clientPage, *m_serverPage);
 }
 
-namespace {
-
-// What the wizard is told of the main window when it opens.
-WizardContext wizardContext(const QString& title, const QListWidget& list, int mouseButtons,
-                            const ClientOptionsPage& client)
+WizardContext TMainForm::wizardContext() const
 {
     WizardContext context;
-    context.title = title;
-    for (int i = 0; i < list.count(); ++i)
-        context.configs << list.item(i)->text();
-    context.mouseButtons = mouseButtons;
-    context.client = client.view();
+    context.title = m_wizardButton->text();
+    for (int i = 0; i < m_configList->count(); ++i)
+        context.configs << m_configList->item(i)->text();
+    context.mouseButtons = m_mouseButtons;
+    context.client = m_clientPage->view();
     return context;
 }
-
-} // namespace
 
 WizardWindow& TMainForm::wizard()
 {
@@ -111,7 +99,7 @@ WizardWindow& TMainForm::wizard()
     connect(m_wizard, &WizardWindow::configChosen, this, [this](const QString& name) {
         useConfigEntry(name);
         // The Client page shows the chosen file now.
-        m_wizard->setContext(wizardContext(m_wizardButton->text(), *m_configList, m_mouseButtons, *m_clientPage));
+        m_wizard->setContext(wizardContext());
     });
     connect(m_wizard, &WizardWindow::written, this, [this](const WizardResult& result) {
         wizardWritten(result.cfgFile, result.showServer, result.mouseButtons);
@@ -122,7 +110,7 @@ WizardWindow& TMainForm::wizard()
 void TMainForm::openWizard()
 {
     WizardWindow& window = wizard();
-    window.start(wizardContext(m_wizardButton->text(), *m_configList, m_mouseButtons, *m_clientPage));
+    window.start(wizardContext());
 }
 
 TUpdateForm& TMainForm::updateWindow()

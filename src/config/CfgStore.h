@@ -73,6 +73,8 @@ public:
     // The bytes a save would write now.
     QByteArray text() const;
     const QString& filePath() const { return m_path; }
+    // The bytes of the file as the last load read them.
+    const QByteArray& loadedBytes() const { return m_text; }
 
     // The line written for a name and a value: `name "value"`, an empty value as one blank.
     static QByteArray variableLine(QByteArrayView name, QByteArrayView value);

@@ -1,7 +1,5 @@
 #include "config/WorkingConfig.h"
 
-#include <QFile>
-
 void WorkingConfig::setFolder(const QString& folder)
 {
     if (folder != m_folder)
@@ -69,11 +67,8 @@ bool WorkingConfig::load(QString* error)
 {
     if (!m_store.LoadCfg(path(), error))
         return false;
-    if (m_history) {
-        QFile file(path());
-        if (file.open(QIODevice::ReadOnly) && m_history->noticeOutsideChange(path(), file.readAll()))
-            Q_EMIT changedOutside(path());
-    }
+    if (m_history && m_history->noticeOutsideChange(path(), m_store.loadedBytes()))
+        Q_EMIT changedOutside(path());
     return true;
 }
 
