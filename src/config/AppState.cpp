@@ -19,3 +19,13 @@ bool AppState::SaveCfg()
     dialogs.error(error);
     return false;
 }
+
+bool AppState::reviewWrites(const QList<PendingWrite>& writes) const
+{
+    QList<PendingWrite> changing;
+    for (const PendingWrite& write : writes) {
+        if (write.changes())
+            changing.append(write);
+    }
+    return changing.isEmpty() || !reviewer || reviewer(changing);
+}

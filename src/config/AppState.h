@@ -3,6 +3,7 @@
 #include "config/LaterSettings.h"
 #include "config/MessageCatalog.h"
 #include "config/WorkingConfig.h"
+#include "history/PendingWrite.h"
 #include "platform/FileError.h"
 
 #include <QString>
@@ -47,6 +48,11 @@ public:
     // Which of the working file's settings a file the game runs after it sets again (the option
     // pages mark them, and Apply asks where to write them); none while it is empty.
     LaterSettingsSource laterSettings;
+    // Shows what an action is about to write before it writes (none: every write goes ahead).
+    WriteReviewer reviewer;
+    // Whether the writes may be made: true when none of them changes a file (nothing is shown)
+    // or there is no reviewer, else the reviewer's answer on the writes that change a file.
+    bool reviewWrites(const QList<PendingWrite>& writes) const;
 
     // Loads the working file into the store; on failure shows the error and returns false.
     bool LoadCfg();
