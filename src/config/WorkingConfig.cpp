@@ -39,11 +39,16 @@ bool WorkingConfig::keepVersion(const QString& gamePath, const QString& action, 
 
 void WorkingConfig::wroteFile(const QString& gamePath)
 {
-    if (!m_history)
-        return;
-    m_history->written(gamePath);
-    if (gamePath != path())
-        return;
+    if (m_history) {
+        m_history->written(gamePath);
+        if (gamePath == path())
+            countWrite();
+    }
+    Q_EMIT fileWritten(gamePath);
+}
+
+void WorkingConfig::countWrite()
+{
     // Each write keeps one version before it, so the writes since the last undo can be taken back
     // one after another; a write after undos starts the count anew.
     m_undoable = m_undone == 0 ? m_undoable + 1 : 1;

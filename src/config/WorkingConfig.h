@@ -38,6 +38,7 @@ public:
     // Without a history it keeps nothing and returns true.
     bool keepVersion(const QString& gamePath, const QString& action, QString* error = nullptr);
     // After a write of `gamePath`: its bytes are the program's own, no change from outside.
+    // Announced with fileWritten.
     void wroteFile(const QString& gamePath);
     // How many of the program's writes to the working file in this run can still be undone.
     int undoableWrites() const { return m_undoable; }
@@ -56,9 +57,13 @@ public:
 Q_SIGNALS:
     void workingFileChanged(const QString& path);
     void changedOutside(const QString& path);
+    // The program wrote the game file `path` (any file of the folder, not only the working one).
+    void fileWritten(const QString& path);
 
 private:
     void announce(const QString& before);
+    // One more write to the working file that an undo can take back.
+    void countWrite();
 
     QString m_folder;
     QString m_file;

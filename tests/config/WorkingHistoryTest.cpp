@@ -22,6 +22,8 @@ protected:
         working.setHistory(program.path());
         QObject::connect(&working, &WorkingConfig::changedOutside, &working,
                          [this](const QString& path) { outside << path; });
+        QObject::connect(&working, &WorkingConfig::fileWritten, &working,
+                         [this](const QString& path) { written << path; });
         ASSERT_TRUE(working.load());
     }
     bool set(const char* value)
@@ -35,6 +37,7 @@ protected:
     TempDir program;
     WorkingConfig working;
     QStringList outside;
+    QStringList written;
     QString error;
 };
 
@@ -46,6 +49,7 @@ TEST_F(WorkingHistoryTest, EachWriteCanBeUndoneOnceInTurnAndANewWriteStartsAgain
     ASSERT_TRUE(set("40000"));
     ASSERT_TRUE(set("40000")); // writes nothing: no write to undo
     EXPECT_EQ(working.undoableWrites(), 2);
+    EXPECT_EQ(written, QStringList(2, working.path())) << "each write is announced, a save that wrote nothing is not";
 
     ASSERT_TRUE(working.undoLastWrite(&error)) << error.toStdString();
     EXPECT_EQ(game.read(u"config.cfg"_s), QByteArray(Written).replace("25000", "30000"));
