@@ -255,18 +255,18 @@ void BinderPage::buildKeyboard()
     legends->setGeometry(6, 218, 394, 19);
     auto* row = new QHBoxLayout(legends);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
+    row->setSpacing(3);
     QLabel* caption = label(legends, "KeyboardCaption", "Keyboard", QRect());
     caption->setFont(bold);
     row->addWidget(caption);
-    row->addSpacing(4);
+    row->addSpacing(2);
     const auto legend = [&](const char* name, const char* text, const QColor& fill) {
         auto* square = new QFrame(legends);
         square->setFixedSize(10, 10);
         square->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #707070;").arg(fill.name()));
         row->addWidget(square);
         row->addWidget(label(legends, name, text, QRect()));
-        row->addSpacing(4);
+        row->addSpacing(2);
     };
     legend("UnusedLegend", "- Unused", KeyLabel::fill(KeyLabel::Mark::Free));
     legend("UsedLegend", "- Used", KeyLabel::fill(KeyLabel::Mark::Here));

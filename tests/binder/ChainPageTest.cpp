@@ -2,6 +2,7 @@
 #include "StartChainFolder.h"
 
 #include "binder/KeyNames.h"
+#include "history/History.h"
 
 using namespace Qt::StringLiterals;
 
@@ -95,6 +96,8 @@ TEST_F(BinderPageTest, BindAsksWhereWhenALaterFileBindsTheKeyAndEachAnswerWrites
     };
     for (const auto& row : rows) {
         writeStartChain(game);
+        TempDir program;
+        state.working.setHistory(program.path());
         const auto before = files(game);
         page.ReadBinds();
         dialogs.shown.clear();
@@ -116,6 +119,13 @@ TEST_F(BinderPageTest, BindAsksWhereWhenALaterFileBindsTheKeyAndEachAnswerWrites
                 changed << it.key();
         }
         EXPECT_EQ(changed.join(u' '), QString::fromLatin1(row.changes)) << row.answer;
+        // The file written keeps its bytes before as a version.
+        for (const QString& name : changed) {
+            const QList<HistoryVersion> kept = History::in(program.path()).versions(game.file(name));
+            ASSERT_EQ(kept.size(), 1) << name.toStdString();
+            EXPECT_EQ(kept[0].action, u"Bind"_s);
+            EXPECT_EQ(kept[0].size, before.value(name).size());
+        }
         EXPECT_EQ(game.read(u"autoexec.cfg"_s).contains("alias \"QVL_j\" \"go;\"\n"), row.answer != 2) << row.answer;
         // Written where it wins, the key is another file's; written below config.cfg's last exec, it
         // wins until the game rewrites config.cfg.
