@@ -114,5 +114,8 @@ inline constexpr MessageKey FileReadOnly{"filereadonly"};
 inline constexpr MessageKey FolderMissing{"foldermissing"};
 inline constexpr MessageKey FolderReadOnly{"folderreadonly"};
 inline constexpr MessageKey FolderReadOnlySave{"folderreadonlysave"};
+inline constexpr MessageKey BoundInFile{"boundinfile"};
+inline constexpr MessageKey BindNotKept{"bindnotkept"};
+inline constexpr MessageKey BoundElsewhereQuestion{"boundelsewhere"};
 
 } // namespace Msg

@@ -149,6 +149,12 @@ const QList<Entry>& english()
         // A working file the game does not run at start; %1 is its name.
         {"notinchain", QStringLiteral("%1 is not run when the game starts. To run it, type exec %1 in the game's "
                                       "console, or add that line to userconfig.cfg.")},
+        // The Binder's keys across the files the game runs: %1 a file, %2 its line, %3 that line's
+        // command; then a command and such a place; then a key, such a place and the working file.
+        {"boundinfile", QStringLiteral("%1, line %2: %3")},
+        {"bindnotkept", QStringLiteral("%1 (not in effect: %2)")},
+        {"boundelsewhere",
+         QStringLiteral("\"%1\" is bound by %2. %3 does not bind it. Choose this key to bind it in %3?")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;
