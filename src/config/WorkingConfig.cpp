@@ -74,6 +74,7 @@ bool WorkingConfig::load(QString* error)
         return false;
     if (m_history && m_history->noticeOutsideChange(path(), m_store.loadedBytes()))
         Q_EMIT changedOutside(path());
+    Q_EMIT loaded(path());
     return true;
 }
 
