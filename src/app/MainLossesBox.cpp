@@ -107,9 +107,9 @@ void MainLossesBox::showLines()
         m_window->setObjectName(QStringLiteral("LossesWindow"));
         m_window->resize(900, 400);
         auto* layout = new QVBoxLayout(m_window);
-        auto* intro = new QLabel(m_state.message(Msg::LossIntro), m_window);
-        intro->setObjectName(QStringLiteral("LossesIntro"));
-        intro->setWordWrap(true);
+        m_intro = new QLabel(m_window);
+        m_intro->setObjectName(QStringLiteral("LossesIntro"));
+        m_intro->setWordWrap(true);
         m_table = new QTableWidget(0, 4, m_window);
         m_table->setObjectName(QStringLiteral("LossesTable"));
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,15 +121,18 @@ void MainLossesBox::showLines()
         m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_window);
         buttons->setObjectName(QStringLiteral("LossesButtons"));
-        m_moveButton = buttons->addButton(m_state.message(Msg::LossMove), QDialogButtonBox::ActionRole);
+        m_moveButton = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
         m_moveButton->setObjectName(QStringLiteral("LossesMove"));
-        layout->addWidget(intro);
+        layout->addWidget(m_intro);
         layout->addWidget(m_table, 1);
         layout->addWidget(buttons);
         connect(buttons, &QDialogButtonBox::rejected, m_window, &QDialog::reject);
         connect(m_moveButton, &QPushButton::clicked, this, &MainLossesBox::moveLines);
     }
+    // In the language chosen now, which may have changed since the window was built.
     m_window->setWindowTitle(m_state.message(Msg::LossTitle));
+    m_intro->setText(m_state.message(Msg::LossIntro));
+    m_moveButton->setText(m_state.message(Msg::LossMove));
     fillLines();
     m_window->open();
 }

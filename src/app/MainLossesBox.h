@@ -40,6 +40,7 @@ private:
     QLabel* m_count = nullptr;
     QPushButton* m_showButton = nullptr;
     QDialog* m_window = nullptr; // built at its first showing
+    QLabel* m_intro = nullptr;
     QTableWidget* m_table = nullptr;
     QPushButton* m_moveButton = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "app/MainLossesBox.h"
 #include "MainFormFixture.h"
-#include "chain/ArchivedCvars.h"
+#include "chain/ShippedArchived.h"
 
 #include <QDialog>
 #include <QFile>
@@ -29,9 +29,7 @@ protected:
         game.write(u"config.cfg"_s, Config);
         game.write(u"userconfig.cfg"_s, "cl_bobcycle 0.8\n");
         start();
-        ArchivedCvars archived;
-        ASSERT_TRUE(archived.load(ArchivedCvars::pathIn(QStringLiteral(QVL_SOURCE_DATA)), nullptr));
-        box()->useArchived(archived);
+        box()->useArchived(shippedArchivedCvars());
         state.reviewer = [this](const QList<PendingWrite>& writes) {
             reviewed.append(writes);
             return answer;

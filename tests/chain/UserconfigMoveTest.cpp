@@ -1,5 +1,6 @@
 #include "chain/UserconfigMove.h"
 #include "chain/ArchivedCvars.h"
+#include "chain/ShippedArchived.h"
 #include "config/AppState.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
@@ -14,39 +15,20 @@ using UserconfigMove::Stay;
 
 namespace {
 
-ArchivedCvars shippedList()
-{
-    ArchivedCvars list;
-    QString error;
-    EXPECT_TRUE(list.load(ArchivedCvars::pathIn(QStringLiteral(QVL_SOURCE_DATA)), &error)) << error.toStdString();
-    return list;
-}
-
-// As the game writes it, with what a player adds by hand.
-const QByteArray GameConfig = "unbindall\r\n"
-                              "bind \"+\" \"sizeup\"\r\n"
-                              "bind \"w\" \"+forward\"\r\n"
-                              "alias +jd \"+jump;+duck\"\r\n"
-                              "// my own\r\n"
-                              "\r\n"
-                              "exec extra.cfg\r\n"
-                              "cl_bobup 0.5\r\n"
-                              "rate \"25000\" // fast\r\n"
-                              "bind \"ESC\" \"cancelselect\"\r\n"
-                              "alias x; bind \"q\" \"x\"\r\n"
-                              "sensitivity \"2.5\"\r\n"
-                              "setinfo \"_vgui_menus\" \"0\"\r\n"
-                              "exec userconfig.cfg\r\n";
-const QByteArray GameConfigAfter = "unbindall\r\n"
-                                   "bind \"+\" \"sizeup\"\r\n"
-                                   "bind \"w\" \"+forward\"\r\n"
-                                   "\r\n"
-                                   "rate \"25000\" // fast\r\n"
-                                   "bind \"ESC\" \"cancelselect\"\r\n"
-                                   "alias x; bind \"q\" \"x\"\r\n"
-                                   "sensitivity \"2.5\"\r\n"
-                                   "setinfo \"_vgui_menus\" \"0\"\r\n"
-                                   "exec userconfig.cfg\r\n";
+// As the game writes it, with what a player adds by hand: the lines that stay, and between them
+// those that move.
+const QByteArray GameHead = "unbindall\r\n"
+                            "bind \"+\" \"sizeup\"\r\n"
+                            "bind \"w\" \"+forward\"\r\n";
+const QByteArray GameTail = "rate \"25000\" // fast\r\n"
+                            "bind \"ESC\" \"cancelselect\"\r\n"
+                            "alias x; bind \"q\" \"x\"\r\n"
+                            "sensitivity \"2.5\"\r\n"
+                            "setinfo \"_vgui_menus\" \"0\"\r\n"
+                            "exec userconfig.cfg\r\n";
+const QByteArray GameConfig =
+    GameHead + "alias +jd \"+jump;+duck\"\r\n// my own\r\n\r\n" + "exec extra.cfg\r\ncl_bobup 0.5\r\n" + GameTail;
+const QByteArray GameConfigAfter = GameHead + "\r\n" + GameTail;
 
 QString linesText(const UserconfigMove::Plan& plan)
 {
@@ -61,7 +43,7 @@ UserconfigMove::Plan planOf(const TempDir& game)
 {
     UserconfigMove::Plan plan;
     QString error;
-    EXPECT_TRUE(UserconfigMove::plan(game.path(), shippedList(), &plan, &error)) << error.toStdString();
+    EXPECT_TRUE(UserconfigMove::plan(game.path(), shippedArchivedCvars(), &plan, &error)) << error.toStdString();
     return plan;
 }
 
@@ -164,7 +146,7 @@ TEST(UserconfigMove, FailsToPlanWithoutAReadableConfig)
     TempDir game;
     UserconfigMove::Plan plan;
     QString error;
-    EXPECT_FALSE(UserconfigMove::plan(game.path(), shippedList(), &plan, &error));
+    EXPECT_FALSE(UserconfigMove::plan(game.path(), shippedArchivedCvars(), &plan, &error));
     EXPECT_TRUE(error.contains(u"config.cfg"_s)) << error.toStdString();
 }
 
