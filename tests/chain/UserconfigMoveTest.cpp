@@ -121,7 +121,8 @@ TEST(UserconfigMove, EndsConfigWithAnExecOfUserconfigWhenItDoesNot)
         QByteArray after; // empty: nothing moves
         bool addsExec;
     } cases[] = {
-        {"no exec, no final line end", "rate 1\nalias a x", "rate 1\nexec userconfig.cfg\n", true},
+        {"a moved line without a line end", "rate 1\nalias a x", "rate 1\nexec userconfig.cfg\n", true},
+        {"a kept line without a line end", "alias a x\nrate 1", "rate 1\nexec userconfig.cfg\n", true},
         {"no exec, CR LF", "alias a x\r\nrate 1\r\n", "rate 1\r\nexec userconfig.cfg\r\n", true},
         {"an exec followed by a kept command", "exec userconfig.cfg\nrate 1\n// x\n",
          "exec userconfig.cfg\nrate 1\nexec userconfig.cfg\n", true},
@@ -137,7 +138,8 @@ TEST(UserconfigMove, EndsConfigWithAnExecOfUserconfigWhenItDoesNot)
         EXPECT_EQ(plan.movesAny(), !c.after.isEmpty());
         EXPECT_EQ(plan.configAfter, c.after.isEmpty() ? c.config : c.after);
         EXPECT_EQ(plan.addsExec, c.addsExec);
-        EXPECT_EQ(plan.userconfigAfter.isEmpty(), c.after.isEmpty());
+        // A new userconfig.cfg ends its lines in CR LF, whatever config.cfg's line ends.
+        EXPECT_EQ(plan.userconfigAfter.endsWith("\r\n"), !c.after.isEmpty());
     }
 }
 
