@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 
 #include "app/CfgFolder.h"
+#include "app/MainLossesBox.h"
 #include "binder/BinderPage.h"
 #include "chain/WorkingFileChain.h"
 #include "config/AppState.h"
@@ -73,6 +74,7 @@ void TMainForm::buildMainPage()
     listBox->addWidget(m_restoreButton, 2, 1);
     listBox->addWidget(m_folderButton, 3, 1);
     listBox->setRowStretch(4, 1);
+    listBox->addWidget(new MainLossesBox(m_state, fileGroup), 5, 0, 1, 2); // hidden while nothing is lost
 
     m_listMenu = new QMenu(m_configList);
     m_listMenu->setObjectName(QStringLiteral("ListPopup"));

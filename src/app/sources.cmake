@@ -12,4 +12,5 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainLossesBox.cpp
 )

@@ -117,5 +117,26 @@ inline constexpr MessageKey FolderReadOnlySave{"folderreadonlysave"};
 inline constexpr MessageKey BoundInFile{"boundinfile"};
 inline constexpr MessageKey BindNotKept{"bindnotkept"};
 inline constexpr MessageKey BoundElsewhereQuestion{"boundelsewhere"};
+inline constexpr MessageKey LossOne{"lossone"};
+inline constexpr MessageKey LossCount{"losscount"};
+inline constexpr MessageKey LossTitle{"losstitle"};
+inline constexpr MessageKey LossIntro{"lossintro"};
+inline constexpr MessageKey LossColumnLine{"losscolline"};
+inline constexpr MessageKey LossColumnText{"losscoltext"};
+inline constexpr MessageKey LossColumnReason{"losscolreason"};
+inline constexpr MessageKey LossColumnMove{"losscolmove"};
+inline constexpr MessageKey LossAlias{"lossalias"};
+inline constexpr MessageKey LossComment{"losscomment"};
+inline constexpr MessageKey LossExec{"lossexec"};
+inline constexpr MessageKey LossNotArchived{"lossnotarchived"};
+inline constexpr MessageKey LossUnknownKey{"lossunknownkey"};
+inline constexpr MessageKey LossMoves{"lossmoves"};
+inline constexpr MessageKey LossStayKept{"lossstaykept"};
+inline constexpr MessageKey LossStayUnknownKey{"lossstayunknown"};
+inline constexpr MessageKey LossStayUserconfig{"lossstayuserconfig"};
+inline constexpr MessageKey LossStayAgain{"lossstayagain"};
+inline constexpr MessageKey LossMove{"lossmove"};
+inline constexpr MessageKey LossMoved{"lossmoved"};
+inline constexpr MessageKey LossExecAdded{"lossexecadded"};
 
 } // namespace Msg

@@ -155,6 +155,33 @@ const QList<Entry>& english()
         {"bindnotkept", QStringLiteral("%1 (not in effect: %2)")},
         {"boundelsewhere",
          QStringLiteral("\"%1\" is bound by %2. %3 does not bind it. Choose this key to bind it in %3?")},
+        // config.cfg's lines the game drops at exit, and their move to userconfig.cfg; %1 a count.
+        {"lossone", QStringLiteral("1 line of config.cfg is lost when the game exits")},
+        {"losscount", QStringLiteral("%1 lines of config.cfg are lost when the game exits")},
+        {"losstitle", QStringLiteral("Lines config.cfg loses when the game exits")},
+        {"lossintro",
+         QStringLiteral(
+             "When it exits, the game writes config.cfg anew and drops these lines. The lines marked to move can go to "
+             "the end of userconfig.cfg, which the game runs after config.cfg and never rewrites.")},
+        {"losscolline", QStringLiteral("Line")},
+        {"losscoltext", QStringLiteral("Text")},
+        {"losscolreason", QStringLiteral("Why it is lost")},
+        {"losscolmove", QStringLiteral("Moves to userconfig.cfg")},
+        {"lossalias", QStringLiteral("alias")},
+        {"losscomment", QStringLiteral("comment")},
+        {"lossexec", QStringLiteral("exec of another file")},
+        {"lossnotarchived", QStringLiteral("variable the game does not keep")},
+        {"lossunknownkey", QStringLiteral("bind of a key the game does not know")},
+        {"lossmoves", QStringLiteral("yes")},
+        {"lossstaykept", QStringLiteral("no: the game keeps part of the line")},
+        {"lossstayunknown", QStringLiteral("no: the key does nothing in userconfig.cfg either")},
+        {"lossstayuserconfig", QStringLiteral("no: userconfig.cfg would run itself")},
+        {"lossstayagain", QStringLiteral("no: a later line sets it again, and moved it would win")},
+        {"lossmove", QStringLiteral("Move to userconfig.cfg")},
+        {"lossmoved", QStringLiteral("Lines moved from config.cfg to the end of userconfig.cfg: %1")},
+        {"lossexecadded",
+         QStringLiteral(
+             "config.cfg now ends with exec userconfig.cfg, so that the moved lines run when the game starts.")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;
