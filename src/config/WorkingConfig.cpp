@@ -60,8 +60,8 @@ bool WorkingConfig::undoLastWrite(QString* error)
     if (!m_history || m_undoable == 0)
         return false;
     // Each undo keeps the bytes it replaces as a version of its own, so the version that the
-    // write before an earlier undo replaced lies two further down.
-    if (!m_history->restore(path(), 1 + 2 * m_undone, error))
+    // write before an earlier undo replaced lies two further down. Backups are no writes.
+    if (!m_history->restore(path(), m_history->numberOfWrite(path(), 1 + 2 * m_undone), error))
         return false;
     ++m_undone;
     --m_undoable;

@@ -34,6 +34,8 @@ public:
     static constexpr qint64 MaxBytes = 20 * 1024 * 1024; // of the kept versions' bytes, per file
     static constexpr QLatin1StringView Restore{"restore"};
     static constexpr QLatin1StringView ChangedOutside{"changed outside"};
+    // A backup's action is this word, ": " and the name the user gave it.
+    static constexpr QLatin1StringView Backup{"backup"};
 
     using Clock = std::function<QDateTime()>;
 
@@ -51,6 +53,18 @@ public:
     // (never the one just kept). A missing file has nothing to keep. False with `error` when the
     // version cannot be kept: the caller must then leave the file as it is.
     bool keep(const QString& gamePath, const QString& action, QString* error = nullptr);
+    // Keeps the bytes `gamePath` holds now as a backup named `name`, even when a version holds
+    // them already. Backups go last when the limits drop versions (after every other but the one
+    // just kept), and keep() does not compare with them, so that each write still keeps the
+    // version an undo needs. A missing file is an error.
+    bool keepBackup(const QString& gamePath, const QString& name, QString* error = nullptr);
+    // The action of a backup named `name` (tabs and line ends in it made blanks).
+    static QString backupAction(const QString& name);
+    // Whether `action` is a backup's; its name in `name`.
+    static bool isBackup(const QString& action, QString* name = nullptr);
+    // The number of the n-th newest version that is no backup (1 = the newest such); 0 when
+    // there are fewer. Each write keeps one such version, which an undo counts back through.
+    int numberOfWrite(const QString& gamePath, int n) const;
     // Records the bytes `gamePath` holds now as the ones the program wrote, after a write.
     bool written(const QString& gamePath, QString* error = nullptr);
 
@@ -73,10 +87,15 @@ private:
         QString file; // the version file's path
         qint64 number = 0;
         qint64 size = 0;
+        bool backup = false;
     };
     // The folder's version files, oldest first.
     QList<Entry> entries(const QString& folder) const;
-    bool keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error);
+    // Keeps `bytes` under `action`; unless `always`, not when the newest version that is no backup
+    // holds them already.
+    bool keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, bool always,
+                   QString* error);
+    bool keepVersion(const QString& gamePath, const QString& action, bool always, QString* error);
     bool see(const QString& gamePath, const QByteArray& bytes, QString* error);
     void prune(QList<Entry> kept) const;
     QDateTime now() const;
