@@ -114,5 +114,13 @@ inline constexpr MessageKey FileReadOnly{"filereadonly"};
 inline constexpr MessageKey FolderMissing{"foldermissing"};
 inline constexpr MessageKey FolderReadOnly{"folderreadonly"};
 inline constexpr MessageKey FolderReadOnlySave{"folderreadonlysave"};
+inline constexpr MessageKey BackupName{"backupname"};
+inline constexpr MessageKey RestoreChoose{"restorechoose"};
+inline constexpr MessageKey RestoreBackupFile{"restorefile"};
+inline constexpr MessageKey RestoreNamedBackup{"restorebackup"};
+inline constexpr MessageKey RestoreVersion{"restoreversion"};
+inline constexpr MessageKey RestoreButton{"restorebutton"};
+inline constexpr MessageKey HudRestored{"hudrestored"};
+inline constexpr MessageKey HudNothingToRestore{"hudnorestore"};
 
 } // namespace Msg
