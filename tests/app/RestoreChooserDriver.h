@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/RestoreChooser.h"
+#include "support/Controls.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Drives the restore window that `window` opened, as the user does.
+namespace RestoreChooserDriver {
+
+// The restore window that is open; none once it was answered.
+inline RestoreChooser* open(QWidget& window)
+{
+    for (RestoreChooser* c : window.findChildren<RestoreChooser*>()) {
+        if (c->isVisible())
+            return c;
+    }
+    return nullptr;
+}
+
+// The lines it offers, in order.
+inline QStringList offered(QWidget& window)
+{
+    QStringList lines;
+    if (RestoreChooser* c = open(window)) {
+        for (int i = 0; i < control<QListWidget>(c, "RestoreList")->count(); ++i)
+            lines << control<QListWidget>(c, "RestoreList")->item(i)->text();
+    }
+    return lines;
+}
+
+// Answers it with the line in `row`, or Cancel for -1.
+inline void answer(QWidget& window, int row)
+{
+    RestoreChooser* c = open(window);
+    ASSERT_NE(c, nullptr);
+    if (row < 0) {
+        QTest::mouseClick(control<QPushButton>(c, "RestoreCancel"), Qt::LeftButton);
+    } else {
+        control<QListWidget>(c, "RestoreList")->setCurrentRow(row);
+        QTest::mouseClick(control<QPushButton>(c, "RestoreChosen"), Qt::LeftButton);
+    }
+    EXPECT_EQ(open(window), nullptr);
+}
+
+} // namespace RestoreChooserDriver
