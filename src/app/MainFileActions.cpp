@@ -120,8 +120,9 @@ void TMainForm::restoreSelectedConfig()
     QStringList labels;
     for (const RestoreSource& source : sources)
         labels << label(m_state, source);
-    auto* chooser = new RestoreChooser(m_state.message(Msg::RestoreChoose).arg(m_state.working.file()), labels,
-                                       m_state.message(Msg::RestoreButton), this);
+    auto* chooser =
+        new RestoreChooser(m_state.working.file(), m_state.message(Msg::RestoreChoose).arg(m_state.working.file()),
+                           labels, m_state.message(Msg::RestoreButton), this);
     connect(chooser, &RestoreChooser::chosen, this, [this, sources, backup, target, history](int row) {
         QString error;
         const std::optional<QByteArray> bytes = RestoreSources::bytes(sources.at(row), backup, history, target, &error);

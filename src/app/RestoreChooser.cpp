@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RestoreChooser::RestoreChooser(const QString& prompt, const QStringList& entries, const QString& restoreText,
-                               QWidget* parent)
+RestoreChooser::RestoreChooser(const QString& title, const QString& prompt, const QStringList& entries,
+                               const QString& restoreText, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("RestoreChooser"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(prompt);
+    setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("RestorePrompt"));

@@ -13,7 +13,7 @@ class QPushButton;
 class RestoreChooser final : public QDialog {
     Q_OBJECT
 public:
-    RestoreChooser(const QString& prompt, const QStringList& entries, const QString& restoreText,
+    RestoreChooser(const QString& title, const QString& prompt, const QStringList& entries, const QString& restoreText,
                    QWidget* parent = nullptr);
 
 Q_SIGNALS:

@@ -61,8 +61,8 @@ HudPage::HudPage(AppState& state, QWidget* parent)
         auto* list = new QComboBox(m_slotsBox);
         list->setObjectName(s.list);
         list->addItems(s.entries);
-        list->setCurrentIndex(-1); // nothing until the user or the settings choose
-        list->setGeometry(226, y, 100, 24);
+        list->setCurrentIndex(-1);         // nothing until the user or the settings choose
+        list->setGeometry(226, y, 90, 24); // leaves room for the restore button at its right
         m_slotLists[size_t(slot)] = list;
         // activated: a pick of the user's, never the start-up selection, which leaves the picture.
         connect(list, &QComboBox::activated, this, [this, slot] { showPreview(slot); });
@@ -192,6 +192,7 @@ void HudPage::restoreGameHuds()
             m_state.working.wroteFile(r.target);
             lines << m_state.message(Msg::HudRestored).arg(file);
             m_slotLists[size_t(r.slot)]->setCurrentIndex(-1);
+            m_preview->setPixmap(HudSample::picture()); // no longer the pick of a list
             QString error;
             if (!m_state.settings.writeText(slot.setting, QString(), &error)) {
                 lines << error;

@@ -252,6 +252,7 @@ TEST_F(HudPageTest, RestoreBringsBackTheGameFilesAndTheListsFollow)
 
     // The restored slot shows the game's own HUD now and at the next start; the others stay.
     EXPECT_EQ(list(0)->currentIndex(), -1);
+    EXPECT_EQ(preview()->pixmap().toImage(), HudSample::picture().toImage()) << "no pick's picture is left";
     EXPECT_EQ(settings.values.value(u"hud#0"_s), QString());
     EXPECT_EQ(settings.values.value(u"hud#1"_s), u"radar2"_s);
     form.reset();
