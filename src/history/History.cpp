@@ -140,16 +140,6 @@ bool History::isBackup(const QString& action, QString* name)
     return true;
 }
 
-int History::numberOfWrite(const QString& gamePath, int n) const
-{
-    const QList<Entry> kept = entries(folderFor(gamePath));
-    for (qsizetype i = kept.size() - 1; i >= 0 && n > 0; --i) {
-        if (!kept[i].backup && --n == 0)
-            return int(kept.size() - i);
-    }
-    return 0;
-}
-
 bool History::keepVersion(const QString& gamePath, const QString& action, bool always, QString* error)
 {
     QString why;
@@ -171,11 +161,8 @@ bool History::keepBytes(const QString& gamePath, const QByteArray& bytes, const 
     if (!makeFolder(folder, error))
         return false;
     QList<Entry> kept = entries(folder);
-    // Backups are left out of the comparison: a write after a backup of the same bytes still
-    // keeps the version that its undo puts back.
-    const auto newest = std::find_if(kept.crbegin(), kept.crend(), [](const Entry& e) { return !e.backup; });
-    if (!always && newest != kept.crend() && newest->size == bytes.size() &&
-        VersionFile::readBytes(newest->file) == bytes)
+    if (!always && !kept.isEmpty() && kept.last().size == bytes.size() &&
+        VersionFile::readBytes(kept.last().file) == bytes)
         return true;
     const QString pathNote = folder + QStringLiteral("/path.txt");
     if (!QFileInfo::exists(pathNote) && !FileCopy::writeWhole(pathNote, identity(gamePath).toUtf8() + '\n', error))
@@ -245,16 +232,21 @@ bool History::restore(const QString& gamePath, int n, QString* error)
         }
         return false;
     }
-    if (QFile file(gamePath); file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
-        return true; // the file holds that version: nothing to write
+    return put(gamePath, *wanted, QString(Restore), error);
+}
+
+bool History::put(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error)
+{
+    if (QFile file(gamePath); file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+        return true; // the file holds those bytes: nothing to write
     if (const QString refusal = WriteCheck::refusal(gamePath); !refusal.isEmpty()) {
         if (error)
             *error = refusal;
         return false;
     }
-    if (!keep(gamePath, QString(Restore), error))
+    if (!keep(gamePath, action, error))
         return false;
-    return FileCopy::writeWhole(gamePath, *wanted, error) && written(gamePath, error);
+    return FileCopy::writeWhole(gamePath, bytes, error) && written(gamePath, error);
 }
 
 bool History::noticeOutsideChange(const QString& gamePath, const QByteArray& current, QString* error)

@@ -34,6 +34,7 @@ public:
     static constexpr qint64 MaxBytes = 20 * 1024 * 1024; // of the kept versions' bytes, per file
     static constexpr QLatin1StringView Restore{"restore"};
     static constexpr QLatin1StringView ChangedOutside{"changed outside"};
+    static constexpr QLatin1StringView Undo{"undo"};
     // A backup's action is this word, ": " and the name the user gave it.
     static constexpr QLatin1StringView Backup{"backup"};
 
@@ -53,18 +54,14 @@ public:
     // (never the one just kept). A missing file has nothing to keep. False with `error` when the
     // version cannot be kept: the caller must then leave the file as it is.
     bool keep(const QString& gamePath, const QString& action, QString* error = nullptr);
-    // Keeps the bytes `gamePath` holds now as a backup named `name`, even when a version holds
-    // them already. Backups go last when the limits drop versions (after every other but the one
-    // just kept), and keep() does not compare with them, so that each write still keeps the
-    // version an undo needs. A missing file is an error.
+    // Keeps the bytes `gamePath` holds now as a backup named `name`, even when they are the newest
+    // version already. Backups go last when the limits drop versions (after every other one but
+    // the one just kept). A missing file is an error.
     bool keepBackup(const QString& gamePath, const QString& name, QString* error = nullptr);
     // The action of a backup named `name` (tabs and line ends in it made blanks).
     static QString backupAction(const QString& name);
     // Whether `action` is a backup's; its name in `name`.
     static bool isBackup(const QString& action, QString* name = nullptr);
-    // The number of the n-th newest version that is no backup (1 = the newest such); 0 when
-    // there are fewer. Each write keeps one such version, which an undo counts back through.
-    int numberOfWrite(const QString& gamePath, int n) const;
     // Records the bytes `gamePath` holds now as the ones the program wrote, after a write.
     bool written(const QString& gamePath, QString* error = nullptr);
 
@@ -75,6 +72,8 @@ public:
     // (action "restore"), so that the restore itself can be undone. False with `error` when
     // there is no version n, or it cannot be kept or written; the file is then as it was.
     bool restore(const QString& gamePath, int n, QString* error = nullptr);
+    // Puts `bytes` into `gamePath` as restore() does, keeping the bytes it holds now under `action`.
+    bool put(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error = nullptr);
 
     // Whether `current`, the bytes just read from `gamePath`, differ from the bytes the program
     // last wrote or saw there. A change is kept as a version of its own (action "changed
@@ -91,8 +90,7 @@ private:
     };
     // The folder's version files, oldest first.
     QList<Entry> entries(const QString& folder) const;
-    // Keeps `bytes` under `action`; unless `always`, not when the newest version that is no backup
-    // holds them already.
+    // Keeps `bytes` under `action`; unless `always`, not when the newest version holds them already.
     bool keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, bool always,
                    QString* error);
     bool keepVersion(const QString& gamePath, const QString& action, bool always, QString* error);

@@ -63,11 +63,11 @@ TEST_F(BackupVersionsTest, RestoreOffersTheBackupsThenTheHistoryAndWritesOnlyWha
 {
     game.write(QStringLiteral("config.cfg"), Bravo);
     start();
-    backUp(QStringLiteral("bravo"));
-    program.write(QStringLiteral("config.cfg"), Alpha); // a backup file as an older program wrote it
     ASSERT_TRUE(state.working.keepVersion(working(), QStringLiteral("Apply")));
     game.write(QStringLiteral("config.cfg"), "rate 1\r\n");
     state.working.wroteFile(working());
+    backUp(QStringLiteral("mid"));
+    program.write(QStringLiteral("config.cfg"), Alpha); // a backup file as an older program wrote it
     QList<PendingWrite> reviewed;
     bool allow = false;
     state.reviewer = [&](const QList<PendingWrite>& writes) {
@@ -79,7 +79,7 @@ TEST_F(BackupVersionsTest, RestoreOffersTheBackupsThenTheHistoryAndWritesOnlyWha
     const QStringList lines = RestoreChooserDriver::offered(*form);
     ASSERT_EQ(lines.size(), 3) << lines.join(u'\n').toStdString();
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Backup file, saved 20"))) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Backup \"bravo\", 20"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Backup \"mid\", 20"))) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Version of 20")) && lines[2].endsWith(QStringLiteral(" (Apply)")))
         << lines[2].toStdString();
     RestoreChooserDriver::answer(*form, -1);
@@ -95,15 +95,18 @@ TEST_F(BackupVersionsTest, RestoreOffersTheBackupsThenTheHistoryAndWritesOnlyWha
     EXPECT_EQ(actions().size(), 2);
     EXPECT_TRUE(dialogs.texts(QStringLiteral("information")).size() == 1) << "only the backup's";
 
-    // Written: the chosen bytes, the replaced ones kept first, the pages showing the file.
+    // Written: the chosen bytes, the pages showing the file.
     allow = true;
     restore(0);
     EXPECT_EQ(game.read(QStringLiteral("config.cfg")), Alpha);
-    EXPECT_EQ(actions(), (QStringList{"Restore CFG", "Apply", "backup: bravo"}));
+    // The bytes it replaced are the newest version, the backup's: they are not kept twice.
+    EXPECT_EQ(actions(), (QStringList{"backup: mid", "Apply"}));
     EXPECT_EQ(History::in(program.path()).bytes(working(), 1), "rate 1\r\n");
     EXPECT_EQ(nameField()->text(), QStringLiteral("Alpha"));
-    restore(1);
+    restore(2);
     EXPECT_EQ(game.read(QStringLiteral("config.cfg")), Bravo);
+    EXPECT_EQ(actions(), (QStringList{"Restore CFG", "backup: mid", "Apply"}));
+    EXPECT_EQ(History::in(program.path()).bytes(working(), 1), Alpha);
 
     // A backup between writes does not confuse the undo: it takes back the last restore.
     backUp(QStringLiteral("after"));
