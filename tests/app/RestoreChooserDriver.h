@@ -26,10 +26,8 @@ inline RestoreChooser* open(QWidget& window)
 inline QStringList offered(QWidget& window)
 {
     QStringList lines;
-    if (RestoreChooser* c = open(window)) {
-        for (int i = 0; i < control<QListWidget>(c, "RestoreList")->count(); ++i)
-            lines << control<QListWidget>(c, "RestoreList")->item(i)->text();
-    }
+    for (int i = 0; open(window) && i < control<QListWidget>(open(window), "RestoreList")->count(); ++i)
+        lines << control<QListWidget>(open(window), "RestoreList")->item(i)->text();
     return lines;
 }
 
@@ -38,12 +36,9 @@ inline void answer(QWidget& window, int row)
 {
     RestoreChooser* c = open(window);
     ASSERT_NE(c, nullptr);
-    if (row < 0) {
-        QTest::mouseClick(control<QPushButton>(c, "RestoreCancel"), Qt::LeftButton);
-    } else {
+    if (row >= 0)
         control<QListWidget>(c, "RestoreList")->setCurrentRow(row);
-        QTest::mouseClick(control<QPushButton>(c, "RestoreChosen"), Qt::LeftButton);
-    }
+    QTest::mouseClick(control<QPushButton>(c, row < 0 ? "RestoreCancel" : "RestoreChosen"), Qt::LeftButton);
     EXPECT_EQ(open(window), nullptr);
 }
 
