@@ -138,5 +138,13 @@ inline constexpr MessageKey LossStayAgain{"lossstayagain"};
 inline constexpr MessageKey LossMove{"lossmove"};
 inline constexpr MessageKey LossMoved{"lossmoved"};
 inline constexpr MessageKey LossExecAdded{"lossexecadded"};
+inline constexpr MessageKey BackupName{"backupname"};
+inline constexpr MessageKey RestoreChoose{"restorechoose"};
+inline constexpr MessageKey RestoreBackupFile{"restorefile"};
+inline constexpr MessageKey RestoreNamedBackup{"restorebackup"};
+inline constexpr MessageKey RestoreVersion{"restoreversion"};
+inline constexpr MessageKey RestoreButton{"restorebutton"};
+inline constexpr MessageKey HudRestored{"hudrestored"};
+inline constexpr MessageKey HudNothingToRestore{"hudnorestore"};
 
 } // namespace Msg

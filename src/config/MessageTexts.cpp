@@ -107,7 +107,8 @@ const QList<Entry>& english()
         {"wizbuttonsmore", QStringLiteral("more")},
         // After a HUD install, one line per slot: %1 is where the game's own sprite is kept, %2 the
         // game file it can be copied back over.
-        {"hudorig", QStringLiteral("The game's own file is kept as %1; copy it back over %2 to return to it.")},
+        {"hudorig",
+         QStringLiteral("The game's own file is kept as %1; \"Restore the game's HUDs\" puts it back over %2.")},
         // The update window and the news box; %1 is the address, the status, a count or a path.
         {"trayready", QStringLiteral("Redy to download an update")},
         {"traydownloading", QStringLiteral("Downloading [%1%]")},
@@ -182,6 +183,17 @@ const QList<Entry>& english()
         {"lossexecadded",
          QStringLiteral(
              "config.cfg now ends with exec userconfig.cfg, so that the moved lines run when the game starts.")},
+        // Backups kept as versions, and what Restore CFG offers: %1 is a file's name, a time, or a
+        // backup's name (then %2 its time); a version's %2 is the action it was kept before.
+        {"backupname", QStringLiteral("Name of the backup:")},
+        {"restorechoose", QStringLiteral("Choose what to put back into %1:")},
+        {"restorefile", QStringLiteral("Backup file, saved %1")},
+        {"restorebackup", QStringLiteral("Backup \"%1\", %2")},
+        {"restoreversion", QStringLiteral("Version of %1 (%2)")},
+        {"restorebutton", QStringLiteral("Restore")},
+        // The HUDs' restore, one line per slot: %1 is the game's sprite file.
+        {"hudrestored", QStringLiteral("%1: the game's own file is back")},
+        {"hudnorestore", QStringLiteral("%1: nothing to restore (no copy of the game's own file was kept)")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;
