@@ -39,13 +39,13 @@ void BinderPage::ReadBinds()
                                        m_state.working.file(), m_reading);
     for (KeyLabel* label : std::as_const(m_keyLabels)) {
         const KeyStanding standing = label->inert() ? KeyStanding() : m_standings.value(label->key());
-        label->setMark(standing.state);
+        label->setMark(shownMark(standing));
         RuntimeHint::mark(label);
         label->setToolTip(hint(standing));
     }
     for (auto it = m_overlays.cbegin(); it != m_overlays.cend(); ++it) {
         const KeyStanding standing = m_standings.value(it.key());
-        const KeyLabel::Mark mark = standing.state;
+        const KeyLabel::Mark mark = shownMark(standing);
         QLabel* overlay = it.value();
         overlay->setProperty("mark", QString::fromLatin1(KeyLabel::markName(mark)));
         if (mark != KeyLabel::Mark::Free)
@@ -60,27 +60,50 @@ void BinderPage::ReadBinds()
         reportMissingKeys(m_reading);
 }
 
+KeyLabel::Mark BinderPage::shownMark(const KeyStanding& standing)
+{
+    // A key nothing binds in the end, whose bind in another file the game does not keep, is
+    // drawn as a bind not in effect; it is still free to bind.
+    if (standing.state == KeyStanding::State::Free && standing.lostPlace.hasLine())
+        return KeyLabel::Mark::Replaced;
+    return standing.state;
+}
+
 QString BinderPage::placeText(const KeyStanding& standing) const
 {
+    return placeText(standing.place, standing.what);
+}
+
+QString BinderPage::placeText(const ChainPlace& place, const QByteArray& what) const
+{
     return m_state.message(Msg::BoundInFile)
-        .arg(QDir::toNativeSeparators(standing.place.file))
-        .arg(standing.place.line)
-        .arg(QString::fromLocal8Bit(standing.what));
+        .arg(QDir::toNativeSeparators(place.file))
+        .arg(place.line)
+        .arg(QString::fromLocal8Bit(what));
 }
 
 QString BinderPage::hint(const KeyStanding& standing) const
 {
+    QStringList lines;
     switch (standing.state) {
     case KeyStanding::State::Here:
-        return QString::fromLocal8Bit(standing.command);
+        lines << QString::fromLocal8Bit(standing.command);
+        break;
     case KeyStanding::State::Elsewhere:
-        return placeText(standing);
+        lines << placeText(standing);
+        break;
     case KeyStanding::State::Replaced:
-        return m_state.message(Msg::BindNotKept).arg(QString::fromLocal8Bit(standing.command), placeText(standing));
+        lines << m_state.message(Msg::BindNotKept).arg(QString::fromLocal8Bit(standing.command), placeText(standing));
+        break;
     case KeyStanding::State::Free:
         break;
     }
-    return QString();
+    if (standing.lostPlace.hasLine()) {
+        lines << m_state.message(Msg::BindNotKept)
+                     .arg(placeText(standing.lostPlace, standing.lostWhat),
+                          placeText(standing.lostBy, standing.lostByWhat));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void BinderPage::fillKeyList()

@@ -79,7 +79,11 @@ private:
     // "autoexec.cfg, line 4: bind "f" "+buy_ak"": the line that decides a key bound elsewhere or
     // replaced later.
     QString placeText(const KeyStanding& standing) const;
-    // A key's hint: its command when the working file's bind stands, else the line that decides it.
+    QString placeText(const ChainPlace& place, const QByteArray& what) const;
+    // How the picture draws a key that stands so.
+    static KeyLabel::Mark shownMark(const KeyStanding& standing);
+    // A key's hint: its command when the working file's bind stands, else the line that decides it;
+    // then another file's bind the game does not keep, with the line that undid it.
     QString hint(const KeyStanding& standing) const;
     // Asks, naming every configuration file that binds one of the composer's aliases, then
     // removes those binds and the aliases; a file that cannot be written is named.

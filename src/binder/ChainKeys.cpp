@@ -50,6 +50,17 @@ public:
         return found;
     }
 
+    // Whether the line at `place` binds `key` to a command (rather than clearing it).
+    bool binds(const ChainPlace& place, const QString& key)
+    {
+        for (const BindReader::LineCommand& c : BindReader::commands(what(place, key))) {
+            const ChainCommand::Reading r = ChainCommand::read(c.command, {});
+            if (r.kind == Kind::Bind && r.key == key && !r.value.isEmpty())
+                return true;
+        }
+        return false;
+    }
+
 private:
     QDir m_dir;
     std::map<QString, std::vector<QByteArray>> m_files;
@@ -70,18 +81,45 @@ QHash<QString, KeyStanding> standings(const StartChain& chain, const QString& ga
     LineSource lines(gameDir);
     const bool reached = !chain.runsOf(workingFile).empty();
     for (const BoundKey& b : working.bound) {
-        KeyStanding s{State::Here, b.command, {}, {}};
+        KeyStanding& s = out[b.key];
+        s.state = State::Here;
+        s.command = b.command;
         const ChainEntry* entry = reached ? chain.find(StartChain::keyName(b.key)) : nullptr;
-        if (entry && !sameFile(entry->place.file, workingFile))
-            s = {State::Replaced, b.command, entry->place, lines.what(entry->place, b.key)};
-        out.insert(b.key, s);
+        if (entry && !sameFile(entry->place.file, workingFile)) {
+            s.state = State::Replaced;
+            s.place = entry->place;
+            s.what = lines.what(entry->place, b.key);
+        }
     }
     for (const auto& [name, entry] : chain.entries) {
         if (!name.startsWith("bind ") || !entry.inEffect || sameFile(entry.place.file, workingFile))
             continue;
         const QString key = keyOf(name);
-        if (!out.contains(key))
-            out.insert(key, {State::Elsewhere, entry.value, entry.place, lines.what(entry.place, key)});
+        if (out.contains(key))
+            continue;
+        KeyStanding& s = out[key];
+        s.state = State::Elsewhere;
+        s.command = entry.value;
+        s.place = entry.place;
+        s.what = lines.what(entry.place, key);
+    }
+    // Another file's binds that the game does not keep, the last of each key.
+    for (const auto& [name, entry] : chain.entries) {
+        if (!name.startsWith("bind "))
+            continue;
+        const QString key = keyOf(name);
+        std::vector<ChainPlace> places = entry.overridden;
+        places.push_back(entry.place);
+        for (size_t i = places.size() - 1; i-- > 0;) {
+            if (sameFile(places[i].file, workingFile) || !lines.binds(places[i], key))
+                continue;
+            KeyStanding& s = out[key];
+            s.lostPlace = places[i];
+            s.lostWhat = lines.what(places[i], key);
+            s.lostBy = places[i + 1];
+            s.lostByWhat = lines.what(places[i + 1], key);
+            break;
+        }
     }
     return out;
 }

@@ -25,6 +25,14 @@ struct KeyStanding {
     ChainPlace place;
     // That line's command as written there: `bind "f" "+buy_ak"`, `unbindall`, `unbind f`.
     QByteArray what;
+    // The last bind of the key in a file other than the working file that the game does not
+    // keep, because a later line binds or clears the key again (a bind in autoexec.cfg that
+    // config.cfg's unbindall wipes): its line and command, and the line that undid it. No place
+    // when there is none.
+    ChainPlace lostPlace;
+    QByteArray lostWhat;
+    ChainPlace lostBy;
+    QByteArray lostByWhat;
 };
 
 // The line of a file the game runs after the working file that has the last word on a key.

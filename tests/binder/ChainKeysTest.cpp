@@ -16,6 +16,11 @@ std::string shown(const KeyStanding& s)
     std::string out = names[int(s.state)] + std::string(" ") + s.command.toStdString();
     if (s.place.hasLine())
         out += " @" + s.place.file.toStdString() + ":" + std::to_string(s.place.line) + " " + s.what.toStdString();
+    if (s.lostPlace.hasLine()) {
+        out += " | lost " + s.lostPlace.file.toStdString() + ":" + std::to_string(s.lostPlace.line) + " " +
+               s.lostWhat.toStdString() + " by " + s.lostBy.file.toStdString() + ":" + std::to_string(s.lostBy.line) +
+               " " + s.lostByWhat.toStdString();
+    }
     return out;
 }
 
@@ -45,15 +50,20 @@ TEST(ChainKeys, EachKeyStandsAsTheWholeChainLeavesItSeenFromTheWorkingFile)
         {"config.cfg", "TAB", "here +showscores"},
         {"config.cfg", "g", "replaced +buy_m4 @userconfig.cfg:1 bind g \"+buy_m4a1\""},
         {"config.cfg", "h", "replaced +hook @userconfig.cfg:2 unbind h"},
-        {"config.cfg", "f", "free "}, // autoexec.cfg's bind, wiped by the unbindall
+        // autoexec.cfg's bind, wiped by the unbindall
+        {"config.cfg", "f", "free  | lost autoexec.cfg:2 bind \"f\" \"+buy_ak\" by config.cfg:1 unbindall"},
         {"config.cfg", "MOUSE2", "elsewhere +attack2 @userconfig.cfg:3 bind \"MOUSE2\" \"+attack2\""},
         {"autoexec.cfg", "f", "replaced +buy_ak @config.cfg:1 unbindall"},
         {"autoexec.cfg", "TAB", "elsewhere +showscores @config.cfg:2 bind \"TAB\" \"+showscores\""},
-        {"userconfig.cfg", "g", "here +buy_m4a1"},
-        {"userconfig.cfg", "h", "free "}, // it clears the key itself
+        {"userconfig.cfg", "g",
+         "here +buy_m4a1 | lost config.cfg:4 bind \"g\" \"+buy_m4\" by userconfig.cfg:1 bind g \"+buy_m4a1\""},
+        // It clears the key itself.
+        {"userconfig.cfg", "h", "free  | lost config.cfg:5 bind \"h\" \"+hook\" by userconfig.cfg:2 unbind h"},
+        {"match.cfg", "f", "here +x | lost autoexec.cfg:2 bind \"f\" \"+buy_ak\" by config.cfg:1 unbindall"},
         {"userconfig.cfg", "+", "elsewhere sizeup @config.cfg:3 bind \"+\" \"sizeup\""},
         // A file the chain does not run keeps its binds; the chain's show as another file's.
-        {"match.cfg", "g", "here +match"},
+        {"match.cfg", "g",
+         "here +match | lost config.cfg:4 bind \"g\" \"+buy_m4\" by userconfig.cfg:1 bind g \"+buy_m4a1\""},
         {"match.cfg", "MOUSE1", "elsewhere +attack @config.cfg:6 bind \"MOUSE1\" \"+attack\""},
     };
     for (const auto& row : rows) {

@@ -27,7 +27,9 @@ TEST_F(BinderPageTest, ThePictureShowsWhatTheWholeStartChainLeavesBound)
     EXPECT_EQ(mark("TAB"), "used +showscores");
     EXPECT_EQ(mark("g"), "replaced +buy_m4 (not in effect: userconfig.cfg, line 1: bind g \"+buy_m4a1\")");
     EXPECT_EQ(mark("j"), "elsewhere userconfig.cfg, line 4: bind \"j\" \"+jump\"");
-    EXPECT_EQ(mark("f"), "unused"); // autoexec.cfg's bind, wiped by config.cfg's unbindall
+    // autoexec.cfg's bind, wiped by config.cfg's unbindall: not in effect, and the key is free to bind.
+    EXPECT_EQ(mark("f"),
+              "replaced autoexec.cfg, line 2: bind \"f\" \"+buy_ak\" (not in effect: config.cfg, line 1: unbindall)");
     EXPECT_EQ(find<KeyLabel>("g")->property("mark").toString(), u"replaced"_s);
     EXPECT_EQ(overlay("MOUSE1"), "shown +attack");
     EXPECT_EQ(overlay("MOUSE2"), "elsewhere userconfig.cfg, line 3: bind \"MOUSE2\" \"+attack2\"");
