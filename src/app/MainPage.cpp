@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 
 #include "app/CfgFolder.h"
+#include "app/MainHistoryControls.h"
 #include "binder/BinderPage.h"
 #include "chain/WorkingFileChain.h"
 #include "config/AppState.h"
@@ -16,6 +17,7 @@
 #include "wizard/WizardWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -85,6 +87,9 @@ void TMainForm::buildMainPage()
         *action = m_listMenu->addAction(QLatin1String(names.second));
         (*action)->setObjectName(QLatin1String(names.first));
     }
+    m_historyControls = new MainHistoryControls(m_state, fileGroup, m_listMenu, this);
+    listBox->addWidget(m_historyControls->button(), 4, 1, Qt::AlignTop);
+    listBox->addWidget(m_historyControls->reviewSwitch(), 5, 0, 1, 2);
 
     auto* updateGroup = new QGroupBox(QStringLiteral("Auto-update via Internet"), m_sheets[MainPage]);
     updateGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -182,6 +187,7 @@ void TMainForm::connectMainPage()
     connect(m_newsButton, &QPushButton::clicked, this, &TMainForm::loadNews);
     connect(m_news, &NewsView::loadEnded, this, [this] { m_newsButton->setText(m_state.message(Msg::NewsLoaded)); });
     connect(m_languageList, &QComboBox::activated, this, &TMainForm::changeLanguage);
+    connect(m_historyControls, &MainHistoryControls::restored, this, &TMainForm::readOptionPages);
 }
 
 QListWidgetItem* TMainForm::selectedEntry() const
@@ -260,6 +266,7 @@ void TMainForm::updateFileActions()
         button->setEnabled(selected);
     for (QAction* action : {m_editAction, m_backupAction, m_restoreAction, m_deleteAction})
         action->setEnabled(selected);
+    m_historyControls->setEnabled(selected);
 }
 
 void TMainForm::readSelectedConfig()

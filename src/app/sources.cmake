@@ -11,5 +11,6 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainPages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainHistoryControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
 )

@@ -114,5 +114,20 @@ inline constexpr MessageKey FileReadOnly{"filereadonly"};
 inline constexpr MessageKey FolderMissing{"foldermissing"};
 inline constexpr MessageKey FolderReadOnly{"folderreadonly"};
 inline constexpr MessageKey FolderReadOnlySave{"folderreadonlysave"};
+inline constexpr MessageKey ReviewTitle{"reviewtitle"};
+inline constexpr MessageKey ReviewIntro{"reviewintro"};
+inline constexpr MessageKey ReviewWrite{"reviewwrite"};
+inline constexpr MessageKey ReviewCancel{"reviewcancel"};
+inline constexpr MessageKey ReviewDontAsk{"reviewdontask"};
+inline constexpr MessageKey NoLineEnd{"nolineend"};
+inline constexpr MessageKey HistoryTitle{"historytitle"};
+inline constexpr MessageKey HistoryEmpty{"historyempty"};
+inline constexpr MessageKey HistoryCompareWith{"historycompare"};
+inline constexpr MessageKey HistoryCurrentFile{"historycurrent"};
+inline constexpr MessageKey HistoryChangedOutside{"historyoutside"};
+inline constexpr MessageKey HistoryRestore{"historyrestore"};
+inline constexpr MessageKey HistoryClose{"historyclose"};
+inline constexpr MessageKey HistorySame{"historysame"};
+inline constexpr MessageKey HistoryRestored{"historyrestored"};
 
 } // namespace Msg

@@ -1,5 +1,8 @@
 #include "config/WorkingConfig.h"
 
+#include <QDir>
+#include <QFile>
+
 void WorkingConfig::setFolder(const QString& folder)
 {
     if (folder != m_folder)
@@ -65,6 +68,26 @@ bool WorkingConfig::undoLastWrite(QString* error)
         return false;
     ++m_undone;
     --m_undoable;
+    Q_EMIT fileWritten(path());
+    return load(error);
+}
+
+bool WorkingConfig::restoreVersion(int n, QString* error)
+{
+    const std::optional<QByteArray> wanted = m_history ? m_history->bytes(path(), n) : std::nullopt;
+    if (!wanted) {
+        if (error)
+            *error = QStringLiteral("%1 has no version %2").arg(QDir::toNativeSeparators(path())).arg(n);
+        return false;
+    }
+    QFile file(path());
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
+        return true;
+    file.close();
+    if (!m_history->restore(path(), n, error))
+        return false;
+    countWrite();
+    Q_EMIT fileWritten(path());
     return load(error);
 }
 
