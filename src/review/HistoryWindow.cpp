@@ -141,7 +141,12 @@ void HistoryWindow::restoreSelected()
         return;
     const QString when = m_versions->currentItem()->text();
     const QString path = m_state.working.path();
-    if (!m_state.reviewWrites({PendingWrite{path, currentBytes(), versionBytes(n)}}))
+    const PendingWrite write{path, currentBytes(), versionBytes(n)};
+    if (!write.changes()) {
+        m_note->setText(m_state.message(Msg::HistorySame));
+        return;
+    }
+    if (!m_state.reviewWrites({write}))
         return;
     QString error;
     if (!m_state.working.restoreVersion(n, &error)) {

@@ -130,6 +130,13 @@ TEST_F(HistoryWindowTest, RestoreShowsTheChangeFirstAndCanBeUndone)
     EXPECT_EQ(restored.size(), 1);
     EXPECT_EQ(state.working.store().loadedBytes(), original);
     EXPECT_EQ(versions(window), (QStringList{u"restore"_s, u"Apply"_s}));
+    // The version the file holds already: nothing to show or write.
+    asked.clear();
+    control<QListWidget>(window, "Versions")->setCurrentRow(1);
+    control<QPushButton>(window, "RestoreVersion")->click();
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(control<QLabel>(window, "Note")->text(), state.message(Msg::HistorySame));
+    EXPECT_EQ(state.working.undoableWrites(), 2);
     ASSERT_TRUE(state.working.undoLastWrite());
     EXPECT_EQ(cfg(), applied);
     EXPECT_TRUE(dialogs.shown.isEmpty());
