@@ -17,10 +17,15 @@
 
 namespace {
 
+QString localTime(const HistoryVersion& v)
+{
+    return v.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 QString versionText(AppState& state, const HistoryVersion& v)
 {
     const QString action = v.action == History::ChangedOutside ? state.message(Msg::HistoryChangedOutside) : v.action;
-    return QStringLiteral("%1   %2").arg(v.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), action);
+    return QStringLiteral("%1   %2").arg(localTime(v), action);
 }
 
 } // namespace
@@ -97,6 +102,7 @@ void HistoryWindow::refresh()
     m_compareWith->addItem(m_state.message(Msg::HistoryCurrentFile));
     for (const HistoryVersion& v : versions) {
         m_versions->addItem(versionText(m_state, v));
+        m_versions->item(m_versions->count() - 1)->setData(Qt::UserRole, localTime(v));
         m_compareWith->addItem(versionText(m_state, v));
     }
     const bool any = !versions.isEmpty();
@@ -139,7 +145,7 @@ void HistoryWindow::restoreSelected()
     const int n = m_versions->currentRow() + 1;
     if (n < 1)
         return;
-    const QString when = m_versions->currentItem()->text();
+    const QString when = m_versions->currentItem()->data(Qt::UserRole).toString();
     const QString path = m_state.working.path();
     const PendingWrite write{path, currentBytes(), versionBytes(n)};
     if (!write.changes()) {

@@ -130,6 +130,9 @@ TEST_F(HistoryWindowTest, RestoreShowsTheChangeFirstAndCanBeUndone)
     EXPECT_EQ(restored.size(), 1);
     EXPECT_EQ(state.working.store().loadedBytes(), original);
     EXPECT_EQ(versions(window), (QStringList{u"restore"_s, u"Apply"_s}));
+    const QString when = state.working.history()->versions(game.file(u"config.cfg"_s))[1].time.toLocalTime().toString(
+        u"yyyy-MM-dd HH:mm:ss"_s);
+    EXPECT_EQ(control<QLabel>(window, "Note")->text(), state.message(Msg::HistoryRestored).arg(u"config.cfg"_s, when));
     // The version the file holds already: nothing to show or write.
     asked.clear();
     control<QListWidget>(window, "Versions")->setCurrentRow(1);
