@@ -1,10 +1,12 @@
 #include "cli/HistoryCommands.h"
 
+#include "app/ProgramFolder.h"
 #include "config/CfgStore.h"
 #include "config/Settings.h"
 #include "history/History.h"
 #include "platform/QtSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,10 +51,13 @@ QString takeRoot(QStringList& args)
         return *history;
     QtSettingsStore store(settings ? *settings : qEnvironmentVariable("QVL_SETTINGS"));
     // Reading the settings must not create a settings file where Quarvel never ran.
-    if (!store.iniPath().isEmpty() && !QFileInfo::exists(store.iniPath()))
-        return QString();
-    const QString programFolder = store.readText(Setting::ProgramFolder.name);
-    return programFolder.isEmpty() ? QString() : History::in(programFolder).root();
+    QString programFolder;
+    if (store.iniPath().isEmpty() || QFileInfo::exists(store.iniPath()))
+        programFolder = store.readText(Setting::ProgramFolder.name);
+    // Where Quarvel never ran, the folder it will choose at its first start keeps the versions.
+    if (programFolder.isEmpty())
+        programFolder = ProgramFolder::platformDefault(QCoreApplication::applicationDirPath());
+    return History::in(programFolder).root();
 }
 
 bool handles(const QString& command)
@@ -77,12 +82,6 @@ int run(const QStringList& args, const QString& root, QTextStream& out, QTextStr
     const int n = wanted == 3 ? args[2].toInt(&number) : 0;
     if (!number || (wanted == 3 && n < 1))
         return fail(err, QStringLiteral("N must be a version number from 1 (see qvl-cfg --help)"), 2);
-    if (root.isEmpty()) {
-        return fail(
-            err,
-            QStringLiteral("no history folder for %1: name one with --history DIR, or start Quarvel once").arg(file),
-            2);
-    }
     History history(root);
     if (command == QLatin1String("history")) {
         const QList<HistoryVersion> versions = history.versions(file);
@@ -109,23 +108,21 @@ int run(const QStringList& args, const QString& root, QTextStream& out, QTextStr
 int save(CfgStore& store, const QString& file, const QString& command, const QString& root, QTextStream& err)
 {
     QString error;
-    std::optional<History> history;
-    if (!root.isEmpty())
-        history.emplace(root);
+    History history(root);
     QFile now(file);
-    const QByteArray before = history && now.open(QIODevice::ReadOnly) ? now.readAll() : QByteArray();
+    const QByteArray before = now.open(QIODevice::ReadOnly) ? now.readAll() : QByteArray();
     now.close();
     // A save that changes nothing writes nothing, so it keeps nothing either.
-    if (history && store.text() != before) {
-        if (history->noticeOutsideChange(file, before, &error); !error.isEmpty())
+    if (store.text() != before) {
+        if (history.noticeOutsideChange(file, before, &error); !error.isEmpty())
             return fail(err, error, 2);
-        if (!history->keep(file, QStringLiteral("qvl-cfg ") + command, &error))
+        if (!history.keep(file, QStringLiteral("qvl-cfg ") + command, &error))
             return fail(err, error, 2);
     }
     if (!store.SaveCfg(file, &error))
         return fail(err, error, 2);
     // The file is written; a history that cannot note it only costs a false "changed outside".
-    if (history && store.lastSaveWrote() && !history->written(file, &error))
+    if (store.lastSaveWrote() && !history.written(file, &error))
         err << "qvl-cfg: warning: " << error << '\n';
     return 0;
 }

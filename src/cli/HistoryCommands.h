@@ -12,8 +12,8 @@ namespace HistoryCommands {
 
 // The history folder, taken out of `args` with the options that name it: `--history DIR` (or
 // `--history=DIR`), else the `history/` folder of the program folder in the settings that
-// `--settings FILE` (or `--settings=FILE`, or QVL_SETTINGS) point to, else the user's own. The
-// empty text when none is known: edits then keep no versions.
+// `--settings FILE` (or `--settings=FILE`, or QVL_SETTINGS) point to, else the user's own; where
+// those name no program folder, that of the folder Quarvel chooses at its first start.
 QString takeRoot(QStringList& args);
 
 // Whether `command` is one of history, show and restore.

@@ -1,12 +1,16 @@
 #include "config/WorkingConfig.h"
 
+#include "platform/WriteCheck.h"
+
 #include <QDir>
 #include <QFile>
+
+#include <utility>
 
 void WorkingConfig::setFolder(const QString& folder)
 {
     if (folder != m_folder)
-        m_undoable = m_undone = 0;
+        forgetWrites();
     const QString before = path();
     m_folder = folder;
     announce(before);
@@ -15,7 +19,7 @@ void WorkingConfig::setFolder(const QString& folder)
 void WorkingConfig::setWorkingFile(const QString& name)
 {
     if (name != m_file)
-        m_undoable = m_undone = 0;
+        forgetWrites();
     const QString before = path();
     m_file = name;
     announce(before);
@@ -37,7 +41,15 @@ void WorkingConfig::setHistory(const QString& programFolder)
 
 bool WorkingConfig::keepVersion(const QString& gamePath, const QString& action, QString* error)
 {
-    return !m_history || m_history->keep(gamePath, action, error);
+    if (!m_history)
+        return true;
+    if (!m_history->keep(gamePath, action, error))
+        return false;
+    if (gamePath == path()) {
+        QFile file(gamePath);
+        m_beforeWrite = file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+    }
+    return true;
 }
 
 void WorkingConfig::wroteFile(const QString& gamePath)
@@ -52,22 +64,32 @@ void WorkingConfig::wroteFile(const QString& gamePath)
 
 void WorkingConfig::countWrite()
 {
-    // Each write keeps one version before it, so the writes since the last undo can be taken back
-    // one after another; a write after undos starts the count anew.
-    m_undoable = m_undone == 0 ? m_undoable + 1 : 1;
-    m_undone = 0;
+    // A write whose bytes before are unknown (the file did not exist, or no version was kept
+    // before it) cannot be taken back, and neither can the writes before it.
+    if (!m_beforeWrite) {
+        forgetWrites();
+        return;
+    }
+    m_undoBytes.push_back(*std::exchange(m_beforeWrite, std::nullopt));
+    if (m_undoBytes.size() > std::size_t(History::MaxVersions))
+        m_undoBytes.erase(m_undoBytes.begin());
+}
+
+void WorkingConfig::forgetWrites()
+{
+    m_undoBytes.clear();
+    m_beforeWrite.reset();
 }
 
 bool WorkingConfig::undoLastWrite(QString* error)
 {
-    if (!m_history || m_undoable == 0)
+    if (!m_history || m_undoBytes.empty())
         return false;
-    // Each undo keeps the bytes it replaces as a version of its own, so the version that the
-    // write before an earlier undo replaced lies two further down.
-    if (!m_history->restore(path(), 1 + 2 * m_undone, error))
+    // The undo keeps the bytes it replaces as a version of its own, so it can be undone in the
+    // History window; it is no write Ctrl+Z takes back.
+    if (!m_history->put(path(), m_undoBytes.back(), QString(History::Undo), error))
         return false;
-    ++m_undone;
-    --m_undoable;
+    m_undoBytes.pop_back();
     Q_EMIT fileWritten(path());
     return load(error);
 }
@@ -80,14 +102,20 @@ bool WorkingConfig::restoreVersion(int n, QString* error)
             *error = QStringLiteral("%1 has no version %2").arg(QDir::toNativeSeparators(path())).arg(n);
         return false;
     }
-    QFile file(path());
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
+    if (QFile file(path()); file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
         return true;
-    file.close();
-    if (!m_history->restore(path(), n, error))
+    if (const QString refusal = WriteCheck::refusal(path()); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
         return false;
-    countWrite();
-    Q_EMIT fileWritten(path());
+    }
+    // Kept as the version before the write, as any write does, so that Ctrl+Z takes it back.
+    if (!keepVersion(path(), QString(History::Restore), error) ||
+        !m_history->put(path(), *wanted, QString(History::Restore), error)) {
+        m_beforeWrite.reset();
+        return false;
+    }
+    wroteFile(path());
     return load(error);
 }
 
@@ -95,8 +123,11 @@ bool WorkingConfig::load(QString* error)
 {
     if (!m_store.LoadCfg(path(), error))
         return false;
-    if (m_history && m_history->noticeOutsideChange(path(), m_store.loadedBytes()))
+    if (m_history && m_history->noticeOutsideChange(path(), m_store.loadedBytes())) {
+        // Undoing the program's writes now would throw the other program's change away.
+        forgetWrites();
         Q_EMIT changedOutside(path());
+    }
     return true;
 }
 

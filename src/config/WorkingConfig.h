@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // The working file: the game's configuration folder, the file the user works on there, and the
 // one store that holds its lines. This is the only place the working file changes; every change
@@ -40,11 +41,14 @@ public:
     // After a write of `gamePath`: its bytes are the program's own, no change from outside.
     // Announced with fileWritten.
     void wroteFile(const QString& gamePath);
-    // How many of the program's writes to the working file in this run can still be undone.
-    int undoableWrites() const { return m_undoable; }
+    // How many of the program's writes to the working file in this run can still be undone: the
+    // writes since the working file was chosen or last changed by another program (at most
+    // History::MaxVersions).
+    int undoableWrites() const { return int(m_undoBytes.size()); }
     // Puts back the bytes the working file held before the program's last write not undone yet
-    // (keeping the bytes it holds now as a version first, so the undo can be undone too), then
-    // reads it. False with `error` when there is no such write or it cannot be put back.
+    // (keeping the bytes it holds now as a version first, so the History window can take the undo
+    // back), then reads it. False with `error` when there is no such write or it cannot be put
+    // back; the write stays undoable then.
     bool undoLastWrite(QString* error = nullptr);
     // The kept versions of the game files (none without a history).
     const History* history() const { return m_history ? &*m_history : nullptr; }
@@ -71,11 +75,15 @@ private:
     void announce(const QString& before);
     // One more write to the working file that an undo can take back.
     void countWrite();
+    void forgetWrites();
 
     QString m_folder;
     QString m_file;
     CfgStore m_store;
     std::optional<History> m_history;
-    int m_undoable = 0; // writes to the working file that an undo can still take back
-    int m_undone = 0;   // undos since the last write
+    // The working file's bytes before each of the program's writes that an undo can still take
+    // back, the last write last.
+    std::vector<QByteArray> m_undoBytes;
+    // The working file's bytes when a version was last kept before a write to it.
+    std::optional<QByteArray> m_beforeWrite;
 };

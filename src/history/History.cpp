@@ -198,16 +198,21 @@ bool History::restore(const QString& gamePath, int n, QString* error)
         }
         return false;
     }
-    if (QFile file(gamePath); file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
-        return true; // the file holds that version: nothing to write
+    return put(gamePath, *wanted, QString(Restore), error);
+}
+
+bool History::put(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error)
+{
+    if (QFile file(gamePath); file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
+        return true; // the file holds those bytes: nothing to write
     if (const QString refusal = WriteCheck::refusal(gamePath); !refusal.isEmpty()) {
         if (error)
             *error = refusal;
         return false;
     }
-    if (!keep(gamePath, QString(Restore), error))
+    if (!keep(gamePath, action, error))
         return false;
-    return FileCopy::writeWhole(gamePath, *wanted, error) && written(gamePath, error);
+    return FileCopy::writeWhole(gamePath, bytes, error) && written(gamePath, error);
 }
 
 bool History::noticeOutsideChange(const QString& gamePath, const QByteArray& current, QString* error)

@@ -34,6 +34,7 @@ public:
     static constexpr qint64 MaxBytes = 20 * 1024 * 1024; // of the kept versions' bytes, per file
     static constexpr QLatin1StringView Restore{"restore"};
     static constexpr QLatin1StringView ChangedOutside{"changed outside"};
+    static constexpr QLatin1StringView Undo{"undo"};
 
     using Clock = std::function<QDateTime()>;
 
@@ -61,6 +62,8 @@ public:
     // (action "restore"), so that the restore itself can be undone. False with `error` when
     // there is no version n, or it cannot be kept or written; the file is then as it was.
     bool restore(const QString& gamePath, int n, QString* error = nullptr);
+    // Puts `bytes` into `gamePath` as restore() does, keeping the bytes it holds now under `action`.
+    bool put(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error = nullptr);
 
     // Whether `current`, the bytes just read from `gamePath`, differ from the bytes the program
     // last wrote or saw there. A change is kept as a version of its own (action "changed

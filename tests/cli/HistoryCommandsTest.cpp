@@ -86,17 +86,21 @@ TEST(HistoryCommands, FindsTheHistoryAndRefusesWhatItCannotDo)
     TempDir dir;
     const QString file = u"config.cfg"_s;
     dir.write(file, "rate 1\r\n");
-    // Without a history folder, edits keep nothing and the history commands say why they cannot run.
+    // Where Quarvel never ran, the program folder it will choose keeps the versions.
     EXPECT_EQ(runKept(dir, {u"set"_s, file, u"rate"_s, u"2"_s}, false).exitCode, 0);
-    const ToolRun none = runKept(dir, {u"history"_s, file}, false);
-    EXPECT_EQ(none.exitCode, 2);
-    EXPECT_TRUE(none.err.contains("--history DIR")) << none.err.toStdString();
+    const ToolRun first = runKept(dir, {u"history"_s, file}, false);
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(listed(first), (QList<QByteArray>{"1\tT\tqvl-cfg set\t8", ""}));
+    EXPECT_TRUE(QDir(dir.file(u"user-data/Quarvel/history"_s)).exists());
+    EXPECT_EQ(runKept(dir, {u"restore"_s, file, u"1"_s}, false).exitCode, 0);
+    EXPECT_EQ(dir.read(file), "rate 1\r\n");
+    ASSERT_TRUE(QDir(dir.file(u"user-data"_s)).removeRecursively());
 
     // The program folder named in the settings holds it.
     const QString settings =
         dir.write(u"settings.ini"_s, "[General]\nqvl_path=" + dir.file(u"program"_s).toUtf8() + "\n");
     EXPECT_EQ(runKept(dir, {u"--settings"_s, settings, u"set"_s, file, u"rate"_s, u"3"_s}, false).exitCode, 0);
-    EXPECT_EQ(runKept(dir, {u"show"_s, file, u"1"_s, u"--settings="_s + settings}, false).out, "rate \"2\"\r\n");
+    EXPECT_EQ(runKept(dir, {u"show"_s, file, u"1"_s, u"--settings="_s + settings}, false).out, "rate 1\r\n");
 
     const struct {
         QStringList args;

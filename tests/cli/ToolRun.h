@@ -20,6 +20,13 @@ inline ToolRun runTool(const QString& workingDir, const QStringList& args,
 {
     QProcess process;
     process.setWorkingDirectory(workingDir);
+    // The user's own settings and program folder stay out of reach: the tool looks for them in
+    // the working folder.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), workingDir + QStringLiteral("/user-config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), workingDir + QStringLiteral("/user-data"));
+    environment.remove(QStringLiteral("QVL_SETTINGS"));
+    process.setProcessEnvironment(environment);
     process.start(program, args);
     ToolRun run;
     if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)

@@ -79,6 +79,47 @@ TEST_F(WorkingHistoryTest, ABytesChangeByAnotherProgramIsAnnouncedOnceAtTheNextR
     EXPECT_EQ(outside.size(), 1);
 }
 
+TEST_F(WorkingHistoryTest, UndoPutsBackTheBytesBeforeTheWriteWhateverVersionsCameBetween)
+{
+    ASSERT_TRUE(set("30000"));
+    const QByteArray afterFirst = game.read(u"config.cfg"_s);
+    ASSERT_TRUE(working.keepVersion(working.path(), u"Backup"_s)); // a version with no write
+    ASSERT_TRUE(set("40000"));
+    ASSERT_TRUE(working.undoLastWrite(&error)) << error.toStdString();
+    EXPECT_EQ(game.read(u"config.cfg"_s), afterFirst);
+    ASSERT_TRUE(working.undoLastWrite(&error)) << error.toStdString();
+    EXPECT_EQ(game.read(u"config.cfg"_s), Written);
+}
+
+TEST_F(WorkingHistoryTest, AChangeByAnotherProgramIsNeverUndoneByCtrlZ)
+{
+    ASSERT_TRUE(set("30000"));
+    game.write(u"config.cfg"_s, "rate \"1\"\n");
+    ASSERT_TRUE(working.load());
+    EXPECT_EQ(working.undoableWrites(), 0);
+    EXPECT_FALSE(working.undoLastWrite(&error));
+    EXPECT_EQ(game.read(u"config.cfg"_s), "rate \"1\"\n");
+
+    // A write into a file that did not exist has no bytes to go back to.
+    working.setWorkingFile(u"new.cfg"_s);
+    ASSERT_TRUE(working.keepVersion(working.path(), u"Wizard"_s));
+    game.write(u"new.cfg"_s, "rate \"2\"\n");
+    working.wroteFile(working.path());
+    EXPECT_EQ(working.undoableWrites(), 0);
+}
+
+TEST_F(WorkingHistoryTest, AnUndoThatCannotWriteKeepsTheWriteUndoable)
+{
+    ASSERT_TRUE(set("30000"));
+    const QByteArray now = game.read(u"config.cfg"_s);
+    ASSERT_TRUE(QFile::setPermissions(working.path(), QFileDevice::ReadOwner));
+    EXPECT_FALSE(working.undoLastWrite(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(working.undoableWrites(), 1);
+    ASSERT_TRUE(QFile::setPermissions(working.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(game.read(u"config.cfg"_s), now);
+}
+
 TEST_F(WorkingHistoryTest, AVersionThatCannotBeKeptStopsTheWrite)
 {
     ASSERT_TRUE(set("30000")); // the history folder exists now
