@@ -6,10 +6,8 @@
 #include "binder/KeyNames.h"
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
-#include "config/MessageKeys.h"
+#include "history/PendingWrite.h"
 #include "platform/FileCopy.h"
-#include "platform/FileError.h"
-#include "platform/WriteCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,65 +26,68 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-bool readFile(const QString& path, QByteArray& bytes, const FileError::Texts& words, QString* error)
+bool samePath(const QString& a, const QString& b)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return true;
-    }
-    setError(error, FileError::text(words, Msg::CannotRead.name, path, file.errorString()));
-    return false;
+    if (a == b)
+        return true;
+    // The same file by another spelling, as a folder that ignores letter case allows.
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
 bool isWorkingFile(const AppState& state, const QString& path)
 {
-    if (path == state.working.path())
-        return true;
-    // The same file by another spelling, as a folder that ignores letter case allows.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(state.working.path()).canonicalFilePath();
+    return samePath(path, state.working.path());
 }
 
-// One edit of one file as it is on disk now: loads it, lets `edit` change the lines (it returns
-// how many it changed) and saves them when it changed any. The working file goes through the
-// working store, which holds it afterwards as it is on disk; any other file through a store of its
-// own. Either way an edit some other part of the program left unsaved in the working store is
-// never written with this one. `changed` (optional) gets what `edit` returned.
-bool editFile(AppState& state, const QString& path, const std::function<int(CfgStore&)>& edit, QString* error,
-              int* changed = nullptr)
+// One edit of one file as it is on disk now, in memory: loads it into a store of its own, lets
+// `edit` change the lines (it returns how many it changed) and gives the write that would make
+// the change. An edit some other part of the program left unsaved in the working store is never
+// part of it; the working store reads the working file again, as the edits start from the file
+// on disk. `changed` (optional) gets what `edit` returned.
+bool planEdit(AppState& state, const QString& path, const std::function<int(CfgStore&)>& edit, PendingWrite* write,
+              QString* error, int* changed = nullptr)
 {
-    const bool working = isWorkingFile(state, path);
-    CfgStore own;
-    own.setTexts(state.texts());
-    CfgStore& store = working ? state.working.store() : own;
-    if (working ? !state.working.load(error) : !own.LoadCfg(path, error))
+    if (isWorkingFile(state, path) && !state.working.load(error))
+        return false;
+    CfgStore store;
+    store.setTexts(state.texts());
+    if (!store.LoadCfg(path, error))
         return false;
     const int count = edit(store);
     if (changed)
         *changed = count;
-    if (count == 0)
-        return true;
-    if (working) {
-        if (state.working.save(error, QStringLiteral("Bind")))
-            return true;
-    } else if (state.working.keepVersion(path, QStringLiteral("Bind"), error) && own.SaveCfg(path, error)) {
-        if (own.lastSaveWrote())
-            state.working.wroteFile(path);
-        return true;
-    }
-    if (working)
-        state.working.load(); // the lines on disk, not the edit that could not be written
-    return false;
+    *write = {path, store.loadedBytes(), count > 0 ? store.text() : store.loadedBytes()};
+    return true;
 }
 
-// Removes the commands `remove` picks from the file at `path`; `removed` (optional) gets how many.
-bool removeFromFile(AppState& state, const QString& path, const std::function<bool(const Command&)>& remove,
-                    QString* error, int* removed = nullptr)
+// Makes one reviewed write: keeps the file's bytes before as a version, writes the new bytes
+// whole, and tells the working configuration, whose store then holds the working file as it is
+// on disk.
+bool makeWrite(AppState& state, const PendingWrite& write, QString* error)
 {
-    return editFile(
-        state, path, [&](CfgStore& store) { return BindEdits::removeCommands(store, remove); }, error, removed);
+    if (!write.changes())
+        return true;
+    if (!state.working.keepVersion(write.path, QStringLiteral("Bind"), error) ||
+        !FileCopy::writeWhole(write.path, write.after, error, state.texts()))
+        return false;
+    state.working.wroteFile(write.path);
+    if (isWorkingFile(state, write.path))
+        state.working.load();
+    return true;
+}
+
+// The edit that removes the commands `remove` picks.
+std::function<int(CfgStore&)> removal(const std::function<bool(const Command&)>& remove)
+{
+    return [remove](CfgStore& store) { return BindEdits::removeCommands(store, remove); };
+}
+
+// The user declined the review: no error to show.
+bool declined(QString* error)
+{
+    setError(error, QString());
+    return false;
 }
 
 bool bindsAlias(const Command& command)
@@ -96,7 +97,7 @@ bool bindsAlias(const Command& command)
 
 } // namespace
 
-bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error)
+bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error, const QString& into)
 {
     const QString alias = KeyNames::aliasFor(key);
     if (alias.isEmpty()) {
@@ -112,13 +113,9 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return false;
     }
     const QString autoexec = state.working.folder() + QLatin1String(AutoexecName);
+    const QString bindPath = into.isEmpty() ? state.working.path() : into;
     const bool existed = QFileInfo::exists(autoexec);
-    QByteArray autoexecBytes;
-    if (existed ? !readFile(autoexec, autoexecBytes, state.texts(), error)
-                : !FileCopy::writeWhole(autoexec, QByteArrayLiteral("unbindall"), error, state.texts()))
-        return false;
 
-    // The alias first: a key bound to an alias that does not exist would do nothing in the game.
     const auto setAlias = [&](CfgStore& store) {
         BindLines::setAlias(store, alias, body);
         return 1;
@@ -127,12 +124,35 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         BindLines::setBind(store, key, alias.toLocal8Bit());
         return 1;
     };
-    if (editFile(state, autoexec, setAlias, error) && editFile(state, state.working.path(), setBind, error))
+    // The alias first: a key bound to an alias that does not exist would do nothing in the game.
+    QList<PendingWrite> writes(2);
+    if (samePath(autoexec, bindPath)) {
+        writes.resize(1);
+        if (!planEdit(
+                state, bindPath, [&](CfgStore& store) { return setAlias(store) + setBind(store); }, &writes[0], error))
+            return false;
+    } else {
+        // The first bind makes autoexec.cfg, holding "unbindall" before the alias.
+        if (!existed)
+            writes[0] = {autoexec,
+                         {},
+                         "unbindall\r\n" + CfgStore::variableLine("alias \"" + alias.toLocal8Bit() + '"', body) +
+                             "\r\n"};
+        else if (!planEdit(state, autoexec, setAlias, &writes[0], error))
+            return false;
+        if (!planEdit(state, bindPath, setBind, &writes[1], error))
+            return false;
+    }
+    if (!state.reviewWrites(writes))
+        return declined(error);
+    if (!makeWrite(state, writes[0], error))
+        return false;
+    if (writes.size() == 1 || makeWrite(state, writes[1], error))
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
     const bool undone =
-        existed ? FileCopy::writeWhole(autoexec, autoexecBytes, &undoError, state.texts()) : QFile::remove(autoexec);
+        existed ? FileCopy::writeWhole(autoexec, writes[0].before, &undoError, state.texts()) : QFile::remove(autoexec);
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     if (isWorkingFile(state, autoexec))
@@ -143,7 +163,19 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
 bool UnbindKey(AppState& state, const QString& key, QString* error, int* removed)
 {
     const auto bindsKey = [&](const Command& c) { return BindEdits::bindsKey(c, key); };
-    return removeFromFile(state, state.working.path(), bindsKey, error, removed);
+    PendingWrite write;
+    int count = 0;
+    if (removed)
+        *removed = 0;
+    if (!planEdit(state, state.working.path(), removal(bindsKey), &write, error, &count))
+        return false;
+    if (!state.reviewWrites({write}))
+        return declined(error);
+    if (!makeWrite(state, write, error))
+        return false;
+    if (removed)
+        *removed = count;
+    return true;
 }
 
 QStringList filesBindingAliases(const QString& cfgDir)
@@ -164,33 +196,67 @@ bool RemoveAllAliases(AppState& state, const QStringList& files, QString* error)
 {
     // The binds first: an alias left without its bind is harmless, a bind without its alias is not.
     QStringList errors;
-    QSet<QByteArray> stillUsed; // upper case: the game matches alias names without regard to case
-    bool keepAll = false;       // a file that could not be read may use any of them
+    struct BindFile {
+        PendingWrite write;
+        QSet<QByteArray> used; // upper case: the game matches alias names without regard to case
+    };
+    QList<BindFile> bindFiles;
+    bool keepAll = false; // a file that could not be read may use any of them
     for (const QString& name : files) {
         if (name.compare(QLatin1String(AutoexecName), Qt::CaseInsensitive) == 0)
             continue; // together with the definitions below
-        QSet<QByteArray> used;
+        BindFile file;
         QString fileError;
         const auto remove = [&](const Command& c) {
             const QByteArray alias = BindEdits::boundAlias(c);
             if (!alias.isEmpty())
-                used.insert(alias.toUpper());
+                file.used.insert(alias.toUpper());
             return !alias.isEmpty();
         };
-        if (!removeFromFile(state, state.working.folder() + name, remove, &fileError)) {
+        if (planEdit(state, state.working.folder() + name, removal(remove), &file.write, &fileError)) {
+            bindFiles.append(file);
+        } else {
             errors << fileError;
-            stillUsed.unite(used);
-            keepAll = keepAll || used.isEmpty();
+            keepAll = true;
         }
     }
 
     const QString autoexec = state.working.folder() + QLatin1String(AutoexecName);
-    QString fileError;
-    const auto remove = [&](const Command& c) {
-        const QByteArray defined = BindEdits::definedAlias(c);
-        return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
+    const bool hasAutoexec = QFileInfo::exists(autoexec);
+    const auto definitions = [&](const QSet<QByteArray>& stillUsed) {
+        return removal([&, stillUsed](const Command& c) {
+            const QByteArray defined = BindEdits::definedAlias(c);
+            return bindsAlias(c) || (!defined.isEmpty() && !keepAll && !stillUsed.contains(defined.toUpper()));
+        });
     };
-    if (QFileInfo::exists(autoexec) && !removeFromFile(state, autoexec, remove, &fileError))
+    PendingWrite autoexecWrite;
+    QString fileError;
+    bool autoexecRead = hasAutoexec && planEdit(state, autoexec, definitions({}), &autoexecWrite, &fileError);
+    if (hasAutoexec && !autoexecRead)
+        errors << fileError;
+
+    QList<PendingWrite> writes;
+    for (const BindFile& file : std::as_const(bindFiles))
+        writes.append(file.write);
+    if (autoexecRead)
+        writes.append(autoexecWrite);
+    if (!state.reviewWrites(writes))
+        return declined(error);
+
+    QSet<QByteArray> stillUsed;
+    for (const BindFile& file : std::as_const(bindFiles)) {
+        if (!makeWrite(state, file.write, &fileError)) {
+            errors << fileError;
+            stillUsed.unite(file.used);
+        }
+    }
+    // A file that kept its binds keeps their aliases too: fewer removals than those shown.
+    if (autoexecRead && !stillUsed.isEmpty() &&
+        !planEdit(state, autoexec, definitions(stillUsed), &autoexecWrite, &fileError)) {
+        autoexecRead = false;
+        errors << fileError;
+    }
+    if (autoexecRead && !makeWrite(state, autoexecWrite, &fileError))
         errors << fileError;
     setError(error, errors.join(QLatin1Char('\n')));
     return errors.isEmpty();

@@ -8,21 +8,25 @@ class AppState;
 
 // The binder's file operations on the working file, on autoexec.cfg in the
 // same folder and, for the removal of the composer's aliases, on every configuration file there.
-// Each edit loads its file as it is on disk, changes it and saves it: the working file through the
-// working store (which holds it afterwards as it is on disk), any other file through a store of
-// its own, so that an edit another part of the program left unsaved in the working store is never
-// written by the binder. Each returns false with an error text that names the file and the cause.
-// None shows a dialog.
+// Each operation loads its files as they are on disk and makes its edits in memory, so that an
+// edit another part of the program left unsaved in the working store is never written by the
+// binder; then it shows all its writes at once (AppState::reviewWrites) and, when they may be
+// made, keeps each file's bytes before as a version and writes it whole. The working store holds
+// the working file afterwards as it is on disk. Each returns false with an error text that names
+// the file and the cause, or with an empty error when the writes were declined and nothing was
+// written. None shows a dialog.
 namespace BindFiles {
 
 inline constexpr char AutoexecName[] = "autoexec.cfg";
 
 // Writes the alias line `alias "QVL_KEY" "BODY"` into autoexec.cfg, which the first bind creates
-// holding "unbindall", then the bind line `bind "KEY" "QVL_KEY"` into the working file. When the
+// holding "unbindall", then the bind line `bind "KEY" "QVL_KEY"` into the working file, or into
+// the file at `into` when one is given (a file the game runs later that would undo it). When the
 // bind cannot be written, autoexec.cfg is put back as it was (or removed again), so no half of
 // the pair stays on disk. A body the game would misread (a double quote, a line break, more than
 // Composer::MaxArgument bytes) is refused unwritten.
-bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error = nullptr);
+bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QString* error = nullptr,
+               const QString& into = QString());
 
 // Removes every command of the working file that binds `key`, each alone: the rest of its line
 // stays. `removed` (optional) gets how many went.

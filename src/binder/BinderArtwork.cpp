@@ -191,15 +191,15 @@ QPixmap sideButton()
     return pm;
 }
 
-QPixmap overlay(const QString& name, int width, int height)
+QPixmap overlay(const QString& name, int width, int height, const QColor& fill, bool struck)
 {
     QPixmap pm = transparent(width, height);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Teal.darker(140), 1));
-    QColor fill = Teal;
-    fill.setAlpha(215);
-    p.setBrush(fill);
+    p.setPen(QPen(fill.darker(140), 1));
+    QColor shade = fill;
+    shade.setAlpha(215);
+    p.setBrush(shade);
     if (name == QLatin1String("MOUSE1") || name == QLatin1String("MOUSE2")) {
         p.drawPath(buttonShape(name == QLatin1String("MOUSE1"), width, height - 0.5));
     } else if (name == QLatin1String("MOUSE3")) {
@@ -212,6 +212,10 @@ QPixmap overlay(const QString& name, int width, int height)
                                  QPointF(width - 0.5, up ? bottom : top)}));
     } else {
         p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 2, 2);
+    }
+    if (struck) {
+        p.setPen(QPen(QColor(0x50, 0x58, 0x60), 1.5));
+        p.drawLine(QPointF(1.5, height - 1.5), QPointF(width - 1.5, 1.5));
     }
     return pm;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QString>
 
@@ -12,8 +13,9 @@ QPixmap mouseBody(int buttons);
 // The free middle button (17 x 25) and a free side button (7 x 16).
 QPixmap middleButton();
 QPixmap sideButton();
-// A bound button, wheel arrow or side button, drawn in the used colour at the overlay's size.
-QPixmap overlay(const QString& name, int width, int height);
+// A bound button, wheel arrow or side button, drawn in `fill` at the overlay's size; `struck`
+// crosses it out, for a bind the game does not keep.
+QPixmap overlay(const QString& name, int width, int height, const QColor& fill, bool struck);
 // The wheel's track (20 x 60) and its two arrows (14 x 7).
 QPixmap wheelTrack();
 QPixmap wheelArrow(bool up);

@@ -4,9 +4,11 @@
 #include "binder/BinderPage.h"
 #include "binder/BuyTables.h"
 #include "config/AppState.h"
+#include "config/OptionsLaterWrites.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,9 +113,27 @@ void BinderPage::bindChosenKey()
         m_state.dialogs.info(Composer::problemText(result, messageText()));
         return;
     }
+    // A file the game runs later that binds or clears the key again would undo the bind: ask
+    // once, as Apply does, where to write it.
+    QString into;
+    if (const std::optional<LaterBind> later =
+            ChainKeys::laterBind(m_state.working.folder(), m_state.working.file(), key)) {
+        const QString listed =
+            OptionsLaterWrites::listed(later->place.file, later->place.line, QString::fromLocal8Bit(later->what));
+        switch (OptionsLaterWrites::ask(m_state, {listed})) {
+        case OptionsLaterWrites::Answer::WriteThere:
+            into = QDir(m_state.working.folder()).filePath(later->place.file);
+            break;
+        case OptionsLaterWrites::Answer::WriteHere:
+            break;
+        case OptionsLaterWrites::Answer::Cancel:
+            return;
+        }
+    }
     QString error;
-    if (!BindFiles::WriteBind(m_state, key, result.chain, &error)) {
-        m_state.dialogs.error(error);
+    if (!BindFiles::WriteBind(m_state, key, result.chain, &error, into)) {
+        if (!error.isEmpty())
+            m_state.dialogs.error(error);
         return;
     }
     ReadBinds();

@@ -1,5 +1,7 @@
-// The Binder page's picture: reading the working file's binds into it, and the clicks on it.
+// The Binder page's picture: the binds the game's start chain leaves, marked from the working
+// file's point of view, and the clicks on it.
 #include "binder/BindFiles.h"
+#include "binder/BinderArtwork.h"
 #include "binder/BinderPage.h"
 #include "binder/KeyLabel.h"
 #include "binder/KeyNames.h"
@@ -10,6 +12,7 @@
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 
@@ -29,23 +32,55 @@ void BinderPage::ReadBinds()
 
     clearComposer();
     // A file that cannot be read binds nothing the page could show: the marks of the file read
-    // before would be another file's.
+    // before would be another file's. The other files of the start chain still show theirs.
     m_reading = loaded ? BindReader::read(store) : BindReading();
+    const QString folder = m_state.working.folder();
+    m_standings = ChainKeys::standings(folder.isEmpty() ? StartChain() : StartChainReader::follow(folder), folder,
+                                       m_state.working.file(), m_reading);
     for (KeyLabel* label : std::as_const(m_keyLabels)) {
-        const BoundKey* bound = label->inert() ? nullptr : m_reading.find(label->key());
-        label->setColor(bound ? KeyLabel::UsedColor : KeyLabel::UnusedColor);
+        const KeyStanding standing = label->inert() ? KeyStanding() : m_standings.value(label->key());
+        label->setMark(standing.state);
         RuntimeHint::mark(label);
-        label->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
+        label->setToolTip(hint(standing));
     }
     for (auto it = m_overlays.cbegin(); it != m_overlays.cend(); ++it) {
-        const BoundKey* bound = m_reading.find(it.key());
-        it.value()->setVisible(bound != nullptr);
-        RuntimeHint::mark(it.value());
-        it.value()->setToolTip(bound ? QString::fromLocal8Bit(bound->command) : QString());
+        const KeyStanding standing = m_standings.value(it.key());
+        const KeyLabel::Mark mark = standing.state;
+        QLabel* overlay = it.value();
+        overlay->setProperty("mark", QString::fromLatin1(KeyLabel::markName(mark)));
+        if (mark != KeyLabel::Mark::Free)
+            overlay->setPixmap(BinderArtwork::overlay(it.key(), overlay->width(), overlay->height(),
+                                                      KeyLabel::fill(mark), mark == KeyLabel::Mark::Replaced));
+        overlay->setVisible(mark != KeyLabel::Mark::Free);
+        RuntimeHint::mark(overlay);
+        overlay->setToolTip(hint(standing));
     }
     fillKeyList();
     if (loaded)
         reportMissingKeys(m_reading);
+}
+
+QString BinderPage::placeText(const KeyStanding& standing) const
+{
+    return m_state.message(Msg::BoundInFile)
+        .arg(QDir::toNativeSeparators(standing.place.file))
+        .arg(standing.place.line)
+        .arg(QString::fromLocal8Bit(standing.what));
+}
+
+QString BinderPage::hint(const KeyStanding& standing) const
+{
+    switch (standing.state) {
+    case KeyStanding::State::Here:
+        return QString::fromLocal8Bit(standing.command);
+    case KeyStanding::State::Elsewhere:
+        return placeText(standing);
+    case KeyStanding::State::Replaced:
+        return m_state.message(Msg::BindNotKept).arg(QString::fromLocal8Bit(standing.command), placeText(standing));
+    case KeyStanding::State::Free:
+        break;
+    }
+    return QString();
 }
 
 void BinderPage::fillKeyList()
@@ -99,13 +134,26 @@ void BinderPage::selectKey(const QString& key)
     m_keyList->setCurrentIndex(m_keyList->findText(key, Qt::MatchFixedString));
 }
 
-void BinderPage::unbindOrSelectKey(KeyLabel* label)
+void BinderPage::keyClicked(const QString& key)
 {
-    if (label->inert())
-        return;
-    if (label->used() && !unbindKey(label, label->key()))
-        return;
-    selectKey(label->key());
+    const KeyStanding standing = m_standings.value(key);
+    switch (standing.state) {
+    case KeyStanding::State::Here:
+    case KeyStanding::State::Replaced:
+        if (!unbindKey(key))
+            return;
+        break;
+    case KeyStanding::State::Elsewhere:
+        // Free in the working file, but not free in the game: say where before offering it.
+        if (!m_state.dialogs.question(m_state.message(Msg::BoundElsewhereQuestion)
+                                          .arg(KeyNames::canonical(key), placeText(standing), m_state.working.file()),
+                                      Dialogs::Default::No))
+            return;
+        break;
+    case KeyStanding::State::Free:
+        break;
+    }
+    selectKey(key);
 }
 
 void BinderPage::selectMouseKey(const QLabel* image)
@@ -116,17 +164,18 @@ void BinderPage::selectMouseKey(const QLabel* image)
     }
 }
 
-bool BinderPage::unbindKey(const QWidget* item, const QString& key)
+bool BinderPage::unbindKey(const QString& key)
 {
     // The key as the game names it (SEMICOLON, `, F2), never the control's name.
     const QString question = QLatin1Char('"') + KeyNames::canonical(key) + QStringLiteral("\" ") +
-                             m_state.message(Msg::KeyIsBoundTo) + QLatin1Char('"') + item->toolTip() +
-                             QStringLiteral("\".\n ") + m_state.message(Msg::ClearBindQuestion);
+                             m_state.message(Msg::KeyIsBoundTo) + QLatin1Char('"') +
+                             QString::fromLocal8Bit(m_standings.value(key).command) + QStringLiteral("\".\n ") +
+                             m_state.message(Msg::ClearBindQuestion);
     if (!m_state.dialogs.question(question, Dialogs::Default::No))
         return false;
     QString error;
     const bool done = BindFiles::UnbindKey(m_state, key, &error);
-    if (!done)
+    if (!done && !error.isEmpty())
         m_state.dialogs.error(error);
     ReadBinds();
     return done;
@@ -143,7 +192,7 @@ void BinderPage::removeAllAliases()
     if (!m_state.dialogs.question(question))
         return;
     QString error;
-    if (!BindFiles::RemoveAllAliases(m_state, files, &error))
+    if (!BindFiles::RemoveAllAliases(m_state, files, &error) && !error.isEmpty())
         m_state.dialogs.error(error);
     ReadBinds();
 }

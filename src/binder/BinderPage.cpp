@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -248,22 +249,37 @@ void BinderPage::buildKeyboard()
 {
     QFont bold = font();
     bold.setBold(true);
-    label(this, "KeyboardCaption", "Keyboard", QRect(6, 220, 90, 15))->setFont(bold);
-    auto* unusedSquare = new QFrame(this);
-    unusedSquare->setGeometry(100, 223, 10, 10);
-    unusedSquare->setStyleSheet(QStringLiteral("background: white; border: 1px solid #707070;"));
-    label(this, "UnusedLegend", "- Unused key", QRect(114, 220, 110, 15));
-    auto* usedSquare = new QFrame(this);
-    usedSquare->setGeometry(228, 223, 10, 10);
-    usedSquare->setStyleSheet(QStringLiteral("background: rgb(0, 128, 128); border: 1px solid #707070;"));
-    label(this, "UsedLegend", "- Used key", QRect(242, 220, 110, 15));
+    // The caption, then one square and caption for each way a key is drawn, side by side up to
+    // the mouse's caption.
+    auto* legends = new QWidget(this);
+    legends->setGeometry(6, 218, 394, 19);
+    auto* row = new QHBoxLayout(legends);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    QLabel* caption = label(legends, "KeyboardCaption", "Keyboard", QRect());
+    caption->setFont(bold);
+    row->addWidget(caption);
+    row->addSpacing(2);
+    const auto legend = [&](const char* name, const char* text, const QColor& fill) {
+        auto* square = new QFrame(legends);
+        square->setFixedSize(10, 10);
+        square->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #707070;").arg(fill.name()));
+        row->addWidget(square);
+        row->addWidget(label(legends, name, text, QRect()));
+        row->addSpacing(2);
+    };
+    legend("UnusedLegend", "- Unused", KeyLabel::fill(KeyLabel::Mark::Free));
+    legend("UsedLegend", "- Used", KeyLabel::fill(KeyLabel::Mark::Here));
+    legend("ElsewhereLegend", "- Other file", KeyLabel::fill(KeyLabel::Mark::Elsewhere));
+    legend("ReplacedLegend", "- Overridden", KeyLabel::fill(KeyLabel::Mark::Replaced));
+    row->addStretch();
 
     for (const KeyTable::Key& k : KeyTable::keyboard()) {
         auto* key =
             new KeyLabel(QString::fromLatin1(k.name), QString::fromLatin1(k.key), QString::fromUtf8(k.caption), this);
         key->setGeometry(k.rect());
         if (!key->inert())
-            connect(key, &KeyLabel::clicked, this, [this, key] { unbindOrSelectKey(key); });
+            connect(key, &KeyLabel::clicked, this, [this, key] { keyClicked(key->key()); });
         m_keyLabels << key;
     }
 }
@@ -304,7 +320,9 @@ void BinderPage::buildMouse()
     }
     for (const KeyTable::MouseKey& k : KeyTable::mouseOverlays()) {
         const QString name = QString::fromLatin1(k.name);
-        QLabel* overlay = picture(this, name, k.rect(), BinderArtwork::overlay(name, k.width, k.height), false);
+        QLabel* overlay = picture(
+            this, name, k.rect(),
+            BinderArtwork::overlay(name, k.width, k.height, KeyLabel::fill(KeyLabel::Mark::Here), false), false);
         overlay->setCursor(Qt::PointingHandCursor);
         overlay->installEventFilter(this);
         m_overlays.insert(QString::fromLatin1(k.key), overlay);
@@ -347,10 +365,13 @@ bool BinderPage::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         auto* image = static_cast<QLabel*>(watched);
         const QString key = m_overlays.key(image);
+        // A bound button's overlay unbinds it and selects nothing; one bound elsewhere says where.
         if (key.isEmpty())
             selectMouseKey(image);
+        else if (m_standings.value(key).state == KeyStanding::State::Elsewhere)
+            keyClicked(key);
         else
-            unbindKey(image, key);
+            unbindKey(key);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "binder/BindReader.h"
+#include "binder/ChainKeys.h"
 #include "binder/Composer.h"
+#include "binder/KeyLabel.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QWidget>
@@ -11,7 +14,6 @@
 #include <functional>
 
 class AppState;
-class KeyLabel;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -29,9 +31,11 @@ class BinderPage final : public QWidget {
 public:
     explicit BinderPage(AppState& state, QWidget* parent = nullptr);
 
-    // Rereads the working file and shows exactly what it leaves bound. Writes nothing and leaves
-    // the working store alone. Bound keys the picture lacks, with their commands, and names the
-    // game knows as no key, with their lines, are listed in one information window, once per
+    // Rereads the working file and the files of the game's start chain and shows what they leave
+    // bound: the working file's binds the game keeps, the binds of other files, and the working
+    // file's binds a later file replaces or clears, each in its own style with the line that
+    // decides it as hint. Writes nothing and leaves the working store alone. Bound keys the picture lacks, with their
+    // commands, and names the game knows as no key, with their lines, are listed in one information window, once per
     // working file per run (again only when the list changes).
     void ReadBinds();
     // The mouse picture for that many buttons (the setting mouse_btns), and the key lists.
@@ -64,13 +68,19 @@ private:
     void reportMissingKeys(const BindReading& reading);
     // Makes `key` the current entry of the key list; none when the list does not hold it.
     void selectKey(const QString& key);
-    // A click on a key label: a used key offers to unbind it, a free one is selected.
-    void unbindOrSelectKey(KeyLabel* label);
+    // A click on a key: a key the working file binds offers to unbind it, a key only another file
+    // binds says where before it is selected, a free one is selected.
+    void keyClicked(const QString& key);
     // A click on a free mouse button's image or a wheel arrow selects its key.
     void selectMouseKey(const QLabel* image);
     // Asks (No by default, naming the key as the game does), then removes each command of the
     // working file that binds `key` and rereads. Returns whether the key is free now.
-    bool unbindKey(const QWidget* item, const QString& key);
+    bool unbindKey(const QString& key);
+    // "autoexec.cfg, line 4: bind "f" "+buy_ak"": the line that decides a key bound elsewhere or
+    // replaced later.
+    QString placeText(const KeyStanding& standing) const;
+    // A key's hint: its command when the working file's bind stands, else the line that decides it.
+    QString hint(const KeyStanding& standing) const;
     // Asks, naming every configuration file that binds one of the composer's aliases, then
     // removes those binds and the aliases; a file that cannot be written is named.
     void removeAllAliases();
@@ -90,6 +100,8 @@ private:
     AppState& m_state;
     int m_frame = 0;
     BindReading m_reading;
+    // How each bound key stands across the start chain, by the game's spelling.
+    QHash<QString, KeyStanding> m_standings;
     // The report of keys the picture cannot show, last shown for each working file (its path).
     QMap<QString, QString> m_reported;
 

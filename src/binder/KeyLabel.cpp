@@ -3,25 +3,53 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-const QColor KeyLabel::UsedColor(0, 128, 128);
-const QColor KeyLabel::UnusedColor(255, 255, 255);
+QColor KeyLabel::fill(Mark mark)
+{
+    switch (mark) {
+    case Mark::Here:
+        return QColor(0, 128, 128); // teal
+    case Mark::Elsewhere:
+        return QColor(0xf2, 0xb6, 0x4a); // amber
+    case Mark::Replaced:
+        return QColor(0xb4, 0xd2, 0xd2); // pale teal
+    case Mark::Free:
+        break;
+    }
+    return Qt::white;
+}
 
 KeyLabel::KeyLabel(const QString& name, const QString& key, const QString& caption, QWidget* parent)
     : QWidget(parent)
     , m_key(key)
     , m_caption(caption)
-    , m_color(UnusedColor)
 {
     setObjectName(name);
+    setProperty("mark", QString::fromLatin1(markName(m_mark)));
     if (!inert())
         setCursor(Qt::PointingHandCursor);
 }
 
-void KeyLabel::setColor(const QColor& color)
+const char* KeyLabel::markName(Mark mark)
 {
-    if (color == m_color)
+    switch (mark) {
+    case Mark::Here:
+        return "here";
+    case Mark::Elsewhere:
+        return "elsewhere";
+    case Mark::Replaced:
+        return "replaced";
+    case Mark::Free:
+        break;
+    }
+    return "free";
+}
+
+void KeyLabel::setMark(Mark mark)
+{
+    if (mark == m_mark)
         return;
-    m_color = color;
+    m_mark = mark;
+    setProperty("mark", QString::fromLatin1(markName(mark)));
     update();
 }
 
@@ -30,14 +58,18 @@ void KeyLabel::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     // Keys that picture no key of the game are greyed, so that nobody expects them to bind.
-    p.fillRect(r, inert() ? QColor(0xd8, 0xd8, 0xd8) : m_color);
+    p.fillRect(r, inert() ? QColor(0xd8, 0xd8, 0xd8) : fill(m_mark));
     p.setPen(QColor(0x70, 0x70, 0x70));
     p.drawRect(r);
     QFont f = font();
     f.setPixelSize(9);
-    f.setBold(used());
+    f.setBold(m_mark == Mark::Here || m_mark == Mark::Elsewhere);
+    // A bind the game does not keep: its legend is struck through.
+    f.setStrikeOut(m_mark == Mark::Replaced);
     p.setFont(f);
-    p.setPen(used() ? Qt::white : Qt::black);
+    p.setPen(m_mark == Mark::Here       ? QColor(Qt::white)
+             : m_mark == Mark::Replaced ? QColor(0x50, 0x58, 0x60)
+                                        : QColor(Qt::black));
     p.drawText(rect(), Qt::AlignCenter, m_caption);
 }
 

@@ -7,6 +7,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BindLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindEdits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChainKeys.cpp
 )
 # The Binder page's key table (data only), then the page and its pictures (widgets).
 target_sources(qvl_core PRIVATE

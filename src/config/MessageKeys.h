@@ -129,5 +129,8 @@ inline constexpr MessageKey HistoryRestore{"historyrestore"};
 inline constexpr MessageKey HistoryClose{"historyclose"};
 inline constexpr MessageKey HistorySame{"historysame"};
 inline constexpr MessageKey HistoryRestored{"historyrestored"};
+inline constexpr MessageKey BoundInFile{"boundinfile"};
+inline constexpr MessageKey BindNotKept{"bindnotkept"};
+inline constexpr MessageKey BoundElsewhereQuestion{"boundelsewhere"};
 
 } // namespace Msg

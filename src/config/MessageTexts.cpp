@@ -169,6 +169,12 @@ const QList<Entry>& english()
         {"historysame", QStringLiteral("No difference.")},
         // %1 is the file's name, %2 the time of the version put back.
         {"historyrestored", QStringLiteral("%1: the version of %2 was restored (Ctrl+Z undoes it)")},
+        // The Binder's keys across the files the game runs: %1 a file, %2 its line, %3 that line's
+        // command; then a command and such a place; then a key, such a place and the working file.
+        {"boundinfile", QStringLiteral("%1, line %2: %3")},
+        {"bindnotkept", QStringLiteral("%1 (not in effect: %2)")},
+        {"boundelsewhere",
+         QStringLiteral("\"%1\" is bound by %2. %3 does not bind it. Choose this key to bind it in %3?")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;

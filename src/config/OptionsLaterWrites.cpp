@@ -9,37 +9,53 @@
 
 namespace OptionsLaterWrites {
 
+QString listed(const QString& file, int line, const QString& what)
+{
+    return QStringLiteral("%1:%2: %3").arg(QDir::toNativeSeparators(file)).arg(line).arg(what);
+}
+
+Answer ask(AppState& state, const QStringList& listed)
+{
+    const QString text =
+        state.message(Msg::LaterQuestion).arg(state.working.file(), listed.join(QStringLiteral("\r\n")));
+    switch (state.dialogs.choose(text, {state.message(Msg::LaterWriteThere), state.message(Msg::LaterWriteHere),
+                                        state.message(Msg::LaterCancel)})) {
+    case 0:
+        return Answer::WriteThere;
+    case 1:
+        return Answer::WriteHere;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 Plan plan(AppState& state, const QList<OptionWrite>& changes)
 {
     Plan out;
     const LaterSettings later =
         state.laterSettings ? state.laterSettings(state.working.folder(), state.working.file()) : LaterSettings();
-    QStringList listed;
+    QStringList lines;
     for (const OptionWrite& change : changes) {
         if (const LaterSetting* found = later.find(change.name)) {
             out.there.append({*found, change});
-            listed << QStringLiteral("%1:%2: %3 \"%4\"")
-                          .arg(QDir::toNativeSeparators(found->file))
-                          .arg(found->line)
-                          .arg(QString::fromLatin1(LaterSettings::key(change.name)),
-                               TextCodec::decode(found->value).text);
+            lines << listed(
+                found->file, found->line,
+                QStringLiteral("%1 \"%2\"")
+                    .arg(QString::fromLatin1(LaterSettings::key(change.name)), TextCodec::decode(found->value).text));
         } else {
             out.here.append(change);
         }
     }
     if (out.there.isEmpty())
         return out;
-    const QString text =
-        state.message(Msg::LaterQuestion).arg(state.working.file(), listed.join(QStringLiteral("\r\n")));
-    switch (state.dialogs.choose(text, {state.message(Msg::LaterWriteThere), state.message(Msg::LaterWriteHere),
-                                        state.message(Msg::LaterCancel)})) {
-    case 0:
+    switch (ask(state, lines)) {
+    case Answer::WriteThere:
         break;
-    case 1:
+    case Answer::WriteHere:
         out.here = changes;
         out.there.clear();
         break;
-    default:
+    case Answer::Cancel:
         out = Plan{true, {}, {}};
         break;
     }

@@ -6,6 +6,7 @@
 #include "history/PendingWrite.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,16 @@ struct Plan {
     };
     QList<There> there;
 };
+
+// The three answers to the question whether to write where a change will work.
+enum class Answer { WriteThere, WriteHere, Cancel };
+
+// One entry of the question's list: "userconfig.cfg:12: cl_righthand "0"", where `what` is the
+// line's setting as the game reads it.
+QString listed(const QString& file, int line, const QString& what);
+// Asks once whether to write the changes of the working file that the `listed` lines of later
+// files undo into those files, into the working file anyway, or nowhere.
+Answer ask(AppState& state, const QStringList& listed);
 
 // Splits `changes` by the user's answer, asked through the dialogs only when a later file sets
 // one of them again.

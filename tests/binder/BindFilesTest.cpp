@@ -108,6 +108,15 @@ TEST(BindFiles, AFailedBindLeavesNoAliasBehind)
     EXPECT_TRUE(error.contains("autoexec.cfg")) << error.toStdString();
     EXPECT_EQ(h.config(), Config); // the bind is never written without its alias
     EXPECT_TRUE(h.storeHoldsWorkingFile());
+
+    // The same when the bind goes into the file that wins and that file cannot be written.
+    GameFolder later(Config, &Autoexec);
+    later.dir.write("userconfig.cfg", "bind F3 +use\n");
+    later.lock("userconfig.cfg");
+    EXPECT_FALSE(BindFiles::WriteBind(later.state, "F3", "go;", &error, later.dir.file("userconfig.cfg")));
+    EXPECT_TRUE(error.contains("userconfig.cfg")) << error.toStdString();
+    EXPECT_EQ(later.autoexec(), Autoexec);
+    EXPECT_EQ(later.config(), Config);
 }
 
 TEST(BindFiles, UnbindRemovesEachCommandThatBindsTheKeyAndKeepsEveryOtherByte)

@@ -53,19 +53,31 @@ protected:
     QString price() { return find<QLineEdit>("PRICE")->text(); }
     // Makes `key` the key to bind, as a click on it does.
     void selectKey(const QString& key) { keyList()->setCurrentIndex(keyList()->findText(key, Qt::MatchFixedString)); }
-    // "used <hint>" or "unused" for a key label.
+    // "used <hint>", "elsewhere <hint>", "replaced <hint>" or "unused" for a key label.
     std::string mark(const char* name)
     {
         KeyLabel* label = key(name);
-        return label->used() ? "used " + label->toolTip().toStdString()
-               : label->color() == KeyLabel::UnusedColor && label->toolTip().isEmpty() ? "unused"
-                                                                                       : "odd";
+        const std::string tip = label->toolTip().toStdString();
+        switch (label->mark()) {
+        case KeyLabel::Mark::Here:
+            return "used " + tip;
+        case KeyLabel::Mark::Elsewhere:
+            return "elsewhere " + tip;
+        case KeyLabel::Mark::Replaced:
+            return "replaced " + tip;
+        case KeyLabel::Mark::Free:
+            break;
+        }
+        return tip.empty() ? "unused" : "odd";
     }
-    // "shown <hint>" or "hidden" for a mouse overlay.
+    // "shown <hint>" (bound here), "<mark> <hint>" or "hidden" for a mouse overlay.
     std::string overlay(const char* name)
     {
         QLabel* image = find<QLabel>(name);
-        return image->isHidden() ? "hidden" : "shown " + image->toolTip().toStdString();
+        const QString mark = image->property("mark").toString();
+        return image->isHidden() ? "hidden"
+                                 : (mark == u"here" ? std::string("shown") : mark.toStdString()) + " " +
+                                       image->toolTip().toStdString();
     }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
     // Picks a list entry as the user does.
