@@ -1,11 +1,8 @@
 #include "history/LineDiff.h"
-#include "support/TempDir.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -76,26 +73,6 @@ TEST(LineDiff, ChangesFarApartMakeHunksOfTheirOwn)
     EXPECT_EQ(split[0].size(), 2 + 2 + 3); // two lines before, the change, three after
     EXPECT_EQ(split[1].first().oldNumber, 8);
     EXPECT_EQ(split[1].last().oldNumber, 14);
-}
-
-TEST(LineDiff, GameConfigEditShowsOnlyTheEditedLine)
-{
-    const QByteArray before = TempDir::testData(u"config.cfg"_s);
-    QByteArray after = before;
-    const qsizetype at = after.indexOf("\nrate \"") + 1;
-    ASSERT_GT(at, 0);
-    const qsizetype end = after.indexOf('\n', at);
-    after.replace(at, end - at, "rate \"30000\"\r");
-    QList<LineDiff::Line> changed;
-    for (const LineDiff::Hunk& hunk : LineDiff::hunks(before, after)) {
-        for (const LineDiff::Line& line : hunk) {
-            if (line.kind != LineDiff::Line::Kind::Same)
-                changed << line;
-        }
-    }
-    ASSERT_EQ(changed.size(), 2);
-    EXPECT_EQ(changed[0].oldNumber, changed[1].newNumber);
-    EXPECT_EQ(changed[1].bytes, "rate \"30000\"\r\n");
 }
 
 TEST(LineDiff, LargeFilesStayFast)
