@@ -1,11 +1,19 @@
 // The Main page's actions on the selected configuration file: open, back up, restore, delete.
+// A backup is kept as a named version in the history and as the one backup file in the program
+// folder; Restore offers both and the other versions.
 #include "app/MainForm.h"
 
+#include "app/RestoreChooser.h"
+#include "app/RestoreSources.h"
 #include "config/AppState.h"
+#include "history/History.h"
 #include "platform/Dialogs.h"
+#include "platform/FileCopy.h"
 #include "platform/FileError.h"
 #include "platform/Shell.h"
+#include "platform/WriteCheck.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,8 +35,19 @@ void TMainForm::backupSelectedConfig()
 {
     if (!selectedEntry())
         return;
+    // Named by its time unless the user names it; Cancel makes no backup at all.
+    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    QString name = now;
+    if (!m_state.dialogs.inputText(m_state.working.file(), m_state.message(Msg::BackupName), name))
+        return;
+    if (name.trimmed().isEmpty())
+        name = now;
     QString error;
-    if (m_shell.CopyFileToFolder(QDir::fromNativeSeparators(m_state.working.path()), m_state.ProgramDir, &error)) {
+    const QString path = QDir::fromNativeSeparators(m_state.working.path());
+    // The backup is a version of the file in the history, and the one backup file beside the
+    // program that every earlier version of the program wrote and restores from.
+    if (History::in(m_state.ProgramDir).keepBackup(path, name, &error) &&
+        m_shell.CopyFileToFolder(path, m_state.ProgramDir, &error)) {
         m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + m_state.message(Msg::BackedUp) +
                              QLatin1Char('\n') +
                              QDir::toNativeSeparators(m_state.ProgramDir + QLatin1Char('/') + m_state.working.file()));
@@ -37,12 +56,60 @@ void TMainForm::backupSelectedConfig()
     }
 }
 
+namespace {
+
+QString shownTime(const QDateTime& time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString label(const AppState& state, const RestoreSource& source)
+{
+    switch (source.kind) {
+    case RestoreSource::Kind::BackupFile:
+        return state.message(Msg::RestoreBackupFile).arg(shownTime(source.time));
+    case RestoreSource::Kind::Backup:
+        return state.message(Msg::RestoreNamedBackup).arg(source.name, shownTime(source.time));
+    case RestoreSource::Kind::Version:
+        break;
+    }
+    return state.message(Msg::RestoreVersion).arg(shownTime(source.time), source.name);
+}
+
+// Puts `after` into the working file `target` once the review allows it: its bytes now kept as a
+// version first, the write whole or not at all. False when the review cancelled it or an error
+// was shown; true also when the file holds those bytes already and nothing was written.
+bool writeRestored(AppState& state, const QString& target, const QByteArray& after)
+{
+    QFile file(target);
+    const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    file.close();
+    if (!state.reviewWrites({PendingWrite{target, before, after}}))
+        return false;
+    if (before == after && QFileInfo::exists(target))
+        return true; // the file holds those bytes: nothing to write
+    // Refused before anything is kept: a version of a file that cannot be written is no use.
+    QString error = WriteCheck::refusal(target, state.texts());
+    if (!error.isEmpty() || !state.working.keepVersion(target, QStringLiteral("Restore CFG"), &error) ||
+        !FileCopy::writeWhole(target, after, &error, state.texts())) {
+        state.dialogs.error(error);
+        return false;
+    }
+    state.working.wroteFile(target);
+    return true;
+}
+
+} // namespace
+
 void TMainForm::restoreSelectedConfig()
 {
     if (!selectedEntry())
         return;
     const QString backup = m_state.ProgramDir + QLatin1Char('/') + m_state.working.file();
-    if (!QFileInfo(backup).isFile()) {
+    const QString target = QDir::fromNativeSeparators(m_state.working.path());
+    const History history = History::in(m_state.ProgramDir);
+    const QList<RestoreSource> sources = RestoreSources::list(backup, history, target);
+    if (sources.isEmpty()) {
         // A language file cannot keep the blank that ends this text (its reader trims texts).
         QString text = m_state.message(Msg::RestoreFailed);
         if (!text.isEmpty() && !text.back().isSpace())
@@ -50,19 +117,28 @@ void TMainForm::restoreSelectedConfig()
         m_state.dialogs.error(text + m_state.working.file() + QLatin1Char('?'));
         return;
     }
-    QString error;
-    const QString target = m_state.working.path();
-    if (!m_state.working.keepVersion(target, QStringLiteral("Restore CFG"), &error) ||
-        !m_shell.CopyFileToFolder(backup, QDir::fromNativeSeparators(m_state.working.folder()), &error)) {
-        m_state.dialogs.error(error);
-        return;
-    }
-    m_state.working.wroteFile(target);
-    m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + m_state.message(Msg::Restored) +
-                         QLatin1Char('\n') + m_state.working.path());
-    // The working file was replaced: the pages show what it holds now, so that Apply never writes
-    // the values of the file as it was before.
-    readOptionPages();
+    QStringList labels;
+    for (const RestoreSource& source : sources)
+        labels << label(m_state, source);
+    auto* chooser =
+        new RestoreChooser(m_state.working.file(), m_state.message(Msg::RestoreChoose).arg(m_state.working.file()),
+                           labels, m_state.message(Msg::RestoreButton), this);
+    connect(chooser, &RestoreChooser::chosen, this, [this, sources, backup, target, history](int row) {
+        QString error;
+        const std::optional<QByteArray> bytes = RestoreSources::bytes(sources.at(row), backup, history, target, &error);
+        if (!bytes) {
+            m_state.dialogs.error(error);
+            return;
+        }
+        if (!writeRestored(m_state, target, *bytes))
+            return;
+        m_state.dialogs.info(m_state.working.file() + QLatin1Char(' ') + m_state.message(Msg::Restored) +
+                             QLatin1Char('\n') + m_state.working.path());
+        // The working file was replaced: the pages show what it holds now, so that Apply never
+        // writes the values of the file as it was before.
+        readOptionPages();
+    });
+    chooser->open();
 }
 
 void TMainForm::deleteSelectedConfig()

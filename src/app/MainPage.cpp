@@ -4,6 +4,7 @@
 
 #include "app/CfgFolder.h"
 #include "app/MainHistoryControls.h"
+#include "app/MainLossesBox.h"
 #include "binder/BinderPage.h"
 #include "chain/WorkingFileChain.h"
 #include "config/AppState.h"
@@ -75,6 +76,7 @@ void TMainForm::buildMainPage()
     listBox->addWidget(m_restoreButton, 2, 1);
     listBox->addWidget(m_folderButton, 3, 1);
     listBox->setRowStretch(4, 1);
+    listBox->addWidget(new MainLossesBox(m_state, fileGroup), 5, 0, 1, 2); // hidden while nothing is lost
 
     m_listMenu = new QMenu(m_configList);
     m_listMenu->setObjectName(QStringLiteral("ListPopup"));
@@ -89,7 +91,7 @@ void TMainForm::buildMainPage()
     }
     m_historyControls = new MainHistoryControls(m_state, fileGroup, m_listMenu, this);
     listBox->addWidget(m_historyControls->button(), 4, 1, Qt::AlignTop);
-    listBox->addWidget(m_historyControls->reviewSwitch(), 5, 0, 1, 2);
+    listBox->addWidget(m_historyControls->reviewSwitch(), 6, 0, 1, 2);
 
     auto* updateGroup = new QGroupBox(QStringLiteral("Auto-update via Internet"), m_sheets[MainPage]);
     updateGroup->setObjectName(QStringLiteral("GroupBox2"));

@@ -1,6 +1,7 @@
 target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CfgFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RestoreSources.cpp
 )
 target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
@@ -13,4 +14,6 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainHistoryControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainLossesBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RestoreChooser.cpp
 )

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chain/ChainCommand.h"
+
 #include <QByteArray>
 #include <QSet>
 
+#include <optional>
 #include <vector>
 
 class ArchivedCvars;
@@ -29,9 +32,23 @@ struct Loss {
     friend bool operator==(const Loss&, const Loss&) = default;
 };
 
+// One command of config.cfg (the text between `;`s) as the game's exit treats it.
+struct Command {
+    int line = 0; // 1-based
+    ChainCommand::Kind kind = ChainCommand::Kind::Other;
+    QByteArray name;               // as ChainCommand::Reading gives it
+    bool hasTokens = false;        // false for an empty command or a bare comment
+    std::optional<Reason> dropped; // why the exit drops the command's tokens, if it lists them
+    bool comment = false;          // a `//` comment ends the command
+};
+
+// Every command of config.cfg's `lines` in file order, empty ones included. `aliases` holds the
+// names (lower case) of the aliases the chain defines, whose calls are no variables.
+std::vector<Command> commands(const std::vector<QByteArray>& lines, const ArchivedCvars& archived,
+                              const QSet<QByteArray>& aliases);
+
 // The losses of config.cfg's `lines` in line order: one per line and reason, a line's reasons in
-// the order its commands give them. `aliases` holds the names (lower case) of the aliases the
-// chain defines, whose calls are no variables.
+// the order its commands give them.
 std::vector<Loss> find(const std::vector<QByteArray>& lines, const ArchivedCvars& archived,
                        const QSet<QByteArray>& aliases);
 

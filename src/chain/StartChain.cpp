@@ -119,27 +119,7 @@ private:
         }
     }
 
-    // The file's path relative to the game folder as it is on disk, each part found without
-    // regard to case as the game finds it; empty when there is no such file.
-    QString resolve(const QString& name) const
-    {
-        QString relative;
-        for (const QString& part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-            const QDir dir(m_dir.filePath(relative));
-            QString found = part;
-            if (!QFileInfo::exists(dir.filePath(part))) {
-                const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-                const auto match = std::find_if(names.begin(), names.end(), [&](const QString& n) {
-                    return n.compare(part, Qt::CaseInsensitive) == 0;
-                });
-                if (match == names.end())
-                    return QString();
-                found = *match;
-            }
-            relative = relative.isEmpty() ? found : relative + QLatin1Char('/') + found;
-        }
-        return QFileInfo(m_dir.filePath(relative)).isFile() ? QDir::cleanPath(relative) : QString();
-    }
+    QString resolve(const QString& name) const { return StartChainReader::findFile(m_dir.path(), name); }
 
     void warn(const ChainPlace& place, const QString& text) { m_chain.warnings.push_back({place, text}); }
 
@@ -219,6 +199,27 @@ namespace StartChainReader {
 StartChain follow(const QString& gameDir)
 {
     return ChainRunner(gameDir).follow();
+}
+
+QString findFile(const QString& gameDir, const QString& name)
+{
+    const QDir root(gameDir);
+    QString relative;
+    for (const QString& part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QDir dir(root.filePath(relative));
+        QString found = part;
+        if (!QFileInfo::exists(dir.filePath(part))) {
+            const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            const auto match = std::find_if(names.begin(), names.end(), [&](const QString& n) {
+                return n.compare(part, Qt::CaseInsensitive) == 0;
+            });
+            if (match == names.end())
+                return QString();
+            found = *match;
+        }
+        relative = relative.isEmpty() ? found : relative + QLatin1Char('/') + found;
+    }
+    return QFileInfo(root.filePath(relative)).isFile() ? QDir::cleanPath(relative) : QString();
 }
 
 bool readLines(const QString& path, std::vector<QByteArray>* lines, QString* error)

@@ -76,6 +76,10 @@ StartChain follow(const QString& gameDir);
 // text). Fails when the file cannot be read.
 bool readLines(const QString& path, std::vector<QByteArray>* lines, QString* error);
 
+// The path of the file `name` relative to the game folder as it is on disk, each part found without
+// regard to case as the game finds it; empty when there is no such file.
+QString findFile(const QString& gameDir, const QString& name);
+
 // Whether the game runs `exec NAME`: it refuses names holding `..`, `\`, `:` or `~`, and names
 // starting with `/`.
 bool isAllowedExecName(QByteArrayView name);

@@ -6,4 +6,5 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/StartChain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConfigLosses.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkingFileChain.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UserconfigMove.cpp
 )

@@ -107,7 +107,8 @@ const QList<Entry>& english()
         {"wizbuttonsmore", QStringLiteral("more")},
         // After a HUD install, one line per slot: %1 is where the game's own sprite is kept, %2 the
         // game file it can be copied back over.
-        {"hudorig", QStringLiteral("The game's own file is kept as %1; copy it back over %2 to return to it.")},
+        {"hudorig",
+         QStringLiteral("The game's own file is kept as %1; \"Restore the game's HUDs\" puts it back over %2.")},
         // The update window and the news box; %1 is the address, the status, a count or a path.
         {"trayready", QStringLiteral("Redy to download an update")},
         {"traydownloading", QStringLiteral("Downloading [%1%]")},
@@ -175,6 +176,44 @@ const QList<Entry>& english()
         {"bindnotkept", QStringLiteral("%1 (not in effect: %2)")},
         {"boundelsewhere",
          QStringLiteral("\"%1\" is bound by %2. %3 does not bind it. Choose this key to bind it in %3?")},
+        // config.cfg's lines the game drops at exit, and their move to userconfig.cfg; %1 a count.
+        {"lossone", QStringLiteral("1 line of config.cfg is lost when the game exits")},
+        {"losscount", QStringLiteral("%1 lines of config.cfg are lost when the game exits")},
+        {"losstitle", QStringLiteral("Lines config.cfg loses when the game exits")},
+        {"lossintro",
+         QStringLiteral(
+             "When it exits, the game writes config.cfg anew and drops these lines. The lines marked to move can go to "
+             "the end of userconfig.cfg, which the game runs after config.cfg and never rewrites.")},
+        {"losscolline", QStringLiteral("Line")},
+        {"losscoltext", QStringLiteral("Text")},
+        {"losscolreason", QStringLiteral("Why it is lost")},
+        {"losscolmove", QStringLiteral("Moves to userconfig.cfg")},
+        {"lossalias", QStringLiteral("alias")},
+        {"losscomment", QStringLiteral("comment")},
+        {"lossexec", QStringLiteral("exec of another file")},
+        {"lossnotarchived", QStringLiteral("variable the game does not keep")},
+        {"lossunknownkey", QStringLiteral("bind of a key the game does not know")},
+        {"lossmoves", QStringLiteral("yes")},
+        {"lossstaykept", QStringLiteral("no: the game keeps part of the line")},
+        {"lossstayunknown", QStringLiteral("no: the key does nothing in userconfig.cfg either")},
+        {"lossstayuserconfig", QStringLiteral("no: userconfig.cfg would run itself")},
+        {"lossstayagain", QStringLiteral("no: a later line sets it again, and moved it would win")},
+        {"lossmove", QStringLiteral("Move to userconfig.cfg")},
+        {"lossmoved", QStringLiteral("Lines moved from config.cfg to the end of userconfig.cfg: %1")},
+        {"lossexecadded",
+         QStringLiteral(
+             "config.cfg now ends with exec userconfig.cfg, so that the moved lines run when the game starts.")},
+        // Backups kept as versions, and what Restore CFG offers: %1 is a file's name, a time, or a
+        // backup's name (then %2 its time); a version's %2 is the action it was kept before.
+        {"backupname", QStringLiteral("Name of the backup:")},
+        {"restorechoose", QStringLiteral("Choose what to put back into %1:")},
+        {"restorefile", QStringLiteral("Backup file, saved %1")},
+        {"restorebackup", QStringLiteral("Backup \"%1\", %2")},
+        {"restoreversion", QStringLiteral("Version of %1 (%2)")},
+        {"restorebutton", QStringLiteral("Restore")},
+        // The HUDs' restore, one line per slot: %1 is the game's sprite file.
+        {"hudrestored", QStringLiteral("%1: the game's own file is back")},
+        {"hudnorestore", QStringLiteral("%1: nothing to restore (no copy of the game's own file was kept)")},
     };
     static const QList<Entry> withFileErrors = [] {
         QList<Entry> all = table;

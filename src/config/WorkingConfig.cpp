@@ -128,6 +128,7 @@ bool WorkingConfig::load(QString* error)
         forgetWrites();
         Q_EMIT changedOutside(path());
     }
+    Q_EMIT loaded(path());
     return true;
 }
 

@@ -58,8 +58,9 @@ public:
     // it cannot be put back.
     bool restoreVersion(int n, QString* error = nullptr);
 
-    // Reads path() into the store; on failure the store is left as it was. Bytes someone else
-    // wrote since the program last wrote or read the file are announced with changedOutside.
+    // Reads path() into the store (announced with loaded); on failure the store is left as it
+    // was. Bytes someone else wrote since the program last wrote or read the file are announced
+    // with changedOutside.
     bool load(QString* error = nullptr);
     // Saves the store into the file it came from (keeping its bytes before as a version named
     // `action`), then reads path().
@@ -70,6 +71,8 @@ Q_SIGNALS:
     void changedOutside(const QString& path);
     // The program wrote the game file `path` (any file of the folder, not only the working one).
     void fileWritten(const QString& path);
+    // The store holds the bytes of the working file `path` as just read.
+    void loaded(const QString& path);
 
 private:
     void announce(const QString& before);

@@ -104,7 +104,7 @@ QList<History::Entry> History::entries(const QString& folder) const
         const QString file = folder + u'/' + name;
         const std::optional<VersionFile::Header> h = number ? VersionFile::readHeader(file) : std::nullopt;
         if (h)
-            list.append({file, n, h->size});
+            list.append({file, n, h->size, isBackup(h->action)});
     }
     std::sort(list.begin(), list.end(), [](const Entry& a, const Entry& b) { return a.number < b.number; });
     return list;
@@ -112,26 +112,57 @@ QList<History::Entry> History::entries(const QString& folder) const
 
 bool History::keep(const QString& gamePath, const QString& action, QString* error)
 {
-    if (!QFileInfo::exists(gamePath))
-        return true;
+    return !QFileInfo::exists(gamePath) || keepVersion(gamePath, action, false, error);
+}
+
+bool History::keepBackup(const QString& gamePath, const QString& name, QString* error)
+{
+    return keepVersion(gamePath, backupAction(name), true, error);
+}
+
+QString History::backupAction(const QString& name)
+{
+    QString clean = name;
+    for (QChar& c : clean) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return Backup + QStringLiteral(": ") + clean.trimmed();
+}
+
+bool History::isBackup(const QString& action, QString* name)
+{
+    const QString prefix = Backup + QStringLiteral(": ");
+    if (!action.startsWith(prefix))
+        return false;
+    if (name)
+        *name = action.mid(prefix.size());
+    return true;
+}
+
+bool History::keepVersion(const QString& gamePath, const QString& action, bool always, QString* error)
+{
     QString why;
     const std::optional<QByteArray> current = readWhole(gamePath, &why);
-    if (current && keepBytes(gamePath, *current, action, &why))
+    if (current && keepBytes(gamePath, *current, action, always, &why))
         return true;
     if (error) {
-        *error = QStringLiteral("%1 was left as it is: its version before the change cannot be kept. %2")
+        *error = (always ? QStringLiteral("%1 cannot be kept as a version. %2")
+                         : QStringLiteral("%1 was left as it is: its version before the change cannot be kept. %2"))
                      .arg(QDir::toNativeSeparators(gamePath), why);
     }
     return false;
 }
 
-bool History::keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error)
+bool History::keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, bool always,
+                        QString* error)
 {
     const QString folder = folderFor(gamePath);
     if (!makeFolder(folder, error))
         return false;
     QList<Entry> kept = entries(folder);
-    if (!kept.isEmpty() && kept.last().size == bytes.size() && VersionFile::readBytes(kept.last().file) == bytes)
+    if (!always && !kept.isEmpty() && kept.last().size == bytes.size() &&
+        VersionFile::readBytes(kept.last().file) == bytes)
         return true;
     const QString pathNote = folder + QStringLiteral("/path.txt");
     if (!QFileInfo::exists(pathNote) && !FileCopy::writeWhole(pathNote, identity(gamePath).toUtf8() + '\n', error))
@@ -140,7 +171,7 @@ bool History::keepBytes(const QString& gamePath, const QByteArray& bytes, const 
     const QString file = folder + u'/' + QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0')) + VersionSuffix;
     if (!VersionFile::write(file, {now(), action, bytes.size()}, bytes, error))
         return false;
-    kept.append({file, number, bytes.size()});
+    kept.append({file, number, bytes.size(), isBackup(action)});
     prune(kept);
     return true;
 }
@@ -150,10 +181,13 @@ void History::prune(QList<Entry> kept) const
     qint64 total = 0;
     for (const Entry& e : kept)
         total += e.size;
-    // The oldest go first; one that cannot be removed now goes at the next keep.
+    // The oldest go first, backups after every other version; the one just kept (the last)
+    // stays. One that cannot be removed now goes at the next keep.
     while (kept.size() > 1 && (kept.size() > MaxVersions || total > MaxBytes)) {
-        total -= kept.first().size;
-        QFile::remove(kept.takeFirst().file);
+        const auto plain = std::find_if(kept.cbegin(), kept.cend() - 1, [](const Entry& e) { return !e.backup; });
+        const qsizetype drop = plain == kept.cend() - 1 ? 0 : plain - kept.cbegin();
+        total -= kept[drop].size;
+        QFile::remove(kept.takeAt(drop).file);
     }
 }
 
@@ -224,7 +258,7 @@ bool History::noticeOutsideChange(const QString& gamePath, const QByteArray& cur
     if (error)
         error->clear();
     const bool changed = !last.isEmpty();
-    if (changed && !keepBytes(gamePath, current, QString(ChangedOutside), error))
+    if (changed && !keepBytes(gamePath, current, QString(ChangedOutside), false, error))
         return true;
     see(gamePath, current, error);
     return changed;

@@ -35,6 +35,8 @@ public:
     static constexpr QLatin1StringView Restore{"restore"};
     static constexpr QLatin1StringView ChangedOutside{"changed outside"};
     static constexpr QLatin1StringView Undo{"undo"};
+    // A backup's action is this word, ": " and the name the user gave it.
+    static constexpr QLatin1StringView Backup{"backup"};
 
     using Clock = std::function<QDateTime()>;
 
@@ -52,6 +54,14 @@ public:
     // (never the one just kept). A missing file has nothing to keep. False with `error` when the
     // version cannot be kept: the caller must then leave the file as it is.
     bool keep(const QString& gamePath, const QString& action, QString* error = nullptr);
+    // Keeps the bytes `gamePath` holds now as a backup named `name`, even when they are the newest
+    // version already. Backups go last when the limits drop versions (after every other one but
+    // the one just kept). A missing file is an error.
+    bool keepBackup(const QString& gamePath, const QString& name, QString* error = nullptr);
+    // The action of a backup named `name` (tabs and line ends in it made blanks).
+    static QString backupAction(const QString& name);
+    // Whether `action` is a backup's; its name in `name`.
+    static bool isBackup(const QString& action, QString* name = nullptr);
     // Records the bytes `gamePath` holds now as the ones the program wrote, after a write.
     bool written(const QString& gamePath, QString* error = nullptr);
 
@@ -76,10 +86,14 @@ private:
         QString file; // the version file's path
         qint64 number = 0;
         qint64 size = 0;
+        bool backup = false;
     };
     // The folder's version files, oldest first.
     QList<Entry> entries(const QString& folder) const;
-    bool keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error);
+    // Keeps `bytes` under `action`; unless `always`, not when the newest version holds them already.
+    bool keepBytes(const QString& gamePath, const QByteArray& bytes, const QString& action, bool always,
+                   QString* error);
+    bool keepVersion(const QString& gamePath, const QString& action, bool always, QString* error);
     bool see(const QString& gamePath, const QByteArray& bytes, QString* error);
     void prune(QList<Entry> kept) const;
     QDateTime now() const;

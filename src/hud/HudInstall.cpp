@@ -64,7 +64,8 @@ QString libraryFile(const QString& programDir, const QString& entry, LibraryFile
     return QDir(programDir).filePath(QStringLiteral("huds/") + entry + suffix);
 }
 
-SlotResult installSlot(int slot, const QString& entry, const QString& programDir, const QString& cfgDir)
+SlotResult installSlot(int slot, const QString& entry, const QString& programDir, const QString& cfgDir,
+                       const KeepVersion& keep)
 {
     SlotResult result;
     result.slot = slot;
@@ -103,6 +104,9 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
         return result;
     }
 
+    if (keep && target.exists() && !keep(result.target, QStringLiteral("HUD install"), &result.error))
+        return result;
+
     // The way back: the game's own file, kept the first time only. Every later install finds the
     // .orig and leaves it, so it never becomes one of our sprites.
     const QString original = result.target + QStringLiteral(".orig");
@@ -123,12 +127,13 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
     return result;
 }
 
-QList<SlotResult> install(const QStringList& entries, const QString& programDir, const QString& cfgDir)
+QList<SlotResult> install(const QStringList& entries, const QString& programDir, const QString& cfgDir,
+                          const KeepVersion& keep)
 {
     QList<SlotResult> results;
     for (int slot = 0; slot < SlotCount && slot < entries.size(); ++slot) {
         if (!entries.at(slot).isEmpty())
-            results.append(installSlot(slot, entries.at(slot), programDir, cfgDir));
+            results.append(installSlot(slot, entries.at(slot), programDir, cfgDir, keep));
     }
     return results;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Installing HUD sprites from the library in the program folder over the game's sprite files.
 // Each install keeps the game's own file as "<name>.orig" first (once: an existing .orig is the
 // game's and is never replaced), checks that the library file is a sprite, and writes the new file
@@ -31,6 +33,10 @@ enum class LibraryFile { Sprite, Preview };
 // the preview.
 QString libraryFile(const QString& programDir, const QString& entry, LibraryFile file);
 
+// Keeps the bytes the game file `path` holds now as a version named `action` before it is
+// replaced; false with `error` when it cannot, and the file must then stay as it is.
+using KeepVersion = std::function<bool(const QString& path, const QString& action, QString* error)>;
+
 struct SlotResult {
     int slot = -1;
     QString entry;
@@ -41,11 +47,15 @@ struct SlotResult {
 };
 
 // Installs library entry `entry` into slot `slot` under the game folder `cfgDir`; creates a
-// missing sprites folder. On failure the game's file is as it was.
-SlotResult installSlot(int slot, const QString& entry, const QString& programDir, const QString& cfgDir);
+// missing sprites folder. A game file that is there is first kept with `keep` (action "HUD
+// install"; none: nothing kept), and a failure to keep it stops the slot with its error. On
+// failure the game's file is as it was.
+SlotResult installSlot(int slot, const QString& entry, const QString& programDir, const QString& cfgDir,
+                       const KeepVersion& keep = {});
 
 // Installs every slot whose entry is not empty, slot 0 first; one result per installed or failed
 // slot. `entries` holds one entry per slot (missing or empty: the slot is skipped).
-QList<SlotResult> install(const QStringList& entries, const QString& programDir, const QString& cfgDir);
+QList<SlotResult> install(const QStringList& entries, const QString& programDir, const QString& cfgDir,
+                          const KeepVersion& keep = {});
 
 } // namespace HudInstall

@@ -2,6 +2,7 @@
 
 #include "config/AppState.h"
 #include "hud/HudInstall.h"
+#include "hud/HudRestore.h"
 #include "hud/HudSample.h"
 #include "hud/JpegDecoder.h"
 #include "platform/Dialogs.h"
@@ -60,8 +61,8 @@ HudPage::HudPage(AppState& state, QWidget* parent)
         auto* list = new QComboBox(m_slotsBox);
         list->setObjectName(s.list);
         list->addItems(s.entries);
-        list->setCurrentIndex(-1); // nothing until the user or the settings choose
-        list->setGeometry(226, y, 100, 24);
+        list->setCurrentIndex(-1);         // nothing until the user or the settings choose
+        list->setGeometry(226, y, 90, 24); // leaves room for the restore button at its right
         m_slotLists[size_t(slot)] = list;
         // activated: a pick of the user's, never the start-up selection, which leaves the picture.
         connect(list, &QComboBox::activated, this, [this, slot] { showPreview(slot); });
@@ -69,8 +70,11 @@ HudPage::HudPage(AppState& state, QWidget* parent)
     m_applyButton = new QPushButton(QStringLiteral("Apply HUDs"), m_slotsBox);
     m_applyButton->setObjectName(QStringLiteral("ApplyHud"));
     m_applyButton->setIcon(HudSample::applyGlyph());
-    fitApplyButton();
     connect(m_applyButton, &QPushButton::clicked, this, &HudPage::installSelectedHuds);
+    m_restoreButton = new QPushButton(QStringLiteral("Restore the game's HUDs"), m_slotsBox);
+    m_restoreButton->setObjectName(QStringLiteral("RestoreHud"));
+    connect(m_restoreButton, &QPushButton::clicked, this, &HudPage::restoreGameHuds);
+    fitButtons();
 
     QGroupBox* pictureBox = group(this, "HudPictureBox", "HUD picture", QRect(4, 160, 272, 166));
     m_preview = new QLabel(pictureBox);
@@ -94,14 +98,18 @@ void HudPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The caption may have changed language while the page was hidden.
-    fitApplyButton();
+    fitButtons();
 }
 
-void HudPage::fitApplyButton()
+void HudPage::fitButtons()
 {
-    // 106 x 30 at the group's lower right, wider where a language's caption needs it.
+    // 106 x 30 at the group's lower right, wider where a language's caption needs it; the
+    // restore above it, right of the lists.
     const int width = qMax(106, m_applyButton->sizeHint().width());
     m_applyButton->setGeometry(m_slotsBox->width() - width - 10, m_slotsBox->height() - 30 - 10, width, 30);
+    const int restoreWidth = qMax(106, m_restoreButton->sizeHint().width());
+    m_restoreButton->setGeometry(m_slotsBox->width() - restoreWidth - 10, m_slotsBox->height() - 2 * 30 - 16,
+                                 restoreWidth, 30);
 }
 
 void HudPage::selectStoredHuds()
@@ -141,11 +149,13 @@ void HudPage::installSelectedHuds()
         picks << list->currentText();
     QStringList failures;
     QStringList kept;
-    for (const HudInstall::SlotResult& r : HudInstall::install(picks, m_state.ProgramDir, m_state.working.folder())) {
+    for (const HudInstall::SlotResult& r :
+         HudInstall::install(picks, m_state.ProgramDir, m_state.working.folder(), keepVersion())) {
         if (!r.installed) {
             failures << r.error;
             continue;
         }
+        m_state.working.wroteFile(r.target);
         QString error;
         if (!m_state.settings.writeText(HudInstall::slots().at(r.slot).setting, r.entry, &error))
             failures << error;
@@ -160,5 +170,48 @@ void HudPage::installSelectedHuds()
     if (failures.isEmpty())
         text = m_state.message(Msg::HudInstalled) + (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + text);
     if (!text.isEmpty())
+        m_state.dialogs.info(text);
+}
+
+HudInstall::KeepVersion HudPage::keepVersion() const
+{
+    return [this](const QString& path, const QString& action, QString* error) {
+        return m_state.working.keepVersion(path, action, error);
+    };
+}
+
+void HudPage::restoreGameHuds()
+{
+    QStringList lines;
+    bool failed = false;
+    for (const HudRestore::SlotRestore& r : HudRestore::restore(m_state.working.folder(), keepVersion())) {
+        const HudInstall::Slot& slot = HudInstall::slots().at(r.slot);
+        const QString file = QDir::toNativeSeparators(r.target.isEmpty() ? slot.gameFile : r.target);
+        switch (r.outcome) {
+        case HudRestore::Outcome::Restored: {
+            m_state.working.wroteFile(r.target);
+            lines << m_state.message(Msg::HudRestored).arg(file);
+            m_slotLists[size_t(r.slot)]->setCurrentIndex(-1);
+            m_preview->setPixmap(HudSample::picture()); // no longer the pick of a list
+            QString error;
+            if (!m_state.settings.writeText(slot.setting, QString(), &error)) {
+                lines << error;
+                failed = true;
+            }
+            break;
+        }
+        case HudRestore::Outcome::NothingToRestore:
+            lines << m_state.message(Msg::HudNothingToRestore).arg(file);
+            break;
+        case HudRestore::Outcome::Failed:
+            lines << r.error;
+            failed = true;
+            break;
+        }
+    }
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    if (failed)
+        m_state.dialogs.error(text);
+    else
         m_state.dialogs.info(text);
 }

@@ -5,6 +5,7 @@ target_sources(qvl_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/JpegDecoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/JpegEncoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HudInstall.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HudRestore.cpp
 )
 target_link_libraries(qvl_core PUBLIC JPEG::JPEG)
 # The HUDs page and its pictures (widgets).

@@ -1,6 +1,9 @@
 // The Main page's actions on the selected configuration: open, back up, restore, delete.
 #include "MainFormFixture.h"
 
+#include "RestoreChooserDriver.h"
+#include "history/History.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -16,6 +19,7 @@ const QByteArray Bravo = "name \"Bravo\"\r\n";
 TEST_F(MainFormTest, BackupTwiceKeepsTheLaterCopy)
 {
     TMainForm& f = start();
+    dialogs.inputs << QStringLiteral("one") << QStringLiteral("two");
     QTest::mouseClick(control<QPushButton>(f, "BitBtn4"), Qt::LeftButton);
     game.write(QStringLiteral("config.cfg"), "second\r\n");
     QTest::mouseClick(control<QPushButton>(f, "BitBtn4"), Qt::LeftButton);
@@ -34,6 +38,7 @@ TEST_F(MainFormTest, FailedBackupSaysSoInTheInterfaceLanguageWithTheCause)
         state.messages.setText(key, QLatin1Char('<') + key + QLatin1Char('>'));
 
     QFile::remove(game.file(QStringLiteral("config.cfg"))); // deleted behind the program's back
+    dialogs.inputs << QStringLiteral("gone");
     control<QAction>(f, "Backup")->trigger();
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     ASSERT_EQ(errors.size(), 1);
@@ -55,6 +60,9 @@ TEST_F(MainFormTest, RestoreBringsBackTheCopyAndThePagesShowIt)
     program.write(QStringLiteral("mine.cfg"), Alpha);
     typeName(QStringLiteral("Unapplied"));
     control<QAction>(f, "Restore1")->trigger();
+    // An old backup file and no history: the file alone is offered.
+    EXPECT_EQ(RestoreChooserDriver::offered(f).size(), 1);
+    RestoreChooserDriver::answer(f, 0);
     EXPECT_EQ(game.read(QStringLiteral("mine.cfg")), Alpha);
     EXPECT_EQ(dialogs.texts(QStringLiteral("information")).value(0),
               QStringLiteral("mine.cfg has been successfuly restored. Restored file:\n") + state.working.path());
@@ -76,6 +84,7 @@ TEST_F(MainFormTest, RestoreLeavesAReadOnlyFileAndSaysWhy)
     QFile::setPermissions(working, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     TMainForm& f = start();
     QTest::mouseClick(control<QPushButton>(f, "BitBtn6"), Qt::LeftButton);
+    RestoreChooserDriver::answer(f, 0);
     QFile::setPermissions(working, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(game.read(QStringLiteral("config.cfg")), before);
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
@@ -83,6 +92,7 @@ TEST_F(MainFormTest, RestoreLeavesAReadOnlyFileAndSaysWhy)
     EXPECT_TRUE(errors[0].contains(QStringLiteral("read-only"))) << errors[0].toStdString();
     EXPECT_FALSE(errors[0].contains(QStringLiteral("Maybe you did'nt backup"))) << "the backup is there";
     EXPECT_TRUE(dialogs.texts(QStringLiteral("information")).isEmpty());
+    EXPECT_TRUE(History::in(program.path()).versions(working).isEmpty()) << "nothing kept for a refused write";
 }
 
 TEST_F(MainFormTest, RestoreFailureKeepsTheFileNameApartFromATranslatedText)

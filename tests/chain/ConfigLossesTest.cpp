@@ -1,5 +1,6 @@
 #include "chain/ConfigLosses.h"
 #include "chain/ArchivedCvars.h"
+#include "chain/ShippedArchived.h"
 #include "config/TextLines.h"
 #include "support/TempDir.h"
 
@@ -9,17 +10,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ArchivedCvars shippedList()
-{
-    ArchivedCvars list;
-    QString error;
-    EXPECT_TRUE(list.load(ArchivedCvars::pathIn(QStringLiteral(QVL_SOURCE_DATA)), &error)) << error.toStdString();
-    return list;
-}
-
 TEST(ArchivedCvars, ReadsTheShippedListAndKeepsItWhenAFileCannotBeRead)
 {
-    ArchivedCvars list = shippedList();
+    ArchivedCvars list = shippedArchivedCvars();
     EXPECT_EQ(list.count(), 160);
     EXPECT_TRUE(list.contains("CL_Crosshair_Color"));
     EXPECT_TRUE(list.contains("mp3fadetime"));
@@ -32,7 +25,7 @@ TEST(ArchivedCvars, ReadsTheShippedListAndKeepsItWhenAFileCannotBeRead)
 
 TEST(ConfigLosses, KeepsOnlyALastExecOfUserconfig)
 {
-    const ArchivedCvars archived = shippedList();
+    const ArchivedCvars archived = shippedArchivedCvars();
     const struct {
         QByteArray text;
         const char* losses; // LINE:REASON ...

@@ -176,4 +176,54 @@ TEST(History, AVersionCutShortIsNoVersion)
     EXPECT_EQ(f.history.bytes(f.game, 1), "rate 1\r\n");
 }
 
+TEST(History, ABackupIsKeptEvenWhenItsBytesAreKeptAlready)
+{
+    Fixture f;
+    const QByteArray original = TempDir::readFile(f.game);
+    QString error;
+    ASSERT_TRUE(f.history.keepBackup(f.game, u"before\tthe\nmatch "_s, &error)) << error.toStdString();
+    ASSERT_TRUE(f.history.keepBackup(f.game, u"again"_s, &error)); // the same bytes, kept all the same
+    EXPECT_EQ(f.actions(), (QStringList{u"backup: again"_s, u"backup: before the match"_s}));
+    QString name;
+    EXPECT_TRUE(History::isBackup(f.actions().last(), &name));
+    EXPECT_EQ(name, u"before the match"_s);
+    EXPECT_FALSE(History::isBackup(u"backup"_s) || History::isBackup(u"Apply"_s));
+
+    // A write after them keeps nothing more for the same bytes, as after any version.
+    ASSERT_TRUE(f.keepAndWrite(u"Apply"_s, "rate 1\r\n"));
+    EXPECT_EQ(f.actions().size(), 2);
+    EXPECT_EQ(f.history.bytes(f.game, 1), original);
+
+    QFile::remove(f.game);
+    EXPECT_FALSE(f.history.keepBackup(f.game, u"gone"_s, &error));
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(f.game))) << error.toStdString();
+}
+
+TEST(History, BackupsAreDroppedAfterEveryOtherVersion)
+{
+    Fixture f;
+    // A backup, then versions up to the limit: the oldest plain version goes, the backup stays.
+    TempDir::writeFile(f.game, "b0");
+    ASSERT_TRUE(f.history.keepBackup(f.game, u"first"_s));
+    for (int i = 1; i < History::MaxVersions; ++i) {
+        TempDir::writeFile(f.game, QByteArray::number(i));
+        ASSERT_TRUE(f.history.keep(f.game, QString::number(i)));
+    }
+    ASSERT_EQ(f.history.versions(f.game).size(), History::MaxVersions);
+    TempDir::writeFile(f.game, "last");
+    ASSERT_TRUE(f.history.keep(f.game, u"last"_s));
+    QStringList actions = f.actions();
+    ASSERT_EQ(actions.size(), History::MaxVersions);
+    EXPECT_EQ(actions.first(), u"last"_s);
+    EXPECT_EQ(actions.last(), u"backup: first"_s);
+    EXPECT_EQ(actions[actions.size() - 2], u"2"_s); // "1" went
+
+    // Nothing but backups left to drop: the oldest backup goes, the one just kept stays.
+    Fixture g;
+    TempDir::writeFile(g.game, QByteArray(History::MaxBytes / 2 + 1, 'x'));
+    ASSERT_TRUE(g.history.keepBackup(g.game, u"one"_s));
+    ASSERT_TRUE(g.history.keepBackup(g.game, u"two"_s));
+    EXPECT_EQ(g.actions(), QStringList{u"backup: two"_s});
+}
+
 } // namespace

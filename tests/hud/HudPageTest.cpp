@@ -1,6 +1,7 @@
 #include "hud/HudPage.h"
 #include "HudTestFiles.h"
 #include "app/MainFormFixture.h"
+#include "history/History.h"
 #include "hud/HudSample.h"
 #include "hud/JpegEncoder.h"
 #include "platform/SettingsStore.h"
@@ -214,6 +215,58 @@ TEST_F(HudPageTest, TheMessagesFollowTheInterfaceLanguageAndAnUnstoredPickIsNoSu
     EXPECT_EQ(infos(),
               QStringList{u"gardé %1 (%2)"_s.arg(QDir::toNativeSeparators(game.file(u"sprites/radar640.spr.orig"_s)),
                                                  QDir::toNativeSeparators(game.file(u"sprites/radar640.spr"_s)))});
+}
+
+TEST_F(HudPageTest, RestoreBringsBackTheGameFilesAndTheListsFollow)
+{
+    start();
+    pick(0, u"3"_s);
+    pick(1, u"radar2"_s);
+    pick(2, u"sniper9"_s);
+    apply();
+    // The install keeps the sprites it replaces, and its box names the way back.
+    const QString digitsFile = game.file(u"sprites/640hud7.spr"_s);
+    const History history = History::in(program.path());
+    ASSERT_EQ(history.versions(digitsFile).size(), 1);
+    EXPECT_EQ(history.versions(digitsFile)[0].action, u"HUD install"_s);
+    EXPECT_EQ(history.bytes(digitsFile, 1), "game's digits");
+    ASSERT_EQ(infos().size(), 1);
+    EXPECT_TRUE(infos()[0].contains(u"\"Restore the game's HUDs\" puts it back"_s)) << infos()[0].toStdString();
+
+    const QString radarFile = game.file(u"sprites/radar640.spr"_s);
+    ASSERT_TRUE(QFile::setPermissions(radarFile, QFileDevice::ReadOwner));
+    QTest::mouseClick(control<QPushButton>(page(), "RestoreHud"), Qt::LeftButton);
+    QFile::setPermissions(radarFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_EQ(errors().size(), 1);
+    const QStringList lines = errors()[0].split(u"\r\n"_s);
+    ASSERT_EQ(lines.size(), 3) << errors()[0].toStdString();
+    EXPECT_EQ(lines[0], QDir::toNativeSeparators(digitsFile) + u": the game's own file is back"_s);
+    EXPECT_TRUE(lines[1].contains(QDir::toNativeSeparators(radarFile)) && lines[1].contains(u"read-only"_s))
+        << lines[1].toStdString();
+    EXPECT_EQ(lines[2], QDir::toNativeSeparators(game.file(u"sprites/sniper_scope.spr"_s)) +
+                            u": nothing to restore (no copy of the game's own file was kept)"_s);
+    EXPECT_EQ(game.read(u"sprites/640hud7.spr"_s), "game's digits");
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), radar);
+    EXPECT_EQ(history.versions(digitsFile)[0].action, u"HUD restore"_s);
+    EXPECT_EQ(history.bytes(digitsFile, 1), digits);
+
+    // The restored slot shows the game's own HUD now and at the next start; the others stay.
+    EXPECT_EQ(list(0)->currentIndex(), -1);
+    EXPECT_EQ(preview()->pixmap().toImage(), HudSample::picture().toImage()) << "no pick's picture is left";
+    EXPECT_EQ(settings.values.value(u"hud#0"_s), QString());
+    EXPECT_EQ(settings.values.value(u"hud#1"_s), u"radar2"_s);
+    form.reset();
+    start();
+    EXPECT_EQ(list(0)->currentIndex(), -1);
+    EXPECT_EQ(list(1)->currentText(), u"radar2"_s);
+    EXPECT_EQ(list(2)->currentText(), u"sniper9"_s);
+
+    // Everything restored that can be: an information box, no error.
+    dialogs.shown.clear();
+    QTest::mouseClick(control<QPushButton>(page(), "RestoreHud"), Qt::LeftButton);
+    EXPECT_TRUE(errors().isEmpty() && infos().size() == 1) << errors().join(u'\n').toStdString();
+    EXPECT_EQ(game.read(u"sprites/radar640.spr"_s), "game's radar");
+    EXPECT_EQ(list(1)->currentIndex(), -1);
 }
 
 } // namespace
