@@ -27,7 +27,7 @@ MainHistoryControls::MainHistoryControls(AppState& state, QWidget* box, QMenu* l
     m_action = listMenu->addAction(QStringLiteral("History..."));
     m_action->setObjectName(QStringLiteral("History1"));
 
-    m_switch = new QCheckBox(QStringLiteral("Show the changes before writing"), box);
+    m_switch = new QCheckBox(QStringLiteral("Review before writing"), box);
     m_switch->setObjectName(QStringLiteral("ReviewSwitch"));
     m_switch->setChecked(!state.settings.read(Setting::SkipReview));
 

@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -91,7 +92,6 @@ void TMainForm::buildMainPage()
     }
     m_historyControls = new MainHistoryControls(m_state, fileGroup, m_listMenu, this);
     listBox->addWidget(m_historyControls->button(), 4, 1, Qt::AlignTop);
-    listBox->addWidget(m_historyControls->reviewSwitch(), 6, 0, 1, 2);
 
     auto* updateGroup = new QGroupBox(QStringLiteral("Auto-update via Internet"), m_sheets[MainPage]);
     updateGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -132,7 +132,11 @@ void TMainForm::buildMainPage()
         {QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"), QStringLiteral("Swedish")});
     m_languageList->setCurrentIndex(-1);
     langBox->addWidget(languageNote);
-    langBox->addWidget(m_languageList);
+    // Beside the list box, the switch of the program's other way of its own: no room under it.
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(m_languageList, 1);
+    languageRow->addWidget(m_historyControls->reviewSwitch());
+    langBox->addLayout(languageRow);
 
     auto* newsGroup = new QGroupBox(QStringLiteral("Z.U. Zori"), m_sheets[MainPage]);
     newsGroup->setObjectName(QStringLiteral("GroupBox42"));
