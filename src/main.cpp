@@ -11,6 +11,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
+#include "review/ReviewWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -181,6 +182,11 @@ int main(int argc, char** argv)
 
     TMainForm MainForm(state, shell, registry);
     dialogs.parent = &MainForm;
+    // Every write of a game file is shown first, over the window the user works in.
+    state.reviewer = [&state, &MainForm](const QList<PendingWrite>& writes) {
+        QWidget* over = QApplication::activeWindow();
+        return ReviewWindow::ask(state, writes, over ? over : &MainForm);
+    };
 
     TInformationForm InformationForm(&MainForm);
     QObject::connect(&instance, &SingleInstance::activationRequested, &MainForm, &TMainForm::comeForward);

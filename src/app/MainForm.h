@@ -13,6 +13,7 @@ class ClientOptionsPage;
 class HudPage;
 class ServerOptionsPage;
 class MachineRegistry;
+class MainHistoryControls;
 class NewsView;
 struct TextSetting;
 class QAction;
@@ -180,6 +181,7 @@ private:
     QPushButton* m_updateButton = nullptr;
     NewsView* m_news = nullptr;
     QPushButton* m_newsButton = nullptr;
+    MainHistoryControls* m_historyControls = nullptr; // the History window and the review switch
 
     // Set while the program itself selects a list entry, which is no pick of the user's.
     bool m_selectingByProgram = false;

@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 
 #include "app/CfgFolder.h"
+#include "app/MainHistoryControls.h"
 #include "app/MainLossesBox.h"
 #include "binder/BinderPage.h"
 #include "chain/WorkingFileChain.h"
@@ -17,12 +18,14 @@
 #include "wizard/WizardWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -87,6 +90,8 @@ void TMainForm::buildMainPage()
         *action = m_listMenu->addAction(QLatin1String(names.second));
         (*action)->setObjectName(QLatin1String(names.first));
     }
+    m_historyControls = new MainHistoryControls(m_state, fileGroup, m_listMenu, this);
+    listBox->addWidget(m_historyControls->button(), 4, 1, Qt::AlignTop);
 
     auto* updateGroup = new QGroupBox(QStringLiteral("Auto-update via Internet"), m_sheets[MainPage]);
     updateGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -127,7 +132,11 @@ void TMainForm::buildMainPage()
         {QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"), QStringLiteral("Swedish")});
     m_languageList->setCurrentIndex(-1);
     langBox->addWidget(languageNote);
-    langBox->addWidget(m_languageList);
+    // Beside the list box, the switch of the program's other way of its own: no room under it.
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(m_languageList, 1);
+    languageRow->addWidget(m_historyControls->reviewSwitch());
+    langBox->addLayout(languageRow);
 
     auto* newsGroup = new QGroupBox(QStringLiteral("Z.U. Zori"), m_sheets[MainPage]);
     newsGroup->setObjectName(QStringLiteral("GroupBox42"));
@@ -184,6 +193,7 @@ void TMainForm::connectMainPage()
     connect(m_newsButton, &QPushButton::clicked, this, &TMainForm::loadNews);
     connect(m_news, &NewsView::loadEnded, this, [this] { m_newsButton->setText(m_state.message(Msg::NewsLoaded)); });
     connect(m_languageList, &QComboBox::activated, this, &TMainForm::changeLanguage);
+    connect(m_historyControls, &MainHistoryControls::restored, this, &TMainForm::readOptionPages);
 }
 
 QListWidgetItem* TMainForm::selectedEntry() const
@@ -262,6 +272,7 @@ void TMainForm::updateFileActions()
         button->setEnabled(selected);
     for (QAction* action : {m_editAction, m_backupAction, m_restoreAction, m_deleteAction})
         action->setEnabled(selected);
+    m_historyControls->setEnabled(selected);
 }
 
 void TMainForm::readSelectedConfig()

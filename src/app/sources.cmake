@@ -12,6 +12,7 @@ target_sources(qvl_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/MainPages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFileActions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainGameFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainHistoryControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainLossesBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RestoreChooser.cpp

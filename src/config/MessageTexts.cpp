@@ -150,6 +150,26 @@ const QList<Entry>& english()
         // A working file the game does not run at start; %1 is its name.
         {"notinchain", QStringLiteral("%1 is not run when the game starts. To run it, type exec %1 in the game's "
                                       "console, or add that line to userconfig.cfg.")},
+        // The review of the writes an action is about to make.
+        {"reviewtitle", QStringLiteral("Review the changes")},
+        {"reviewintro", QStringLiteral("Quarvel is about to make these changes. Removed lines are red, added lines "
+                                       "green.")},
+        {"reviewwrite", QStringLiteral("&Write")},
+        {"reviewcancel", QStringLiteral("Cancel")},
+        {"reviewdontask", QStringLiteral("Don't ask again")},
+        // Marks a last line that ends without a line end.
+        {"nolineend", QStringLiteral("(no line end)")},
+        // The History window of the working file: %1 is the file's name.
+        {"historytitle", QStringLiteral("History of %1")},
+        {"historyempty", QStringLiteral("No earlier version of %1 is kept yet: there is nothing to restore.")},
+        {"historycompare", QStringLiteral("Changes from the selected version to:")},
+        {"historycurrent", QStringLiteral("the file as it is now")},
+        {"historyoutside", QStringLiteral("changed outside Quarvel")},
+        {"historyrestore", QStringLiteral("&Restore this version")},
+        {"historyclose", QStringLiteral("Close")},
+        {"historysame", QStringLiteral("No difference.")},
+        // %1 is the file's name, %2 the time of the version put back.
+        {"historyrestored", QStringLiteral("%1: the version of %2 was restored (Ctrl+Z undoes it)")},
         // The Binder's keys across the files the game runs: %1 a file, %2 its line, %3 that line's
         // command; then a command and such a place; then a key, such a place and the working file.
         {"boundinfile", QStringLiteral("%1, line %2: %3")},

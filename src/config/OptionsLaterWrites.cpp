@@ -62,36 +62,55 @@ Plan plan(AppState& state, const QList<OptionWrite>& changes)
     return out;
 }
 
-bool writeThere(AppState& state, const QList<Plan::There>& there, bool* written)
+bool prepareThere(AppState& state, const QList<Plan::There>& there, std::vector<CfgStore>* stores)
 {
-    *written = false;
     QStringList files;
     for (const Plan::There& t : there) {
         if (!files.contains(t.later.file))
             files << t.later.file;
     }
     for (const QString& file : files) {
-        CfgStore store;
+        CfgStore& store = stores->emplace_back();
         store.setTexts(state.texts());
-        const QString path = QDir(state.working.folder()).filePath(file);
         QList<OptionWrite> writes;
         for (const Plan::There& t : there) {
             if (t.later.file == file)
                 writes.append(t.write);
         }
         QString error;
-        if (!store.LoadCfg(path, &error)) {
+        if (!store.LoadCfg(QDir(state.working.folder()).filePath(file), &error)) {
             state.dialogs.error(error);
             return false;
         }
         OptionsLines::perform(store, writes);
+    }
+    return true;
+}
+
+QList<PendingWrite> pending(const std::vector<CfgStore>& stores)
+{
+    QList<PendingWrite> out;
+    for (const CfgStore& store : stores)
+        out.append({store.filePath(), store.loadedBytes(), store.text()});
+    return out;
+}
+
+bool writeThere(AppState& state, std::vector<CfgStore>& stores, bool* written)
+{
+    *written = false;
+    for (CfgStore& store : stores) {
         if (!store.isModified())
             continue;
-        if (!store.SaveCfg(path, &error)) {
+        const QString path = store.filePath();
+        QString error;
+        if (!state.working.keepVersion(path, QStringLiteral("Apply"), &error) || !store.SaveCfg(path, &error)) {
             state.dialogs.error(error);
             return false;
         }
-        *written = *written || store.lastSaveWrote();
+        if (store.lastSaveWrote()) {
+            state.working.wroteFile(path);
+            *written = true;
+        }
     }
     return true;
 }

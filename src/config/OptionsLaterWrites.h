@@ -1,10 +1,14 @@
 #pragma once
 
+#include "config/CfgStore.h"
 #include "config/LaterSettings.h"
 #include "config/OptionsLines.h"
+#include "history/PendingWrite.h"
 
 #include <QList>
 #include <QStringList>
+
+#include <vector>
 
 class AppState;
 
@@ -37,9 +41,15 @@ Answer ask(AppState& state, const QStringList& listed);
 // one of them again.
 Plan plan(AppState& state, const QList<OptionWrite>& changes);
 
-// Makes the writes of `there`, each in its own file of the game folder, one file after another
-// (loaded, changed, saved safely). An error is shown through the dialogs and stops before the
-// next file; returns false then. `written` tells whether a file changed.
-bool writeThere(AppState& state, const QList<Plan::There>& there, bool* written);
+// The writes of `there` made in stores of their own, one per file of the game folder, each loaded
+// from its file as it is now; nothing is saved yet. A file that cannot be read is shown through
+// the dialogs and gives false.
+bool prepareThere(AppState& state, const QList<Plan::There>& there, std::vector<CfgStore>* stores);
+// What saving `stores` would write, one entry per file, for the review.
+QList<PendingWrite> pending(const std::vector<CfgStore>& stores);
+// Saves each store that changed into its file, one after another, each safely and after keeping
+// the file's bytes as a version. An error is shown through the dialogs and stops before the next
+// file; returns false then. `written` tells whether a file changed.
+bool writeThere(AppState& state, std::vector<CfgStore>& stores, bool* written);
 
 } // namespace OptionsLaterWrites

@@ -84,11 +84,23 @@ OptionsTable::Applied OptionsTable::apply(AppState& state)
     // that changed on disk since the read stay as they are unless the user changed their setting.
     if (!state.LoadCfg())
         return Applied::Failed;
-    bool wroteThere = false;
-    if (!OptionsLaterWrites::writeThere(state, plan.there, &wroteThere))
+    std::vector<CfgStore> thereFiles;
+    if (!OptionsLaterWrites::prepareThere(state, plan.there, &thereFiles))
         return Applied::Failed;
-    OptionsLines::perform(state.working.store(), plan.here);
-    const bool modified = state.working.store().isModified();
+    CfgStore& store = state.working.store();
+    OptionsLines::perform(store, plan.here);
+    QList<PendingWrite> writes = OptionsLaterWrites::pending(thereFiles);
+    writes.append({store.filePath(), store.loadedBytes(), store.text()});
+    if (!state.reviewWrites(writes)) {
+        // Nothing is written and the store holds the file as it is; the controls keep the user's
+        // changes, so that Apply can still write them.
+        state.LoadCfg();
+        return Applied::Cancelled;
+    }
+    bool wroteThere = false;
+    if (!OptionsLaterWrites::writeThere(state, thereFiles, &wroteThere))
+        return Applied::Failed;
+    const bool modified = store.isModified();
     if (modified && !state.SaveCfg())
         return Applied::Failed;
     OptionsRead again(state, nullptr);

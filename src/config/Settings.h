@@ -15,5 +15,7 @@ inline constexpr TextSetting WorkingFile{"cfg_file"_L1};
 inline constexpr TextSetting Site{"site"_L1};
 inline constexpr SwitchSetting ShowServerPage{"show_server"_L1, true, "yes"_L1, "no"_L1};
 inline constexpr NumberSetting MouseButtons{"mouse_btns"_L1, 3};
+// On: writes are made without showing them first ("Don't ask again" in the review window).
+inline constexpr SwitchSetting SkipReview{"skip_review"_L1, false, "yes"_L1, "no"_L1};
 
 } // namespace Setting

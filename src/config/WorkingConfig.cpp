@@ -1,5 +1,8 @@
 #include "config/WorkingConfig.h"
 
+#include "platform/WriteCheck.h"
+
+#include <QDir>
 #include <QFile>
 
 #include <utility>
@@ -87,6 +90,32 @@ bool WorkingConfig::undoLastWrite(QString* error)
     if (!m_history->put(path(), m_undoBytes.back(), QString(History::Undo), error))
         return false;
     m_undoBytes.pop_back();
+    Q_EMIT fileWritten(path());
+    return load(error);
+}
+
+bool WorkingConfig::restoreVersion(int n, QString* error)
+{
+    const std::optional<QByteArray> wanted = m_history ? m_history->bytes(path(), n) : std::nullopt;
+    if (!wanted) {
+        if (error)
+            *error = QStringLiteral("%1 has no version %2").arg(QDir::toNativeSeparators(path())).arg(n);
+        return false;
+    }
+    if (QFile file(path()); file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
+        return true;
+    if (const QString refusal = WriteCheck::refusal(path()); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
+    // Kept as the version before the write, as any write does, so that Ctrl+Z takes it back.
+    if (!keepVersion(path(), QString(History::Restore), error) ||
+        !m_history->put(path(), *wanted, QString(History::Restore), error)) {
+        m_beforeWrite.reset();
+        return false;
+    }
+    wroteFile(path());
     return load(error);
 }
 

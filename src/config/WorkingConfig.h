@@ -50,6 +50,13 @@ public:
     // back), then reads it. False with `error` when there is no such write or it cannot be put
     // back; the write stays undoable then.
     bool undoLastWrite(QString* error = nullptr);
+    // The kept versions of the game files (none without a history).
+    const History* history() const { return m_history ? &*m_history : nullptr; }
+    // Puts version n (1 = the newest) of the working file back, keeping the bytes it holds now as
+    // a version first, then reads it; a write Ctrl+Z can undo. Nothing is written when the file
+    // holds that version already. False with `error` when there is no history or no version n, or
+    // it cannot be put back.
+    bool restoreVersion(int n, QString* error = nullptr);
 
     // Reads path() into the store (announced with loaded); on failure the store is left as it
     // was. Bytes someone else wrote since the program last wrote or read the file are announced

@@ -107,6 +107,26 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         return result;
     }
 
+    // 3. What will be written is shown first: the working file with the answers' variables, into
+    // the working file itself or into the new file. Cancel there changes nothing.
+    {
+        CfgStore preview;
+        preview.setTexts(state.texts());
+        QString error;
+        QByteArray targetBytes;
+        if (!preview.LoadCfg(workingPath, &error) ||
+            (copying && QFileInfo(targetPath).isFile() && !readAll(targetPath, targetBytes, error, state.texts()))) {
+            state.dialogs.error(error);
+            return result;
+        }
+        for (const WizardTables::Var& var : WizardTables::storeCalls(answers))
+            preview.SetCfgVar(var.name, var.value);
+        if (!state.reviewWrites({{targetPath, copying ? targetBytes : preview.loadedBytes(), preview.text()}})) {
+            result.outcome = WizardResult::Outcome::Cancelled;
+            return result;
+        }
+    }
+
     // A failure from here on puts back the store (with any edit another page has not applied yet),
     // the working file and what was written, and says why, and why a file could not be put back.
     const CfgStore before = state.working.store();
@@ -124,7 +144,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         return result;
     };
 
-    // 3. The new file is a whole copy of the working file, or nothing; then it is the working file.
+    // 4. The new file is a whole copy of the working file, or nothing; then it is the working file.
     if (copying) {
         // The working file is read first, so that a file the store refuses is named as itself and not
         // as the copy.
@@ -143,7 +163,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         state.working.setWorkingFile(targetFile);
     }
 
-    // 4. The answers' variables, in their order, into the working file as it is on disk, so that no
+    // 5. The answers' variables, in their order, into the working file as it is on disk, so that no
     // edit another page has not applied is saved with them.
     CfgStore& store = state.working.store();
     if (!state.working.load(&error))
@@ -160,7 +180,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         return fail();
     }
 
-    // 5. The settings. The file is written by now, so a setting that cannot be stored is reported
+    // 6. The settings. The file is written by now, so a setting that cannot be stored is reported
     // and the rest are still written.
     QStringList errors;
     const auto note = [&errors, &error](bool written) {

@@ -112,6 +112,66 @@ TEST_F(LaterSettingsPageTest, ApplyAsksOnceWhereToWriteWhatALaterFileSetsAgain)
     }
 }
 
+TEST_F(LaterSettingsPageTest, ApplyShowsEveryFileItWillWriteAndCancelWritesNothing)
+{
+    TempDir program;
+    state.working.setHistory(program.path());
+    QList<QList<PendingWrite>> asked;
+    bool answer = false;
+    state.reviewer = [&](const QList<PendingWrite>& writes) {
+        asked.append(writes);
+        return answer;
+    };
+    QStringList written;
+    QObject::connect(&state.working, &WorkingConfig::fileWritten, &state.working,
+                     [&](const QString& path) { written << path; });
+
+    // Nothing changed: nothing shown, nothing written.
+    read();
+    EXPECT_TRUE(apply());
+    EXPECT_TRUE(asked.isEmpty());
+
+    find<QListWidget>("data")->setCurrentRow(8); // 100000, which userconfig.cfg sets again
+    type("name", u"Frank"_s);
+    const QMap<QString, QString> settingsBefore = settings.values;
+    dialogs.choices.enqueue(0);
+    EXPECT_FALSE(apply());
+    ASSERT_EQ(asked.size(), 1);
+    ASSERT_EQ(asked[0].size(), 2);
+    EXPECT_EQ(asked[0][0].path, dir.file(u"userconfig.cfg"_s));
+    EXPECT_EQ(asked[0][0].before, userconfig);
+    EXPECT_EQ(asked[0][0].after, "cl_righthand 0\nrate \"100000\" // mine\nmp_startmoney 16000\n");
+    EXPECT_EQ(asked[0][1].path, dir.file(u"config.cfg"_s));
+    EXPECT_EQ(asked[0][1].before, config);
+    EXPECT_EQ(asked[0][1].after, QByteArray(config).replace("\"Player\"", "\"Frank\""));
+    // Cancelled: the files, the settings and the history as they were, the store holding the file
+    // as it is, and the controls the user's changes, for another Apply.
+    EXPECT_EQ(cfg(), config);
+    EXPECT_EQ(dir.read(u"userconfig.cfg"_s), userconfig);
+    EXPECT_EQ(settings.values, settingsBefore);
+    EXPECT_TRUE(state.working.history()->versions(dir.file(u"userconfig.cfg"_s)).isEmpty());
+    EXPECT_FALSE(state.working.store().isModified());
+    EXPECT_EQ(state.working.store().text(), config);
+    EXPECT_EQ(shown({"name", "data"}), u"Frank 8"_s);
+    EXPECT_TRUE(written.isEmpty());
+
+    // Write: exactly what was shown, each file's bytes before kept as a version.
+    answer = true;
+    dialogs.choices.enqueue(0);
+    EXPECT_TRUE(apply());
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(dir.read(u"userconfig.cfg"_s), asked[0][0].after);
+    EXPECT_EQ(cfg(), asked[0][1].after);
+    EXPECT_EQ(written, (QStringList{dir.file(u"userconfig.cfg"_s), dir.file(u"config.cfg"_s)}));
+    for (const auto& [file, before] :
+         {std::pair{u"userconfig.cfg"_s, userconfig}, std::pair{u"config.cfg"_s, config}}) {
+        const QList<HistoryVersion> versions = state.working.history()->versions(dir.file(file));
+        ASSERT_EQ(versions.size(), 1) << file.toStdString();
+        EXPECT_EQ(versions[0].action, u"Apply"_s);
+        EXPECT_EQ(state.working.history()->bytes(dir.file(file), 1), before);
+    }
+}
+
 TEST_F(LaterSettingsPageTest, AFileThatWinsButCannotBeWrittenStopsApplyBeforeTheWorkingFile)
 {
     read();
