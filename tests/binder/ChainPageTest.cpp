@@ -45,7 +45,9 @@ TEST_F(BinderPageTest, ThePictureShowsWhatTheWholeStartChainLeavesBound)
     // A file nobody runs shows its binds as they are, and the chain's as another file's.
     game.write(u"match.cfg"_s, "bind \"g\" \"+match\"\n");
     state.working.setWorkingFile(u"match.cfg"_s);
-    EXPECT_EQ(mark("g"), "used +match");
+    EXPECT_EQ(mark("g"),
+              "used +match\nconfig.cfg, line 4: bind \"g\" \"+buy_m4\" (not in effect: userconfig.cfg, line 1: "
+              "bind g \"+buy_m4a1\")");
     EXPECT_EQ(overlay("MOUSE1"), "elsewhere config.cfg, line 6: bind \"MOUSE1\" \"+attack\"");
     // Looking wrote nothing.
     auto after = files(game);
@@ -131,9 +133,11 @@ TEST_F(BinderPageTest, BindAsksWhereWhenALaterFileBindsTheKeyAndEachAnswerWrites
         EXPECT_EQ(game.read(u"autoexec.cfg"_s).contains("alias \"QVL_j\" \"go;\"\n"), row.answer != 2) << row.answer;
         // Written where it wins, the key is another file's; written below config.cfg's last exec, it
         // wins until the game rewrites config.cfg.
-        EXPECT_EQ(mark("j"), row.answer == 0   ? "elsewhere userconfig.cfg, line 4: " + bind.toStdString()
-                             : row.answer == 1 ? "used QVL_j"
-                                               : "elsewhere userconfig.cfg, line 4: bind \"j\" \"+jump\"")
+        EXPECT_EQ(mark("j"), row.answer == 0 ? "elsewhere userconfig.cfg, line 4: " + bind.toStdString()
+                             : row.answer == 1
+                                 ? "used QVL_j\nuserconfig.cfg, line 4: bind \"j\" \"+jump\" (not in effect: "
+                                   "config.cfg, line 9: bind \"j\" \"QVL_j\")"
+                                 : "elsewhere userconfig.cfg, line 4: bind \"j\" \"+jump\"")
             << row.answer;
     }
 
