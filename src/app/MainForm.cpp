@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/Artwork.h"
+#include "app/MainLossesBox.h"
 #include "app/Product.h"
 #include "app/ProgramFolder.h"
 #include "binder/BinderPage.h"
@@ -290,6 +291,7 @@ void TMainForm::changeLanguage()
     placeApplyButton();            // its caption's width changed
     if (m_statusKey.name)
         showStatusMessage(m_statusKey); // the status line speaks the new language at once
+    m_lossesBox->refresh();
     // The option pages keep what they show: edits not yet applied survive a change of language.
 }
 

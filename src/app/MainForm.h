@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class MainLossesBox;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -181,6 +182,7 @@ private:
     QPushButton* m_updateButton = nullptr;
     NewsView* m_news = nullptr;
     QPushButton* m_newsButton = nullptr;
+    MainLossesBox* m_lossesBox = nullptr;             // config.cfg's lines the game drops at exit
     MainHistoryControls* m_historyControls = nullptr; // the History window and the review switch
 
     // Set while the program itself selects a list entry, which is no pick of the user's.

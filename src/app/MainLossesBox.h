@@ -23,10 +23,10 @@ public:
 
     // The archived variables to judge by, instead of the list in the program's data folder.
     void useArchived(const ArchivedCvars& archived);
+    // Reads the game folder again and shows what it finds, in the interface language.
+    void refresh();
 
 private:
-    // Reads the game folder again and shows what it finds.
-    void refresh();
     bool isConfigWorking() const;
     void showLines();
     void fillLines();

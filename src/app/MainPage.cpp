@@ -57,6 +57,7 @@ void TMainForm::buildMainPage()
     auto* fileGroup = new QGroupBox(QStringLiteral("Quarvel uses this file:"), m_sheets[MainPage]);
     fileGroup->setObjectName(QStringLiteral("GroupBox1"));
     auto* listBox = new QGridLayout(fileGroup);
+    listBox->setVerticalSpacing(3);
     m_configList = new QListWidget(fileGroup);
     m_configList->setObjectName(QStringLiteral("ListBox1"));
     m_configList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -77,7 +78,8 @@ void TMainForm::buildMainPage()
     listBox->addWidget(m_restoreButton, 2, 1);
     listBox->addWidget(m_folderButton, 3, 1);
     listBox->setRowStretch(4, 1);
-    listBox->addWidget(new MainLossesBox(m_state, fileGroup), 5, 0, 1, 2); // hidden while nothing is lost
+    m_lossesBox = new MainLossesBox(m_state, fileGroup);
+    listBox->addWidget(m_lossesBox, 5, 0, 1, 2); // hidden while nothing is lost
 
     m_listMenu = new QMenu(m_configList);
     m_listMenu->setObjectName(QStringLiteral("ListPopup"));
@@ -145,7 +147,7 @@ void TMainForm::buildMainPage()
     m_news = new NewsView([this](MessageKey key) { return m_state.message(key); }, newsGroup);
     m_news->setObjectName(QStringLiteral("News"));
     m_news->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_news->setFixedHeight(64);
+    m_news->setFixedHeight(50);
     m_news->setMinimumWidth(256);
     connect(m_news, &NewsView::webLinkClicked, this, [this](const QUrl& url) {
         // The desktop may answer after a while: the box says so only if it is still there.

@@ -2,6 +2,7 @@
 #include "MainFormFixture.h"
 #include "chain/ShippedArchived.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -106,6 +107,15 @@ TEST_F(MainLossesBoxTest, FollowsTheWorkingFileAndItsReads)
     game.write(u"config.cfg"_s, "alias a b\n");
     state.working.wroteFile(game.file(u"userconfig.cfg"_s)); // any write of the folder is looked at
     EXPECT_EQ(countText(), u"1 line of config.cfg is lost when the game exits"_s);
+
+    // A change of language tells the count in the new language at once.
+    program.write(u"Languages/French.lng"_s,
+                  TempDir::readFile(QStringLiteral(QVL_SOURCE_DATA "/Languages/French.lng")));
+    auto* languages = control<QComboBox>(*form, "Lang");
+    languages->setCurrentIndex(languages->findText(u"French"_s));
+    activate(languages);
+    EXPECT_NE(state.message(Msg::LossOne), u"1 line of config.cfg is lost when the game exits"_s);
+    EXPECT_EQ(countText(), state.message(Msg::LossOne));
 }
 
 } // namespace
