@@ -5,9 +5,9 @@
 #include "FuzzSupport.h"
 
 #include "binder/BindEdits.h"
-#include "binder/BindReader.h"
-#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
+#include "keys/BindReader.h"
+#include "keys/KeyNames.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "binder/BindEdits.h"
 
-#include "binder/BindReader.h"
-#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
+#include "keys/BindReader.h"
+#include "keys/KeyNames.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,10 +3,10 @@
 #include "binder/BindEdits.h"
 #include "binder/BindLines.h"
 #include "binder/Composer.h"
-#include "binder/KeyNames.h"
 #include "config/AppState.h"
 #include "config/ConsoleLine.h"
 #include "history/PendingWrite.h"
+#include "keys/KeyNames.h"
 #include "platform/FileCopy.h"
 
 #include <QDir>

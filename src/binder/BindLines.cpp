@@ -1,8 +1,8 @@
 #include "binder/BindLines.h"
 
-#include "binder/BindReader.h"
-#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
+#include "keys/BindReader.h"
+#include "keys/KeyNames.h"
 
 namespace BindLines {
 

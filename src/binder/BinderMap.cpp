@@ -4,11 +4,11 @@
 #include "binder/BinderArtwork.h"
 #include "binder/BinderPage.h"
 #include "binder/KeyLabel.h"
-#include "binder/KeyNames.h"
 #include "binder/KeyTable.h"
 #include "config/AppState.h"
 #include "config/CfgStore.h"
 #include "config/RuntimeHint.h"
+#include "keys/KeyNames.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>

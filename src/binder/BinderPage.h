@@ -1,9 +1,9 @@
 #pragma once
 
-#include "binder/BindReader.h"
 #include "binder/ChainKeys.h"
 #include "binder/Composer.h"
 #include "binder/KeyLabel.h"
+#include "keys/BindReader.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "binder/BindReader.h"
 #include "chain/StartChain.h"
+#include "keys/BindReader.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "binder/Composer.h"
 
 #include "binder/BuyTables.h"
-#include "binder/KeyNames.h"
+#include "keys/KeyNames.h"
 
 void ComposerChoice::checkEquipment(int index, bool checked)
 {

@@ -1,7 +1,5 @@
-# Key names, the bind reader, the composer's tables and chains, and the bind file edits (Qt Core).
+# The composer's tables and chains, and the bind file edits (Qt Core).
 target_sources(qvl_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/KeyNames.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/BindReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BuyTables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Composer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BindLines.cpp

@@ -1,6 +1,6 @@
 #include "chain/ChainCommand.h"
 
-#include "binder/KeyNames.h"
+#include "keys/KeyNames.h"
 
 namespace ChainCommand {
 

@@ -1,8 +1,8 @@
 #include "chain/ConfigLosses.h"
 
-#include "binder/BindReader.h"
 #include "chain/ArchivedCvars.h"
 #include "chain/ChainCommand.h"
+#include "keys/BindReader.h"
 
 #include <algorithm>
 

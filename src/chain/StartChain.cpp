@@ -1,10 +1,10 @@
 #include "chain/StartChain.h"
 
-#include "binder/BindReader.h"
-#include "binder/KeyNames.h"
 #include "chain/ChainCommand.h"
 #include "config/ConsoleLine.h"
 #include "config/TextLines.h"
+#include "keys/BindReader.h"
+#include "keys/KeyNames.h"
 
 #include <QDir>
 #include <QFile>

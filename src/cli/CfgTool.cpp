@@ -2,13 +2,13 @@
 
 #include "binder/BindEdits.h"
 #include "binder/BindLines.h"
-#include "binder/BindReader.h"
 #include "binder/Composer.h"
-#include "binder/KeyNames.h"
 #include "cli/ChainTool.h"
 #include "cli/HistoryCommands.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
+#include "keys/BindReader.h"
+#include "keys/KeyNames.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,7 +1,7 @@
 #include "binder/BindFiles.h"
 #include "binder/BindLines.h"
-#include "binder/BindReader.h"
 #include "config/AppState.h"
+#include "keys/BindReader.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"

@@ -1,8 +1,8 @@
 #include "BinderPageFixture.h"
 #include "StartChainFolder.h"
 
-#include "binder/KeyNames.h"
 #include "history/History.h"
+#include "keys/KeyNames.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #include "BinderPageFixture.h"
 
-#include "binder/KeyNames.h"
 #include "binder/KeyTable.h"
+#include "keys/KeyNames.h"
 
 #include <QAction>
 

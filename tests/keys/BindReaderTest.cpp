@@ -1,4 +1,4 @@
-#include "binder/BindReader.h"
+#include "keys/BindReader.h"
 
 #include "config/CfgStore.h"
 #include "support/TempDir.h"

@@ -1,9 +1,9 @@
-#include "binder/BindReader.h"
+#include "keys/BindReader.h"
 
-#include "binder/KeyNames.h"
 #include "config/CfgStore.h"
 #include "config/ConsoleLine.h"
 #include "config/TextLines.h"
+#include "keys/KeyNames.h"
 
 #include <algorithm>
 

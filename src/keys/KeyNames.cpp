@@ -1,4 +1,4 @@
-#include "binder/KeyNames.h"
+#include "keys/KeyNames.h"
 
 namespace KeyNames {
 
