@@ -8,7 +8,6 @@
 #include "config/AppState.h"
 #include "history/History.h"
 #include "platform/Dialogs.h"
-#include "platform/FileCopy.h"
 #include "platform/FileError.h"
 #include "platform/Shell.h"
 #include "platform/WriteCheck.h"
@@ -90,12 +89,11 @@ bool writeRestored(AppState& state, const QString& target, const QByteArray& aft
         return true; // the file holds those bytes: nothing to write
     // Refused before anything is kept: a version of a file that cannot be written is no use.
     QString error = WriteCheck::refusal(target, state.texts());
-    if (!error.isEmpty() || !state.working.keepVersion(target, QStringLiteral("Restore CFG"), &error) ||
-        !FileCopy::writeWhole(target, after, &error, state.texts())) {
+    if (!error.isEmpty() ||
+        !state.working.writeFile(target, after, QStringLiteral("Restore CFG"), &error, state.texts())) {
         state.dialogs.error(error);
         return false;
     }
-    state.working.wroteFile(target);
     return true;
 }
 

@@ -68,10 +68,8 @@ bool makeWrite(AppState& state, const PendingWrite& write, QString* error)
 {
     if (!write.changes())
         return true;
-    if (!state.working.keepVersion(write.path, QStringLiteral("Bind"), error) ||
-        !FileCopy::writeWhole(write.path, write.after, error, state.texts()))
+    if (!state.working.writeFile(write.path, write.after, QStringLiteral("Bind"), error, state.texts()))
         return false;
-    state.working.wroteFile(write.path);
     if (isWorkingFile(state, write.path))
         state.working.load();
     return true;

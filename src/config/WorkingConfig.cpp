@@ -1,6 +1,6 @@
 #include "config/WorkingConfig.h"
 
-#include "platform/WriteCheck.h"
+#include "platform/FileCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,6 +62,17 @@ void WorkingConfig::wroteFile(const QString& gamePath)
     Q_EMIT fileWritten(gamePath);
 }
 
+bool WorkingConfig::writeFile(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error,
+                              const FileError::Texts& texts)
+{
+    if (!keepVersion(gamePath, action, error) || !FileCopy::writeWhole(gamePath, bytes, error, texts)) {
+        m_beforeWrite.reset();
+        return false;
+    }
+    wroteFile(gamePath);
+    return true;
+}
+
 void WorkingConfig::countWrite()
 {
     // A write whose bytes before are unknown (the file did not exist, or no version was kept
@@ -102,19 +113,16 @@ bool WorkingConfig::restoreVersion(int n, QString* error)
             *error = QStringLiteral("%1 has no version %2").arg(QDir::toNativeSeparators(path())).arg(n);
         return false;
     }
-    if (QFile file(path()); file.open(QIODevice::ReadOnly) && file.readAll() == *wanted)
+    QFile file(path());
+    const std::optional<QByteArray> before =
+        file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+    if (before == wanted)
         return true;
-    if (const QString refusal = WriteCheck::refusal(path()); !refusal.isEmpty()) {
-        if (error)
-            *error = refusal;
+    // The history keeps the bytes it replaces as a version, and they are the bytes Ctrl+Z puts
+    // back, as after any write.
+    if (!m_history->put(path(), *wanted, QString(History::Restore), error))
         return false;
-    }
-    // Kept as the version before the write, as any write does, so that Ctrl+Z takes it back.
-    if (!keepVersion(path(), QString(History::Restore), error) ||
-        !m_history->put(path(), *wanted, QString(History::Restore), error)) {
-        m_beforeWrite.reset();
-        return false;
-    }
+    m_beforeWrite = before;
     wroteFile(path());
     return load(error);
 }

@@ -2,6 +2,7 @@
 
 #include "config/CfgStore.h"
 #include "history/History.h"
+#include "platform/FileError.h"
 
 #include <QObject>
 #include <QString>
@@ -41,6 +42,12 @@ public:
     // After a write of `gamePath`: its bytes are the program's own, no change from outside.
     // Announced with fileWritten.
     void wroteFile(const QString& gamePath);
+    // The three steps of a write of the game file `gamePath` in one: keepVersion, the bytes
+    // written whole (FileCopy::writeWhole, its errors in the words `texts` give), wroteFile.
+    // False with `error` when the version cannot be kept or the write fails; the file is then
+    // as it was.
+    bool writeFile(const QString& gamePath, const QByteArray& bytes, const QString& action, QString* error,
+                   const FileError::Texts& texts = {});
     // How many of the program's writes to the working file in this run can still be undone: the
     // writes since the working file was chosen or last changed by another program (at most
     // History::MaxVersions).

@@ -42,13 +42,6 @@ bool readAll(const QString& path, QByteArray& bytes, QString& error, const FileE
     return true;
 }
 
-// Writes `bytes` to a temporary file beside `path` and renames it into place, so that `path`
-// holds either its old content or all of the new one.
-bool writeWhole(const QString& path, const QByteArray& bytes, QString& error, const FileError::Texts& texts = {})
-{
-    return FileCopy::writeWhole(path, bytes, &error, texts);
-}
-
 // What a failed write puts back: the file's bytes before the wizard wrote it, or no file where
 // there was none.
 struct Undo {
@@ -59,7 +52,7 @@ struct Undo {
     bool run(QString& error, const FileError::Texts& texts) const
     {
         if (existed)
-            return writeWhole(path, bytes, error, texts);
+            return FileCopy::writeWhole(path, bytes, &error, texts);
         QFile file(path);
         if (file.remove())
             return true;
@@ -154,10 +147,7 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         if (!state.working.load(&error) || !readAll(workingPath, bytes, error, state.texts()) ||
             (undo.existed && !readAll(targetPath, undo.bytes, error, state.texts())))
             return fail();
-        written = state.working.keepVersion(targetPath, QStringLiteral("Wizard"), &error) &&
-                  writeWhole(targetPath, bytes, error, state.texts());
-        if (written)
-            state.working.wroteFile(targetPath);
+        written = state.working.writeFile(targetPath, bytes, QStringLiteral("Wizard"), &error, state.texts());
         if (!written)
             return fail();
         state.working.setWorkingFile(targetFile);

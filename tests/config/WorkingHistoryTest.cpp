@@ -120,6 +120,26 @@ TEST_F(WorkingHistoryTest, AnUndoThatCannotWriteKeepsTheWriteUndoable)
     EXPECT_EQ(game.read(u"config.cfg"_s), now);
 }
 
+TEST_F(WorkingHistoryTest, AWholeFileWriteIsKeptAnnouncedAndUndoableUnlessItFails)
+{
+    const QByteArray next = "unbindall\r\nrate \"30000\"\r\n";
+    ASSERT_TRUE(working.writeFile(working.path(), next, u"Restore CFG"_s, &error)) << error.toStdString();
+    EXPECT_EQ(game.read(u"config.cfg"_s), next);
+    EXPECT_EQ(written, QStringList{working.path()});
+    EXPECT_EQ(working.undoableWrites(), 1);
+
+    ASSERT_TRUE(QFile::setPermissions(game.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_FALSE(working.writeFile(working.path(), Written, u"Restore CFG"_s, &error));
+    ASSERT_TRUE(
+        QFile::setPermissions(game.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(game.read(u"config.cfg"_s), next);
+    EXPECT_EQ(written.size(), 1) << "a failed write is not announced";
+    EXPECT_EQ(working.undoableWrites(), 1) << "nor counted";
+    ASSERT_TRUE(working.undoLastWrite(&error)) << error.toStdString();
+    EXPECT_EQ(game.read(u"config.cfg"_s), Written);
+}
+
 TEST_F(WorkingHistoryTest, AVersionThatCannotBeKeptStopsTheWrite)
 {
     ASSERT_TRUE(set("30000")); // the history folder exists now
