@@ -3,9 +3,6 @@
 #include "chain/ChainCommand.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <map>
 
@@ -134,24 +131,8 @@ std::optional<LaterBind> laterBind(const QString& gameDir, const QString& workin
         return std::nullopt;
     // The same chain again, with the working file binding the key before anything else it does:
     // what touches the key after that is what the game runs after the working file has started.
-    QTemporaryDir copy;
-    if (!copy.isValid())
-        return std::nullopt;
-    const QDir from(gameDir);
-    const QDir to(copy.path());
-    for (const ChainRun& run : chain.runs) {
-        QByteArray bytes;
-        QFile file(from.filePath(run.file));
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (sameFile(run.file, workingFile))
-            bytes.prepend("bind \"" + entryName.sliced(5) + "\" \"+qvl\"\n");
-        QDir().mkpath(QFileInfo(to.filePath(run.file)).path());
-        QFile target(to.filePath(run.file));
-        if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size())
-            return std::nullopt;
-    }
-    const StartChain again = StartChainReader::follow(copy.path());
+    const StartChain again =
+        StartChainReader::follow(gameDir, {workingFile, "bind \"" + entryName.sliced(5) + "\" \"+qvl\""});
     const ChainEntry* entry = again.find(entryName);
     if (!entry || sameFile(entry->place.file, workingFile))
         return std::nullopt;

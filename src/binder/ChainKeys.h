@@ -52,9 +52,9 @@ QHash<QString, KeyStanding> standings(const StartChain& chain, const QString& ga
 
 // Whether a bind of `key` written into the working file would be undone by a file the game
 // runs after the working file has started (a file it runs counts too: the game's own rewrite of
-// config.cfg puts its binds before its last exec), and by which line. Runs the chain on copies
-// of the files it runs, the working file binding the key at its start; reads the game folder
-// only. None for a working file the chain does not run.
+// config.cfg puts its binds before its last exec), and by which line. Runs the chain again with
+// the working file binding the key before its first line; reads the game folder only. None for
+// a working file the chain does not run.
 std::optional<LaterBind> laterBind(const QString& gameDir, const QString& workingFile, const QString& key);
 
 } // namespace ChainKeys

@@ -19,9 +19,12 @@ using ChainCommand::Kind;
 // Runs the files of one game folder into a StartChain.
 class ChainRunner {
 public:
-    explicit ChainRunner(const QString& gameDir)
+    ChainRunner(const QString& gameDir, StartChainReader::Prelude prelude)
         : m_dir(gameDir)
-    {}
+        , m_prelude(std::move(prelude))
+    {
+        m_prelude.file = QDir::cleanPath(m_prelude.file);
+    }
 
     StartChain follow()
     {
@@ -44,12 +47,17 @@ private:
         }
         m_chain.runs.push_back({file, from});
         m_running.push_back(file);
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const ChainPlace place{file, static_cast<int>(i) + 1};
-            for (const BindReader::LineCommand& c : BindReader::commands(lines[i]))
-                runCommand(ChainCommand::read(c.command, m_aliases), place);
-        }
+        if (!m_prelude.line.isEmpty() && file.compare(m_prelude.file, Qt::CaseInsensitive) == 0)
+            runLine(m_prelude.line, ChainPlace{file, 0});
+        for (size_t i = 0; i < lines.size(); ++i)
+            runLine(lines[i], ChainPlace{file, static_cast<int>(i) + 1});
         m_running.pop_back();
+    }
+
+    void runLine(const QByteArray& line, const ChainPlace& place)
+    {
+        for (const BindReader::LineCommand& c : BindReader::commands(line))
+            runCommand(ChainCommand::read(c.command, m_aliases), place);
     }
 
     void runCommand(const ChainCommand::Reading& r, const ChainPlace& place)
@@ -124,6 +132,7 @@ private:
     void warn(const ChainPlace& place, const QString& text) { m_chain.warnings.push_back({place, text}); }
 
     QDir m_dir;
+    StartChainReader::Prelude m_prelude;
     StartChain m_chain;
     QSet<QByteArray> m_aliases;
     QStringList m_running;
@@ -196,9 +205,9 @@ std::vector<ChainRun> StartChain::runsOf(const QString& file) const
 
 namespace StartChainReader {
 
-StartChain follow(const QString& gameDir)
+StartChain follow(const QString& gameDir, const Prelude& prelude)
 {
-    return ChainRunner(gameDir).follow();
+    return ChainRunner(gameDir, prelude).follow();
 }
 
 QString findFile(const QString& gameDir, const QString& name)

@@ -69,8 +69,16 @@ namespace StartChainReader {
 // At most this many files run inside one another, autoexec.cfg or config.cfg counting as one.
 constexpr int MaxDepth = 16;
 
+// A line run before the first line of a file (relative to the game folder, compared without
+// regard to case) each time the file runs, as if the file began with it. Its commands stand at
+// line 0 of that file, so the file's own lines keep their numbers.
+struct Prelude {
+    QString file;
+    QByteArray line;
+};
+
 // Runs the chain in the game's `cstrike` folder as the game does; reads files only.
-StartChain follow(const QString& gameDir);
+StartChain follow(const QString& gameDir, const Prelude& prelude = {});
 
 // The lines of a configuration file as the game reads it (a final 0x1A byte is no part of the
 // text). Fails when the file cannot be read.

@@ -216,3 +216,23 @@ TEST(WorkingFileChain, SaysHowTheGameReachesAFileAndWhatRunsAfterIt)
 }
 
 } // namespace
+
+TEST(StartChain, APreludeRunsBeforeItsFileAtLineZero)
+{
+    TempDir game;
+    game.write(u"config.cfg"_s, "rate 2\r\nexec extra.cfg\r\nexec userconfig.cfg\r\n");
+    game.write(u"extra.cfg"_s, "cl_cmdrate 30\n");
+    game.write(u"userconfig.cfg"_s, "bind j +jump\n");
+    const auto history = [&](const char* file, const char* line, const char* entry) {
+        const StartChain chain =
+            StartChainReader::follow(game.dirWithSlash(), {QString::fromLatin1(file), QByteArray(line)});
+        const ChainEntry* e = chain.find(QByteArray(entry));
+        return e ? historyText(*e) : u"none"_s;
+    };
+    // Overridden by the file's own first line, whose number stays 1; found in any letter case.
+    EXPECT_EQ(history("CONFIG.CFG", "rate 9", "rate"), u"config.cfg:0 config.cfg:1"_s);
+    EXPECT_EQ(history("extra.cfg", "bind j +duck", "bind j"), u"extra.cfg:0 userconfig.cfg:1"_s);
+    EXPECT_EQ(history("extra.cfg", "cl_cmdrate 60", "cl_cmdrate"), u"extra.cfg:0 extra.cfg:1"_s);
+    // A file the chain does not run runs no prelude.
+    EXPECT_EQ(history("match.cfg", "fps_max 60", "fps_max"), u"none"_s);
+}
