@@ -80,9 +80,8 @@ void MainLossesBox::refresh()
 {
     if (!m_archivedTried) {
         m_archivedTried = true;
-        const QString dataDir = ProgramFolder::findDataDir(QCoreApplication::applicationDirPath());
         ArchivedCvars archived;
-        if (!dataDir.isEmpty() && archived.load(ArchivedCvars::pathIn(dataDir), nullptr))
+        if (ProgramFolder::loadArchivedCvars(QCoreApplication::applicationDirPath(), &archived, nullptr))
             m_archived = archived;
     }
     QString error;

@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "chain/ArchivedCvars.h"
 #include "config/Settings.h"
 #include "platform/FileCopy.h"
 #include "platform/QtSettingsStore.h"
@@ -42,6 +43,17 @@ QStringList dataDirCandidates(const QString& executableDir)
         QDir::cleanPath(executableDir + QStringLiteral("/data")),
         QDir::cleanPath(executableDir + QStringLiteral("/../share/quarvel")),
     };
+}
+
+bool loadArchivedCvars(const QString& executableDir, ArchivedCvars* archived, QString* error)
+{
+    const QString dataDir = findDataDir(executableDir);
+    if (dataDir.isEmpty()) {
+        if (error)
+            *error = missingDataError(executableDir);
+        return false;
+    }
+    return archived->load(ArchivedCvars::pathIn(dataDir), error);
 }
 
 QString findDataDir(const QString& executableDir)

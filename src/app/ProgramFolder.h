@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class ArchivedCvars;
 class SettingsStore;
 
 // The program folder (qvl.ini, Languages, huds, backups) and the demo workspace.
@@ -23,6 +24,10 @@ QString cacheDir(SettingsStore& settings);
 
 // The first candidate that holds qvl.ini, or an empty text when none does.
 QString findDataDir(const QString& executableDir);
+
+// Reads the list of archived variables from the data folder findDataDir finds. False with
+// `error` (naming the folders looked in, or the file) when there is none or it cannot be read.
+bool loadArchivedCvars(const QString& executableDir, ArchivedCvars* archived, QString* error);
 
 // The error shown when findDataDir finds nothing: it names the folders looked in.
 QString missingDataError(const QString& executableDir);

@@ -67,12 +67,11 @@ int printLost(const StartChain& chain, const QString& dir, const QString& execut
             << '\n';
         return 2;
     }
-    const QString dataDir = ProgramFolder::findDataDir(executableDir);
     ArchivedCvars archived;
     QString error;
     std::vector<QByteArray> lines;
-    if (dataDir.isEmpty() || !archived.load(ArchivedCvars::pathIn(dataDir), &error)) {
-        err << "qvl-cfg: " << (dataDir.isEmpty() ? ProgramFolder::missingDataError(executableDir) : error) << '\n';
+    if (!ProgramFolder::loadArchivedCvars(executableDir, &archived, &error)) {
+        err << "qvl-cfg: " << error << '\n';
         return 2;
     }
     if (!StartChainReader::readLines(QDir(dir).filePath(configFile), &lines, &error)) {
