@@ -11,6 +11,7 @@
 #include "platform/FileError.h"
 #include "platform/Shell.h"
 #include "platform/WriteCheck.h"
+#include "review/VersionText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -57,22 +58,18 @@ void TMainForm::backupSelectedConfig()
 
 namespace {
 
-QString shownTime(const QDateTime& time)
-{
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QString label(const AppState& state, const RestoreSource& source)
 {
     switch (source.kind) {
     case RestoreSource::Kind::BackupFile:
-        return state.message(Msg::RestoreBackupFile).arg(shownTime(source.time));
+        return state.message(Msg::RestoreBackupFile).arg(VersionText::time(source.time));
     case RestoreSource::Kind::Backup:
-        return state.message(Msg::RestoreNamedBackup).arg(source.name, shownTime(source.time));
+        return state.message(Msg::RestoreNamedBackup).arg(source.name, VersionText::time(source.time));
     case RestoreSource::Kind::Version:
         break;
     }
-    return state.message(Msg::RestoreVersion).arg(shownTime(source.time), source.name);
+    return state.message(Msg::RestoreVersion)
+        .arg(VersionText::time(source.time), VersionText::action(state, source.name));
 }
 
 // Puts `after` into the working file `target` once the review allows it: its bytes now kept as a

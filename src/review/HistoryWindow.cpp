@@ -4,6 +4,7 @@
 #include "history/History.h"
 #include "platform/Dialogs.h"
 #include "review/DiffView.h"
+#include "review/VersionText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,15 +18,9 @@
 
 namespace {
 
-QString localTime(const HistoryVersion& v)
-{
-    return v.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QString versionText(AppState& state, const HistoryVersion& v)
 {
-    const QString action = v.action == History::ChangedOutside ? state.message(Msg::HistoryChangedOutside) : v.action;
-    return QStringLiteral("%1   %2").arg(localTime(v), action);
+    return QStringLiteral("%1   %2").arg(VersionText::time(v.time), VersionText::action(state, v.action));
 }
 
 } // namespace
@@ -102,7 +97,7 @@ void HistoryWindow::refresh()
     m_compareWith->addItem(m_state.message(Msg::HistoryCurrentFile));
     for (const HistoryVersion& v : versions) {
         m_versions->addItem(versionText(m_state, v));
-        m_versions->item(m_versions->count() - 1)->setData(Qt::UserRole, localTime(v));
+        m_versions->item(m_versions->count() - 1)->setData(Qt::UserRole, VersionText::time(v.time));
         m_compareWith->addItem(versionText(m_state, v));
     }
     const bool any = !versions.isEmpty();
