@@ -2,6 +2,7 @@
 
 #include "config/LineIndex.h"
 #include "config/TextLines.h"
+#include "history/PendingWrite.h"
 #include "platform/FileError.h"
 
 #include <QByteArray>
@@ -75,6 +76,8 @@ public:
     const QString& filePath() const { return m_path; }
     // The bytes of the file as the last load read them.
     const QByteArray& loadedBytes() const { return m_text; }
+    // A save now, as the review shows it: the file, its bytes as loaded, the bytes it would get.
+    PendingWrite pendingWrite() const { return {filePath(), loadedBytes(), text()}; }
 
     // The line written for a name and a value: `name "value"`, an empty value as one blank.
     static QByteArray variableLine(QByteArrayView name, QByteArrayView value);

@@ -91,7 +91,7 @@ QList<PendingWrite> pending(const std::vector<CfgStore>& stores)
 {
     QList<PendingWrite> out;
     for (const CfgStore& store : stores)
-        out.append({store.filePath(), store.loadedBytes(), store.text()});
+        out.append(store.pendingWrite());
     return out;
 }
 

@@ -90,7 +90,7 @@ OptionsTable::Applied OptionsTable::apply(AppState& state)
     CfgStore& store = state.working.store();
     OptionsLines::perform(store, plan.here);
     QList<PendingWrite> writes = OptionsLaterWrites::pending(thereFiles);
-    writes.append({store.filePath(), store.loadedBytes(), store.text()});
+    writes.append(store.pendingWrite());
     if (!state.reviewWrites(writes)) {
         // Nothing is written and the store holds the file as it is; the controls keep the user's
         // changes, so that Apply can still write them.
