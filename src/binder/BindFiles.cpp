@@ -10,7 +10,6 @@
 #include "platform/FileCopy.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -149,8 +148,8 @@ bool WriteBind(AppState& state, const QString& key, const QByteArray& body, QStr
         return true;
     // Without its bind the new alias is only clutter: put autoexec.cfg back as it was.
     QString undoError;
-    const bool undone =
-        existed ? FileCopy::writeWhole(autoexec, writes[0].before, &undoError, state.texts()) : QFile::remove(autoexec);
+    const bool undone = FileCopy::putBack(autoexec, existed ? std::optional(writes[0].before) : std::nullopt,
+                                          &undoError, state.texts());
     if (!undone && error)
         *error += QLatin1Char('\n') + undoError;
     if (isWorkingFile(state, autoexec))

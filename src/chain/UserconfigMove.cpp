@@ -209,10 +209,8 @@ Outcome write(AppState& state, const Plan& plan, QString* error)
         return Outcome::Failed;
     if (!FileCopy::writeWhole(plan.configPath, plan.configAfter, error, state.texts())) {
         // Nothing moves unless both files take their new bytes.
-        if (plan.userconfigExists)
-            FileCopy::writeWhole(plan.userconfigPath, plan.userconfigBefore);
-        else
-            QFile::remove(plan.userconfigPath);
+        FileCopy::putBack(plan.userconfigPath,
+                          plan.userconfigExists ? std::optional(plan.userconfigBefore) : std::nullopt);
         return Outcome::Failed;
     }
     state.working.wroteFile(plan.userconfigPath);

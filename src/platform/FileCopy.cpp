@@ -52,6 +52,19 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error, co
     return true;
 }
 
+bool putBack(const QString& path, const std::optional<QByteArray>& before, QString* error,
+             const FileError::Texts& texts)
+{
+    if (before)
+        return writeWhole(path, *before, error, texts);
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return true;
+    if (error)
+        *error = FileError::text(texts, "cannotdelete", path, file.errorString());
+    return false;
+}
+
 bool copyMissing(const QString& from, const QString& to)
 {
     bool ok = QDir().mkpath(to);

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace FileCopy {
 
 // Copies `source` into `folder` under its own name, replacing an existing file only once the
@@ -20,6 +22,12 @@ bool copyIntoFolder(const QString& source, const QString& folder, QString* error
 // of `texts`), and the file is left as it was.
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                 const FileError::Texts& texts = {});
+
+// Puts `path` back as it was before a write that has to be taken back: `before` written whole, or,
+// without it (there was no file), the file removed. False with `error` (in the words of `texts`)
+// when that fails.
+bool putBack(const QString& path, const std::optional<QByteArray>& before, QString* error = nullptr,
+             const FileError::Texts& texts = {});
 
 // Copies the tree under `from` into `to`, leaving every file that already exists alone.
 bool copyMissing(const QString& from, const QString& to);

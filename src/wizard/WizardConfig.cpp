@@ -51,13 +51,7 @@ struct Undo {
 
     bool run(QString& error, const FileError::Texts& texts) const
     {
-        if (existed)
-            return FileCopy::writeWhole(path, bytes, &error, texts);
-        QFile file(path);
-        if (file.remove())
-            return true;
-        error = FileError::text(texts, Msg::CannotDelete.name, path, file.errorString());
-        return false;
+        return FileCopy::putBack(path, existed ? std::optional(bytes) : std::nullopt, &error, texts);
     }
 };
 

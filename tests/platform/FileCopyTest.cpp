@@ -127,3 +127,15 @@ TEST(FileCopyWhole, AWholeWriteReplacesTheFileOrLeavesItAsItWas)
     EXPECT_TRUE(error.endsWith(u"a folder of that name is in the way"_s)) << error.toStdString();
     EXPECT_TRUE(QFileInfo(dir.file(u"folder.cfg"_s)).isDir());
 }
+
+TEST(FileCopyPutBack, WritesTheOldBytesOrRemovesAFileThatWasNotThere)
+{
+    TempDir dir;
+    const QString kept = dir.write(u"userconfig.cfg"_s, "new\n");
+    EXPECT_TRUE(FileCopy::putBack(kept, QByteArray("old\r\n")));
+    EXPECT_EQ(dir.read(u"userconfig.cfg"_s), "old\r\n");
+    EXPECT_TRUE(FileCopy::putBack(kept, std::nullopt));
+    EXPECT_FALSE(QFileInfo::exists(kept));
+    EXPECT_TRUE(FileCopy::putBack(kept, std::nullopt)) << "a file already gone is back as it was";
+
+}
