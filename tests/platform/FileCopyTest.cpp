@@ -137,5 +137,4 @@ TEST(FileCopyPutBack, WritesTheOldBytesOrRemovesAFileThatWasNotThere)
     EXPECT_TRUE(FileCopy::putBack(kept, std::nullopt));
     EXPECT_FALSE(QFileInfo::exists(kept));
     EXPECT_TRUE(FileCopy::putBack(kept, std::nullopt)) << "a file already gone is back as it was";
-
 }
