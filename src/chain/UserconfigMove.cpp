@@ -92,17 +92,6 @@ void endLastLine(QByteArray& text, QByteArrayView end)
         text += end;
 }
 
-bool readFile(const QString& path, QByteArray* bytes, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
-}
-
 // Fills `plan`'s list and configAfter from config.cfg's bytes; the moved lines go to `moved`.
 void splitConfig(const StartChain& chain, const QString& configFile, const ArchivedCvars& archived, Plan& plan,
                  QByteArray& moved, TextLines::End& movedEnd)
@@ -164,12 +153,12 @@ bool plan(const QString& gameDir, const ArchivedCvars& archived, Plan* plan, QSt
     const QDir dir(gameDir);
     const QString configFile = StartChainReader::findFile(gameDir, QStringLiteral("config.cfg"));
     plan->configPath = dir.filePath(configFile.isEmpty() ? QStringLiteral("config.cfg") : configFile);
-    if (!readFile(plan->configPath, &plan->configBefore, error))
+    if (!FileCopy::readWhole(plan->configPath, &plan->configBefore, error))
         return false;
     const QString userconfigFile = StartChainReader::findFile(gameDir, Userconfig);
     plan->userconfigPath = dir.filePath(userconfigFile.isEmpty() ? Userconfig : userconfigFile);
     plan->userconfigExists = !userconfigFile.isEmpty();
-    if (plan->userconfigExists && !readFile(plan->userconfigPath, &plan->userconfigBefore, error))
+    if (plan->userconfigExists && !FileCopy::readWhole(plan->userconfigPath, &plan->userconfigBefore, error))
         return false;
 
     std::vector<QByteArray> userLines;

@@ -56,16 +56,6 @@ bool makeFolder(const QString& folder, QString* error)
     return false;
 }
 
-std::optional<QByteArray> readWhole(const QString& path, QString* error)
-{
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        return file.readAll();
-    if (error)
-        *error = FileError::text({}, "cannotread", path, file.errorString());
-    return std::nullopt;
-}
-
 } // namespace
 
 History::History(QString root, Clock clock)
@@ -143,7 +133,7 @@ bool History::isBackup(const QString& action, QString* name)
 bool History::keepVersion(const QString& gamePath, const QString& action, bool always, QString* error)
 {
     QString why;
-    const std::optional<QByteArray> current = readWhole(gamePath, &why);
+    const std::optional<QByteArray> current = FileCopy::readWhole(gamePath, &why);
     if (current && keepBytes(gamePath, *current, action, always, &why))
         return true;
     if (error) {
@@ -193,7 +183,7 @@ void History::prune(QList<Entry> kept) const
 
 bool History::written(const QString& gamePath, QString* error)
 {
-    const std::optional<QByteArray> current = readWhole(gamePath, error);
+    const std::optional<QByteArray> current = FileCopy::readWhole(gamePath, error);
     return current && see(gamePath, *current, error);
 }
 

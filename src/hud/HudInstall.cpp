@@ -17,21 +17,6 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-bool readAll(const QString& path, QByteArray* bytes, QString* error)
-{
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(shown(path), in.errorString());
-        return false;
-    }
-    *bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(shown(path), in.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 const QList<Slot>& slots()
@@ -85,7 +70,7 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
     // The library file is read and checked before anything in the game folder changes.
     const QString source = libraryFile(programDir, entry, LibraryFile::Sprite);
     QByteArray sprite;
-    if (!readAll(source, &sprite, &result.error))
+    if (!FileCopy::readWhole(source, &sprite, &result.error))
         return result;
     if (const QString refusal = SpriteFile::check(sprite, source); !refusal.isEmpty()) {
         result.error = refusal;
@@ -114,7 +99,7 @@ SlotResult installSlot(int slot, const QString& entry, const QString& programDir
         result.originalKept = original;
     } else if (target.exists()) {
         QByteArray gameBytes;
-        if (!readAll(result.target, &gameBytes, &result.error))
+        if (!FileCopy::readWhole(result.target, &gameBytes, &result.error))
             return result;
         if (!FileCopy::writeWhole(original, gameBytes, &result.error))
             return result;

@@ -11,22 +11,6 @@
 
 namespace HudRestore {
 
-namespace {
-
-std::optional<QByteArray> readAll(const QString& path, QString* error)
-{
-    QFile in(path);
-    if (in.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = in.readAll();
-        if (in.error() == QFileDevice::NoError)
-            return bytes;
-    }
-    *error = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), in.errorString());
-    return std::nullopt;
-}
-
-} // namespace
-
 SlotRestore restoreSlot(int slot, const QString& cfgDir, const HudInstall::KeepVersion& keep)
 {
     SlotRestore result;
@@ -46,7 +30,7 @@ SlotRestore restoreSlot(int slot, const QString& cfgDir, const HudInstall::KeepV
         result.outcome = Outcome::NothingToRestore;
         return result;
     }
-    const std::optional<QByteArray> bytes = readAll(original, &result.error);
+    const std::optional<QByteArray> bytes = FileCopy::readWhole(original, &result.error);
     if (!bytes)
         return result;
 

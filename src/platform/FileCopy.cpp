@@ -52,6 +52,27 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error, co
     return true;
 }
 
+std::optional<QByteArray> readWhole(const QString& path, QString* error, const FileError::Texts& texts)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    if (error)
+        *error = FileError::text(texts, "cannotread", path, file.errorString());
+    return std::nullopt;
+}
+
+bool readWhole(const QString& path, QByteArray* bytes, QString* error, const FileError::Texts& texts)
+{
+    std::optional<QByteArray> read = readWhole(path, error, texts);
+    if (read)
+        *bytes = std::move(*read);
+    return read.has_value();
+}
+
 bool putBack(const QString& path, const std::optional<QByteArray>& before, QString* error,
              const FileError::Texts& texts)
 {

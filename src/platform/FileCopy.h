@@ -16,6 +16,12 @@ namespace FileCopy {
 bool copyIntoFolder(const QString& source, const QString& folder, QString* error = nullptr,
                     const FileError::Texts& texts = {});
 
+// The whole of the file `path`; nothing, with `error` naming the file and the cause (in the words
+// of `texts`), when it cannot be opened or read to its end.
+std::optional<QByteArray> readWhole(const QString& path, QString* error = nullptr, const FileError::Texts& texts = {});
+// The same into `bytes`, which is left alone on failure.
+bool readWhole(const QString& path, QByteArray* bytes, QString* error = nullptr, const FileError::Texts& texts = {});
+
 // Writes `bytes` to `path` through a temporary file beside it that then takes its place, so that
 // `path` holds either all of its old bytes or all of the new ones. A read-only file, a folder in
 // its place or a failed write is refused with `error` naming the file and the cause (in the words

@@ -27,21 +27,6 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-bool readAll(const QString& path, QByteArray& bytes, QString& error, const FileError::Texts& texts)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = FileError::text(texts, Msg::CannotRead.name, path, file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = FileError::text(texts, Msg::CannotRead.name, path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 // What a failed write puts back: the file's bytes before the wizard wrote it, or no file where
 // there was none.
 struct Undo {
@@ -102,7 +87,8 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         QString error;
         QByteArray targetBytes;
         if (!preview.LoadCfg(workingPath, &error) ||
-            (copying && QFileInfo(targetPath).isFile() && !readAll(targetPath, targetBytes, error, state.texts()))) {
+            (copying && QFileInfo(targetPath).isFile() &&
+             !FileCopy::readWhole(targetPath, &targetBytes, &error, state.texts()))) {
             state.dialogs.error(error);
             return result;
         }
@@ -138,8 +124,8 @@ WizardResult WriteWizardConfig(AppState& state, const WizardAnswers& answers)
         QByteArray bytes;
         // A folder in the file's place is left to the write below, which says it cannot replace it.
         undo.existed = QFileInfo(targetPath).isFile();
-        if (!state.working.load(&error) || !readAll(workingPath, bytes, error, state.texts()) ||
-            (undo.existed && !readAll(targetPath, undo.bytes, error, state.texts())))
+        if (!state.working.load(&error) || !FileCopy::readWhole(workingPath, &bytes, &error, state.texts()) ||
+            (undo.existed && !FileCopy::readWhole(targetPath, &undo.bytes, &error, state.texts())))
             return fail();
         written = state.working.writeFile(targetPath, bytes, QStringLiteral("Wizard"), &error, state.texts());
         if (!written)
