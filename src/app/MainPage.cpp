@@ -134,7 +134,7 @@ void TMainForm::buildMainPage()
         {QStringLiteral("English"), QStringLiteral("Russian"), QStringLiteral("French"), QStringLiteral("Swedish")});
     m_languageList->setCurrentIndex(-1);
     langBox->addWidget(languageNote);
-    // Beside the list box, the switch of the program's other way of its own: no room under it.
+    // The review switch stands beside the language list: the group has no room under it.
     auto* languageRow = new QHBoxLayout;
     languageRow->addWidget(m_languageList, 1);
     languageRow->addWidget(m_historyControls->reviewSwitch());
